@@ -1,0 +1,28 @@
+#!/bin/sh
+# Installs the Debian packages the game needs: "play" to build and run it, "test" for
+# everything the tests and benchmarks need as well. Asks for root through sudo if needed.
+set -eu
+
+play="cmake make g++ pkg-config libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libgif-dev fonts-dejavu-core"
+test="$play libgtest-dev libbenchmark-dev clang xvfb xauth xdotool x11-utils imagemagick"
+
+case "${1:-}" in
+  play) packages=$play ;;
+  test) packages=$test ;;
+  *) echo "usage: $0 play|test" >&2; exit 2 ;;
+esac
+
+if [ "$(id -u)" -ne 0 ]; then
+  exec sudo "$0" "$@"
+fi
+
+# Nothing to fetch when everything is there already.
+missing=$(dpkg-query -W -f='${Status} ${Package}\n' $packages 2>/dev/null | grep -c -v '^install ok installed' || true)
+installed=$(dpkg-query -W -f='${Status}\n' $packages 2>/dev/null | grep -c '^install ok installed' || true)
+count=$(echo $packages | wc -w)
+if [ "$missing" -eq 0 ] && [ "$installed" -eq "$count" ]; then
+  exit 0
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -q
+apt-get install -y -q --no-install-recommends $packages
