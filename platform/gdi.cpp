@@ -1,0 +1,167 @@
+// Device contexts, bitmaps and the opaque copy between them.
+#include "platform/gdi.h"
+
+#include <SDL.h>
+
+#include <cstring>
+
+#include "platform/screen.h"
+#include "platform/window.h"
+#include "platform/wingdi.h"
+
+namespace {
+
+constexpr Uint32 PixelFormat = SDL_PIXELFORMAT_RGB888;
+
+HBRUSH__ whiteBrush{GdiKind::Brush, RGB(255, 255, 255)};
+HBITMAP__ stockBitmap{GdiKind::Bitmap, nullptr, nullptr, true};
+
+HBITMAP StockBitmap() {
+  if (stockBitmap.pixels == nullptr) {
+    stockBitmap.pixels = SDL_CreateRGBSurfaceWithFormat(0, 1, 1, 32, PixelFormat);
+    if (stockBitmap.pixels != nullptr) SDL_FillRect(stockBitmap.pixels, nullptr, 0);
+  }
+  return &stockBitmap;
+}
+
+GdiKind KindOf(HGDIOBJ object) { return *static_cast<const GdiKind*>(object); }
+
+}  // namespace
+
+bool ResolveTarget(HDC dc, DrawTarget* target) {
+  if (dc == nullptr) return false;
+  if (dc->memory) {
+    SDL_Surface* pixels = dc->bitmap != nullptr ? dc->bitmap->pixels : nullptr;
+    if (pixels == nullptr) return false;
+    *target = DrawTarget{pixels, POINT{0, 0}, RECT{0, 0, pixels->w, pixels->h}};
+    return true;
+  }
+  SDL_Surface* framebuffer = ScreenFramebuffer();
+  if (framebuffer == nullptr) return false;
+  const RECT screen{0, 0, framebuffer->w, framebuffer->h};
+  if (dc->window == nullptr) {
+    *target = DrawTarget{framebuffer, POINT{0, 0}, screen};
+    return true;
+  }
+  if (!IsWindow(dc->window)) return false;
+  const RECT& client = dc->window->client;
+  RECT clip = dc->window->visible ? RectIntersect(client, screen) : RECT{0, 0, 0, 0};
+  if (dc->painting) clip = RectIntersect(clip, RectOffset(dc->paintArea, client.left, client.top));
+  *target = DrawTarget{framebuffer, POINT{client.left, client.top}, clip};
+  return true;
+}
+
+void OutputDone(HDC dc, const RECT& area) {
+  if (dc->memory || dc->painting) return;
+  WindowOutputDone(dc->window, area);
+}
+
+HDC NewWindowDC(HWND window, bool painting, const RECT& paintArea) {
+  return new HDC__{window, false, painting, paintArea, nullptr, OPAQUE, RGB(0, 0, 0), RGB(255, 255, 255)};
+}
+
+void FreeDC(HDC dc) {
+  if (dc->bitmap != nullptr && !dc->bitmap->stock) dc->bitmap->selectedInto = nullptr;
+  delete dc;
+}
+
+HBITMAP NewBitmap(SDL_Surface* pixels) {
+  if (pixels == nullptr) return nullptr;
+  if (pixels->format->format != PixelFormat) {
+    SDL_Surface* converted = SDL_ConvertSurfaceFormat(pixels, PixelFormat, 0);
+    SDL_FreeSurface(pixels);
+    if (converted == nullptr) return nullptr;
+    pixels = converted;
+  }
+  return new HBITMAP__{GdiKind::Bitmap, pixels, nullptr, false};
+}
+
+void FillRectWithBrush(HDC dc, const RECT& rect, HBRUSH brush) {
+  DrawTarget target;
+  if (brush == nullptr || !ResolveTarget(dc, &target)) return;
+  const RECT area = RectIntersect(RectOffset(rect, target.origin.x, target.origin.y), target.clip);
+  if (RectEmpty(area)) return;
+  const SDL_Rect fill{area.left, area.top, area.right - area.left, area.bottom - area.top};
+  SDL_FillRect(target.surface, &fill,
+               SDL_MapRGB(target.surface->format, GetRValue(brush->colour), GetGValue(brush->colour),
+                          GetBValue(brush->colour)));
+  OutputDone(dc, area);
+}
+
+HDC CreateCompatibleDC(HDC) {
+  return new HDC__{nullptr, true, false, RECT{0, 0, 0, 0}, StockBitmap(), OPAQUE, RGB(0, 0, 0), RGB(255, 255, 255)};
+}
+
+BOOL DeleteDC(HDC dc) {
+  if (dc == nullptr) return FALSE;
+  FreeDC(dc);
+  return TRUE;
+}
+
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
+  if (dc == nullptr || object == nullptr || KindOf(object) != GdiKind::Bitmap || !dc->memory) return nullptr;
+  HBITMAP bitmap = static_cast<HBITMAP>(object);
+  if (!bitmap->stock && bitmap->selectedInto != nullptr && bitmap->selectedInto != dc) return nullptr;
+  HBITMAP previous = dc->bitmap;
+  if (!previous->stock) previous->selectedInto = nullptr;
+  if (!bitmap->stock) bitmap->selectedInto = dc;
+  dc->bitmap = bitmap;
+  return previous;
+}
+
+BOOL DeleteObject(HGDIOBJ object) {
+  if (object == nullptr) return FALSE;
+  if (KindOf(object) == GdiKind::Brush) return TRUE;  // only stock brushes exist
+  HBITMAP bitmap = static_cast<HBITMAP>(object);
+  if (bitmap->stock) return TRUE;
+  if (bitmap->selectedInto != nullptr) return FALSE;
+  SDL_FreeSurface(bitmap->pixels);
+  delete bitmap;
+  return TRUE;
+}
+
+HGDIOBJ GetStockObject(int object) { return object == WHITE_BRUSH ? &whiteBrush : nullptr; }
+
+BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, DWORD rop) {
+  DrawTarget to, from;
+  if (rop != SRCCOPY || !ResolveTarget(dest, &to) || !ResolveTarget(source, &from)) return FALSE;
+  if (width <= 0 || height <= 0) return TRUE;
+  const RECT wanted{to.origin.x + x, to.origin.y + y, to.origin.x + x + width, to.origin.y + y + height};
+  const RECT taken{from.origin.x + sourceX, from.origin.y + sourceY, from.origin.x + sourceX + width,
+                   from.origin.y + sourceY + height};
+  // Only what both the source has and the destination may show is copied.
+  const LONG dx = wanted.left - taken.left;
+  const LONG dy = wanted.top - taken.top;
+  const RECT area =
+      RectIntersect(RectIntersect(wanted, to.clip), RectOffset(RectIntersect(taken, from.clip), dx, dy));
+  if (RectEmpty(area)) return TRUE;
+
+  const size_t rowBytes = static_cast<size_t>(area.right - area.left) * 4;
+  const int rows = area.bottom - area.top;
+  // A copy within one surface downwards runs bottom-up, so no row is read after it was written.
+  const bool bottomUp = from.surface == to.surface && dy > 0;
+  for (int i = 0; i < rows; ++i) {
+    const int row = bottomUp ? rows - 1 - i : i;
+    const int destY = area.top + row;
+    Uint8* out = static_cast<Uint8*>(to.surface->pixels) + destY * to.surface->pitch + area.left * 4;
+    const Uint8* in = static_cast<const Uint8*>(from.surface->pixels) + (destY - dy) * from.surface->pitch +
+                      (area.left - dx) * 4;
+    std::memmove(out, in, rowBytes);
+  }
+  OutputDone(dest, area);
+  return TRUE;
+}
+
+int SetBkMode(HDC dc, int mode) {
+  if (dc == nullptr || (mode != TRANSPARENT && mode != OPAQUE)) return 0;
+  const int previous = dc->bkMode;
+  dc->bkMode = mode;
+  return previous;
+}
+
+COLORREF SetTextColor(HDC dc, COLORREF colour) {
+  if (dc == nullptr) return CLR_INVALID;
+  const COLORREF previous = dc->textColour;
+  dc->textColour = colour;
+  return previous;
+}

@@ -1,0 +1,56 @@
+// Inside the platform only: the emulated device screen, the framebuffer that holds what it
+// shows, and the desktop window that shows it enlarged by a whole factor.
+#pragma once
+
+#include "platform/windef.h"
+
+struct SDL_Surface;
+struct SDL_Window;
+
+// The device screen's size in pixels; reading it opens nothing.
+SIZE ScreenSize();
+// Dots per inch of the device screen: 192 where both sides are at least 480 pixels, 96
+// elsewhere. Fonts and the shell's bars are sized by it.
+int ScreenDpi();
+// The desktop window's enlargement factor, 1 or more.
+int ScreenScale();
+
+// The framebuffer (one 32-bit XRGB pixel per device pixel) and the desktop window are made
+// on first use and live for the rest of the run. Null only when the video system fails.
+SDL_Surface* ScreenFramebuffer();
+SDL_Window* ScreenDesktopWindow();
+
+// The desktop window's title.
+void ScreenSetTitle(LPCWSTR title);
+
+// Shows a rectangle of the framebuffer (device pixels) in the desktop window at once.
+void ScreenPresent(const RECT& area);
+// Shows the whole framebuffer again, as after the desktop window was uncovered.
+void ScreenPresentAll();
+
+// Turns the device between portrait and landscape: width and height swap, the framebuffer
+// and the desktop window take the new size. The windows are left to their owners.
+void ScreenRotate();
+
+// A point in the desktop window's pixels as a device pixel; FALSE outside the device screen.
+BOOL ScreenPointFromDesktop(int desktopX, int desktopY, POINT* device);
+// A pixel of the desktop window's surface (0x00BBGGRR), for tests; CLR_INVALID outside.
+COLORREF ScreenDesktopPixel(int desktopX, int desktopY);
+
+// Rectangle helpers shared by the platform's drawing code.
+inline bool RectEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+inline RECT RectIntersect(const RECT& a, const RECT& b) {
+  RECT r{a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
+         a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
+  if (RectEmpty(r)) r = RECT{0, 0, 0, 0};
+  return r;
+}
+inline RECT RectUnion(const RECT& a, const RECT& b) {
+  if (RectEmpty(a)) return b;
+  if (RectEmpty(b)) return a;
+  return RECT{a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top,
+              a.right > b.right ? a.right : b.right, a.bottom > b.bottom ? a.bottom : b.bottom};
+}
+inline RECT RectOffset(const RECT& r, LONG dx, LONG dy) {
+  return RECT{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}

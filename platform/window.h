@@ -1,0 +1,52 @@
+// Inside the platform only: the record of a window and of a window class. Windows are
+// top-level and stacked; drawing into one is redrawn under the windows above it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/winuser.h"
+
+struct WindowClass {
+  std::u16string name;
+  UINT style;
+  WNDPROC proc;
+  HINSTANCE instance;
+  HICON icon;
+  HBRUSH background;  // erases the window on paints that ask for it; may be null
+};
+
+struct HWND__ {
+  std::u16string className;
+  std::u16string title;
+  WNDPROC proc;
+  DWORD style;
+  DWORD exStyle;
+  HWND parent;
+  HINSTANCE instance;
+  HBRUSH background;  // the class's
+  RECT window;        // screen coordinates
+  RECT client;        // screen coordinates
+  bool visible;
+  RECT invalid;       // client coordinates; empty when nothing waits for a paint
+  bool erase;         // the next paint erases the invalid area first
+  // Windows the platform draws itself (the shell's bars, message boxes) set this: it
+  // redraws the window's pixels within `area` (screen coordinates) straight into the
+  // framebuffer, without messages. Application windows leave it null and are invalidated.
+  void (*platformDraw)(HWND window, const RECT& area);
+  void* platformData;
+};
+
+// Every live window, bottom first; a new window goes on top.
+extern std::vector<HWND> WindowStack;
+extern std::vector<WindowClass> WindowClasses;
+
+const WindowClass* FindWindowClass(LPCWSTR name);
+
+// The client area's size as a rectangle at (0, 0).
+RECT ClientRect(HWND window);
+
+// Called after drawing into the framebuffer within `area` (screen coordinates) on behalf of
+// `window` (null: the screen itself): the visible windows above it that overlap the area
+// are drawn again over it, then the area is shown on the desktop.
+void WindowOutputDone(HWND window, const RECT& area);
