@@ -1,0 +1,54 @@
+// Loading and freeing the skin images.
+#include "view/skin.h"
+
+#include "app/folders.h"
+#include "platform/aygshell.h"
+#include "platform/strsafe.h"
+#include "platform/wingdi.h"
+#include "view/layout.h"
+#include "view/skin_names.h"
+
+SkinImageHandles SkinImages;
+COLORREF scoreTextColour = RGB(255, 255, 255);
+
+namespace {
+constexpr COLORREF SkinOneScoreColour = RGB(117, 122, 127);
+constexpr COLORREF PlainScoreColour = RGB(255, 255, 255);
+}  // namespace
+
+// A resource folder too long for the name is cut to fit, and the load then fails.
+void SkinFileName(SkinImage image, LPWSTR name) {
+  StringCchCopyW(name, MAX_PATH, ResFolder);
+  switch (image) {
+    case SkinBackground:
+      StringCchCatW(name, MAX_PATH, SkinPrefix(Skin));
+      StringCchCatW(name, MAX_PATH, BackgroundName);
+      StringCchCatW(name, MAX_PATH, BackgroundSuffix(ResolutionId));
+      return;
+    case SkinHorizontalLines: StringCchCatW(name, MAX_PATH, HorizontalLinesName); break;
+    case SkinVerticalLines: StringCchCatW(name, MAX_PATH, VerticalLinesName); break;
+    case SkinSquares: StringCchCatW(name, MAX_PATH, SquaresName); break;
+  }
+  StringCchCatW(name, MAX_PATH, SheetSuffix(ResolutionId));
+}
+
+void LoadSkin() {
+  WCHAR name[MAX_PATH];
+  SkinFileName(SkinBackground, name);
+  SkinImages.background = SHLoadImageFile(name);
+  SkinFileName(SkinHorizontalLines, name);
+  SkinImages.horizontalLines = SHLoadImageFile(name);
+  SkinFileName(SkinVerticalLines, name);
+  SkinImages.verticalLines = SHLoadImageFile(name);
+  SkinFileName(SkinSquares, name);
+  SkinImages.squares = SHLoadImageFile(name);
+  scoreTextColour = Skin == 1 ? SkinOneScoreColour : PlainScoreColour;
+}
+
+void FreeSkin() {
+  if (SkinImages.background != nullptr) DeleteObject(SkinImages.background);
+  if (SkinImages.horizontalLines != nullptr) DeleteObject(SkinImages.horizontalLines);
+  if (SkinImages.verticalLines != nullptr) DeleteObject(SkinImages.verticalLines);
+  if (SkinImages.squares != nullptr) DeleteObject(SkinImages.squares);
+  scoreTextColour = PlainScoreColour;
+}

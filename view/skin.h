@@ -1,0 +1,35 @@
+// The loaded skin: a background for the screen size and three sprite sheets holding the
+// lines and taken boxes of all six skins, with the colour of the score texts.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/windef.h"
+
+struct SkinImageHandles {
+  HBITMAP background;
+  HBITMAP horizontalLines;
+  HBITMAP verticalLines;
+  HBITMAP squares;
+};
+
+// Each handle is null until loaded and stays null when its file would not load.
+extern SkinImageHandles SkinImages;
+// The score texts' colour: grey for skin 1, white otherwise and while no skin is loaded.
+extern COLORREF scoreTextColour;
+
+// The skin setting, 0-5 (settings/).
+extern int32_t Skin;
+
+enum SkinImage { SkinBackground, SkinHorizontalLines, SkinVerticalLines, SkinSquares };
+
+// The file of one image for the current skin and resolution id: the resource folder, then
+// the image's name pieces, in a buffer of MAX_PATH characters.
+void SkinFileName(SkinImage image, LPWSTR name);
+
+// Loads the four images and sets the score colour. The handles are overwritten, so a loaded
+// skin is freed first.
+void LoadSkin();
+// Deletes the loaded images and turns the score colour back to white. The handles keep
+// their values: a new skin is loaded straight after, or the window is going away.
+void FreeSkin();
