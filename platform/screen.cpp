@@ -12,6 +12,7 @@
 #include "platform/emulator.h"
 #include "platform/hostpath.h"
 #include "platform/wingdi.h"
+#include "platform/winuser.h"
 
 namespace {
 
@@ -219,4 +220,12 @@ COLORREF EmulatorScreenPixel(int x, int y) {
 BOOL EmulatorSaveScreenshot(const char* pngPath) {
   if (pngPath == nullptr || !Open()) return FALSE;
   return IMG_SavePNG(framebuffer, pngPath) == 0 ? TRUE : FALSE;
+}
+
+int GetSystemMetrics(int index) {
+  switch (index) {
+    case SM_CXSCREEN: return ScreenSize().cx;
+    case SM_CYSCREEN: return ScreenSize().cy;
+    default: return 0;
+  }
 }

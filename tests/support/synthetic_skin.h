@@ -1,0 +1,23 @@
+// A stand-in for the artwork: all 36 backgrounds and 12 sprite sheets, with every pixel a
+// known function of where it lies, so a test can tell which sprite landed where.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/windef.h"
+
+enum SheetKind { HorizontalSheet, VerticalSheet, SquaresSheet };
+
+// Writes every skin file into a folder; false when one could not be written.
+bool WriteSyntheticSkins(const std::string& folder);
+// Writes one background or one sheet (by the resolution id whose metrics size it).
+bool WriteSyntheticBackground(const std::string& folder, int skin, int resolutionId);
+bool WriteSyntheticSheet(const std::string& folder, SheetKind kind, int resolutionId);
+
+// The background pixel at a screen position. Never white and never skin 1's score grey.
+COLORREF BackgroundPixel(int skin, int resolutionId, int x, int y);
+// A pixel inside one sprite: (x, y) within the sprite of a skin and owner (1 or -1).
+COLORREF SpritePixel(SheetKind kind, int resolutionId, int skin, int32_t owner, int x, int y);
+// The sprite size in a layout.
+SIZE SpriteSize(SheetKind kind, int resolutionId);
