@@ -14,8 +14,10 @@ std::string Utf8FromDevice(LPCWSTR text) {
   size_t length = 0;
   while (text[length] != 0) ++length;
   if (length == 0) return {};
+  // The terminator is converted too: SDL's converter does not always end a result that is
+  // shorter than its input.
   char* converted = SDL_iconv_string("UTF-8", Utf16, reinterpret_cast<const char*>(text),
-                                     length * sizeof(WCHAR));
+                                     (length + 1) * sizeof(WCHAR));
   if (converted == nullptr) return {};
   std::string result(converted);
   SDL_free(converted);
@@ -24,7 +26,7 @@ std::string Utf8FromDevice(LPCWSTR text) {
 
 std::u16string DeviceFromUtf8(const std::string& text) {
   if (text.empty()) return {};
-  char* converted = SDL_iconv_string(Utf16, "UTF-8", text.c_str(), text.size());
+  char* converted = SDL_iconv_string(Utf16, "UTF-8", text.c_str(), text.size() + 1);
   if (converted == nullptr) return {};
   std::u16string result(reinterpret_cast<const char16_t*>(converted));
   SDL_free(converted);
