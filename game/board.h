@@ -39,7 +39,9 @@ constexpr bool IsVerticalLine(int cell) {
   return cell >= 0 && cell < 154 && cell % RowStride >= 7 && cell % RowStride % 2 == 1;
 }
 constexpr bool IsLine(int cell) { return IsHorizontalLine(cell) || IsVerticalLine(cell); }
-constexpr bool IsBox(int cell) { return cell >= 0 && cell < 154 && cell % RowStride >= 8 && cell % RowStride % 2 == 0; }
+constexpr bool IsBox(int cell) {
+  return cell >= 0 && cell < 154 && cell % RowStride >= 8 && cell % RowStride % 2 == 0;
+}
 constexpr int HorizontalLineCell(int row, int col) { return RowStride * row + col; }
 constexpr int VerticalLineCell(int row, int col) { return RowStride * row + 7 + 2 * col; }
 constexpr int BoxCell(int row, int col) { return RowStride * row + 8 + 2 * col; }

@@ -13,6 +13,8 @@ run() {
   ctest --test-dir "$dir" --output-on-failure -j "$jobs"
 }
 
+tests/check-layering.sh
+
 echo "== normal build =="
 run build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build =="

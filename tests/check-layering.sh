@@ -1,0 +1,23 @@
+#!/bin/sh
+# The layering rules no compiler checks: only platform/ includes SDL, and the game core
+# includes nothing outside game/ but the standard library.
+set -eu
+cd "$(dirname "$0")/.."
+status=0
+
+sdl=$(git grep -n -E '#\s*include\s*[<"]SDL' -- ':!platform/' || true)
+if [ -n "$sdl" ]; then
+  echo "SDL included outside platform/:"
+  echo "$sdl"
+  status=1
+fi
+
+core=$(git grep -n -E '#\s*include\s*"' -- 'game/' | grep -v -E '#\s*include\s*"game/' || true)
+if [ -n "$core" ]; then
+  echo "game/ includes something outside itself:"
+  echo "$core"
+  status=1
+fi
+
+[ "$status" -eq 0 ] && echo "layering: only platform/ knows SDL; game/ stands alone"
+exit "$status"

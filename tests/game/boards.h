@@ -1,0 +1,23 @@
+// Building boards for tests without going through play.
+#pragma once
+
+#include <initializer_list>
+#include <vector>
+
+// The boxes a line is a side of, with the side bit the line is for each.
+struct BoxSide {
+  int box;
+  int bit;
+};
+std::vector<BoxSide> BoxesOf(int line);
+
+// An empty board in play: no line drawn, `first` 0, the given side to move.
+void EmptyBoard(int toMove);
+// Draws lines for an owner straight into the state, masks included, with no effects and
+// no scoring; boxes they close are given the owner and counted.
+void Draw(std::initializer_list<int> lines, int owner);
+void Draw(const std::vector<int>& lines, int owner);
+// Every line cell, in cell order.
+std::vector<int> AllLines();
+// Boxes taken, counted from the board.
+int TakenBoxes();

@@ -1,0 +1,198 @@
+// Whole games against a random tapper, with the board model's invariants checked after
+// every move; and damaged boards, as a damaged saved game could give, that must not hang.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+
+#include "game/board.h"
+#include "game/opponent.h"
+#include "tests/game/boards.h"
+#include "tests/game/recorder.h"
+
+namespace {
+
+uint32_t TestSeed() {
+  if (const char* text = std::getenv("MARLIX_TEST_SEED"))
+    return static_cast<uint32_t>(std::strtoul(text, nullptr, 10));
+  return static_cast<uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+}
+
+// The board as it was before a move, to check that lines and masks only grow.
+struct Snapshot {
+  int32_t occ[CellCount];
+  int32_t box[CellCount];
+};
+
+Snapshot Take() {
+  Snapshot s;
+  for (int i = 0; i < CellCount; ++i) {
+    s.occ[i] = occ[i];
+    s.box[i] = box[i];
+  }
+  return s;
+}
+
+// The invariants of a board that play produced.
+void CheckBoard(const Snapshot& before, bool sameGame) {
+  int user = 0;
+  int computer = 0;
+  for (int cell = 0; cell < CellCount; ++cell) {
+    if (IsLine(cell)) {
+      ASSERT_TRUE(occ[cell] == 0 || occ[cell] == 1 || occ[cell] == -1) << "line " << cell;
+      if (sameGame && before.occ[cell] != 0) {
+        ASSERT_EQ(occ[cell], before.occ[cell]) << "line " << cell << " changed owner";
+      }
+      ASSERT_EQ(box[cell], 0) << "line " << cell << " has a mask";
+    } else if (IsBox(cell)) {
+      int mask = 0;
+      if (occ[TopSide(cell)] != 0) mask |= SideTop;
+      if (occ[LeftSide(cell)] != 0) mask |= SideLeft;
+      if (occ[RightSide(cell)] != 0) mask |= SideRight;
+      if (occ[BottomSide(cell)] != 0) mask |= SideBottom;
+      ASSERT_EQ(box[cell], mask) << "box " << cell << " mask differs from its drawn sides";
+      if (sameGame) {
+        ASSERT_EQ(box[cell] & before.box[cell], before.box[cell]) << "box " << cell << " lost a side";
+      }
+      ASSERT_EQ(occ[cell] != 0, mask == BoxClosed) << "box " << cell;
+      if (occ[cell] == OwnerUser) ++user;
+      if (occ[cell] == OwnerComputer) ++computer;
+    }
+  }
+  ASSERT_EQ(UserScore, user);
+  ASSERT_EQ(ComputerScore, computer);
+  ASSERT_LE(user + computer, BoxCount);
+  ASSERT_EQ(F, 0);
+}
+
+TEST(Property, RandomTapperGamesKeepTheBoardConsistent) {
+  const uint32_t seed = TestSeed();
+  std::printf("random tapper seed %u (set MARLIX_TEST_SEED to repeat)\n", seed);
+  RecordProperty("seed", std::to_string(seed));
+  std::mt19937 tapper(seed);
+  std::srand(seed);
+  ResetEffects();
+  const std::vector<int> lines = AllLines();
+  int games = 0;
+  int computerWins = 0;
+
+  for (games = 0; games < 2000; ++games) {
+    NewGame();
+    AnswerYes = 0;
+    ComputerTurn();  // the opening line
+    ASSERT_EQ(first, 0);
+    ASSERT_EQ(f, 0);
+    Snapshot before = Take();
+    CheckBoard(before, true);
+    while (UserScore + ComputerScore < BoxCount) {
+      const int tap = lines[tapper() % lines.size()];
+      const bool free = occ[tap] == 0;
+      const int32_t scoreBefore = UserScore;
+      PlaceLine(tap);
+      if (!free) {
+        ASSERT_EQ(f, 0) << "a tap on a drawn line handed over the turn";
+      }
+      if (free && UserScore == scoreBefore && UserScore + ComputerScore < BoxCount) {
+        ASSERT_EQ(f, 1);
+      }
+      if (f != 0) {
+        ComputerTurn();
+        if (UserScore + ComputerScore < BoxCount) {
+          ASSERT_EQ(f, 0) << "the computer kept the turn";
+        }
+      }
+      CheckBoard(before, true);
+      if (HasFatalFailure()) return;
+      before = Take();
+    }
+    if (ComputerScore > UserScore) ++computerWins;
+  }
+  std::printf("%d games, the computer won %d\n", games, computerWins);
+  EXPECT_GT(computerWins, games / 2);  // three simple rules still beat a random tapper
+}
+
+TEST(Property, GameStartedAgainWithYesGoesOnConsistently) {
+  ResetEffects();
+  std::srand(7);
+  std::mt19937 tapper(7);
+  const std::vector<int> lines = AllLines();
+  NewGame();
+  ComputerTurn();
+  AnswerYes = 1;
+  int restarts = 0;
+  for (int taps = 0; taps < 20000 && restarts < 20; ++taps) {
+    const int32_t taken = UserScore + ComputerScore;
+    PlaceLine(lines[tapper() % lines.size()]);
+    if (f != 0) ComputerTurn();
+    if (UserScore + ComputerScore < taken) ++restarts;
+    CheckBoard(Take(), false);
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_EQ(f, 0);  // every new game was opened inside the move that ended the old one
+  }
+  EXPECT_EQ(restarts, 20);
+}
+
+// Damaged boards: every turn must end, and nothing may be read or written out of range.
+TEST(Damaged, ThreeSidedBoxWhoseMissingSideIsDrawnEndsTheTurn) {
+  ResetEffects();
+  EmptyBoard(1);
+  box[8] = 14;
+  occ[0] = OwnerUser;  // the missing top is drawn, yet the box is open
+  ComputerTurn();
+  EXPECT_EQ(f, 0);
+}
+
+TEST(Damaged, NonBoxCellsWithMasksAreIgnored) {
+  ResetEffects();
+  EmptyBoard(1);
+  for (int cell : {0, 7, 21, 153, 154, 160}) box[cell] = 7;
+  box[1] = 1;
+  box[9] = 3;
+  ComputerTurn();
+  EXPECT_EQ(f, 0);
+  for (int cell = 0; cell < CellCount; ++cell)
+    if (!IsBox(cell) && occ[cell] != 0) {
+      EXPECT_TRUE(IsLine(cell));
+    }
+}
+
+TEST(Damaged, JunkInEveryValueNeverHangsOrOverruns) {
+  const uint32_t seed = TestSeed();
+  std::printf("damaged boards seed %u (set MARLIX_TEST_SEED to repeat)\n", seed);
+  std::mt19937 junk(seed);
+  const int32_t extremes[] = {0, 1, -1, 2, 7, 11, 13, 14, 15, 16, 49, INT_MAX, INT_MIN, 0x7FFFFFF0};
+  auto value = [&]() -> int32_t {
+    switch (junk() % 3) {
+      case 0: return extremes[junk() % std::size(extremes)];
+      case 1: return static_cast<int32_t>(junk() % 17);
+      default: return static_cast<int32_t>(junk());
+    }
+  };
+  ResetEffects();
+  AnswerYes = 0;
+  for (int round = 0; round < 3000; ++round) {
+    for (int i = 0; i < CellCount; ++i) {
+      occ[i] = junk() % 2 ? value() : 0;
+      box[i] = junk() % 2 ? value() : 0;
+    }
+    f = value();
+    F = value();
+    first = value();
+    UserScore = value();
+    ComputerScore = value();
+    std::srand(static_cast<unsigned>(junk()));
+    if (round % 2 == 0) {
+      ComputerTurn();
+    } else {
+      PlaceLine(static_cast<int>(junk() % 200) - 20);
+      if (f != 0) ComputerTurn();
+    }
+    Effects.clear();
+  }
+  SUCCEED();
+}
+
+}  // namespace
