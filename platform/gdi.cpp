@@ -89,7 +89,8 @@ void FillRectWithBrush(HDC dc, const RECT& rect, HBRUSH brush) {
 }
 
 HDC CreateCompatibleDC(HDC) {
-  return new HDC__{nullptr, true, false, RECT{0, 0, 0, 0}, StockBitmap(), OPAQUE, RGB(0, 0, 0), RGB(255, 255, 255)};
+  return new HDC__{nullptr,       true,   false,        RECT{0, 0, 0, 0},
+                   StockBitmap(), OPAQUE, RGB(0, 0, 0), RGB(255, 255, 255)};
 }
 
 BOOL DeleteDC(HDC dc) {

@@ -22,10 +22,10 @@ struct HBRUSH__ {
 };
 
 struct HDC__ {
-  HWND window;      // window device contexts; null with `memory` false is the whole screen
-  bool memory;      // memory device contexts draw into `bitmap`
-  bool painting;    // from BeginPaint: shown on the desktop at EndPaint
-  RECT paintArea;   // inside a paint: the area being painted, client coordinates
+  HWND window;     // window device contexts; null with `memory` false is the whole screen
+  bool memory;     // memory device contexts draw into `bitmap`
+  bool painting;   // from BeginPaint: shown on the desktop at EndPaint
+  RECT paintArea;  // inside a paint: the area being painted, client coordinates
   HBITMAP bitmap;
   int bkMode;
   COLORREF textColour;

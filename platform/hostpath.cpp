@@ -16,8 +16,8 @@ std::string Utf8FromDevice(LPCWSTR text) {
   if (length == 0) return {};
   // The terminator is converted too: SDL's converter does not always end a result that is
   // shorter than its input.
-  char* converted = SDL_iconv_string("UTF-8", Utf16, reinterpret_cast<const char*>(text),
-                                     (length + 1) * sizeof(WCHAR));
+  char* converted =
+      SDL_iconv_string("UTF-8", Utf16, reinterpret_cast<const char*>(text), (length + 1) * sizeof(WCHAR));
   if (converted == nullptr) return {};
   std::string result(converted);
   SDL_free(converted);

@@ -68,7 +68,8 @@ bool Open() {
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   scale = ChooseScale();
   framebuffer = NewFramebuffer();
-  desktop = SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, size.cx * scale, size.cy * scale, 0);
+  desktop = SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, size.cx * scale,
+                             size.cy * scale, 0);
   if (framebuffer == nullptr || desktop == nullptr) {
     if (framebuffer != nullptr) SDL_FreeSurface(framebuffer);
     if (desktop != nullptr) SDL_DestroyWindow(desktop);
@@ -123,7 +124,8 @@ void CopyScaled(const SDL_Rect& from, SDL_Surface* to) {
       for (int x = 0; x < destWidth; ++x) dest[x] = source[x / factor];
     }
     for (int k = 1; k < factor && destTop + k < to->h; ++k)
-      std::memcpy(destBase + (destTop + k) * to->pitch + destLeft * 4, dest, static_cast<size_t>(destWidth) * 4);
+      std::memcpy(destBase + (destTop + k) * to->pitch + destLeft * 4, dest,
+                  static_cast<size_t>(destWidth) * 4);
   }
 }
 

@@ -38,7 +38,8 @@ TTF_Font* DefaultFont() {
     SDL_free(base);
     font = TTF_OpenFontDPI(path.c_str(), FontPoints, dpi, dpi);
   }
-  if (font == nullptr) font = TTF_OpenFontDPI((std::string(SystemFontFolder) + FontFile).c_str(), FontPoints, dpi, dpi);
+  if (font == nullptr)
+    font = TTF_OpenFontDPI((std::string(SystemFontFolder) + FontFile).c_str(), FontPoints, dpi, dpi);
   fontDpi = dpi;
   return font;
 }
@@ -48,11 +49,13 @@ TTF_Font* DefaultFont() {
 int DrawTextW(HDC dc, LPCWSTR text, int count, LPRECT rect, UINT) {
   DrawTarget target;
   if (text == nullptr || rect == nullptr || !ResolveTarget(dc, &target)) return 0;
-  const std::u16string wide = count < 0 ? std::u16string(text) : std::u16string(text, static_cast<size_t>(count));
+  const std::u16string wide =
+      count < 0 ? std::u16string(text) : std::u16string(text, static_cast<size_t>(count));
   const std::string utf8 = Utf8FromDevice(wide.c_str());
   TTF_Font* face = DefaultFont();
   if (utf8.empty() || face == nullptr) return 0;
-  const SDL_Color colour{GetRValue(dc->textColour), GetGValue(dc->textColour), GetBValue(dc->textColour), 255};
+  const SDL_Color colour{GetRValue(dc->textColour), GetGValue(dc->textColour), GetBValue(dc->textColour),
+                         255};
   SDL_Surface* rendered = TTF_RenderUTF8_Blended_Wrapped(face, utf8.c_str(), colour, 0);
   if (rendered == nullptr) return 0;
 

@@ -46,7 +46,8 @@ void WindowOutputDone(HWND window, const RECT& area) {
     if (over->platformDraw != nullptr) {
       over->platformDraw(over, overlap);
     } else {
-      const RECT local = RectOffset(RectIntersect(overlap, over->client), -over->client.left, -over->client.top);
+      const RECT local =
+          RectOffset(RectIntersect(overlap, over->client), -over->client.left, -over->client.top);
       InvalidateRect(over, &local, TRUE);
     }
   }
@@ -62,8 +63,8 @@ ATOM RegisterClassW(const WNDCLASSW* wndClass) {
   return static_cast<ATOM>(0xC000 + WindowClasses.size() - 1);
 }
 
-HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y, int width,
-                     int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param) {
+HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y,
+                     int width, int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param) {
   const WindowClass* windowClass = FindWindowClass(className);
   if (windowClass == nullptr) return nullptr;
   const SIZE screen = ScreenSize();
@@ -91,7 +92,7 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
   // The first window is the program's: the desktop window carries its title.
   if (WindowStack.size() == 1) ScreenSetTitle(window->title.c_str());
 
-  CREATESTRUCTW create{param, instance, menu, parent, height, width, y, x, static_cast<LONG>(style),
+  CREATESTRUCTW create{param,      instance,  menu,   parent, height, width, y, x, static_cast<LONG>(style),
                        windowName, className, exStyle};
   if (SendMessageW(window, WM_CREATE, 0, reinterpret_cast<LPARAM>(&create)) == -1) {
     DestroyWindow(window);
@@ -146,11 +147,8 @@ LRESULT DefWindowProcW(HWND window, UINT message, WPARAM wParam, LPARAM) {
       FillRectWithBrush(reinterpret_cast<HDC>(wParam), whole, window->background);
       return 1;
     }
-    case WM_CLOSE:
-      DestroyWindow(window);
-      return 0;
-    default:
-      return 0;
+    case WM_CLOSE: DestroyWindow(window); return 0;
+    default: return 0;
   }
 }
 

@@ -28,8 +28,8 @@ struct HWND__ {
   RECT window;        // screen coordinates
   RECT client;        // screen coordinates
   bool visible;
-  RECT invalid;       // client coordinates; empty when nothing waits for a paint
-  bool erase;         // the next paint erases the invalid area first
+  RECT invalid;  // client coordinates; empty when nothing waits for a paint
+  bool erase;    // the next paint erases the invalid area first
   // Windows the platform draws itself (the shell's bars, message boxes) set this: it
   // redraws the window's pixels within `area` (screen coordinates) straight into the
   // framebuffer, without messages. Application windows leave it null and are invalidated.

@@ -62,7 +62,8 @@ bool WriteSyntheticSheet(const std::string& folder, SheetKind kind, int resoluti
       pixels.push_back(SpritePixel(kind, resolutionId, skin, owner, x % cell.cx, y % cell.cy));
     }
   LPCWSTR names[] = {HorizontalLinesName, VerticalLinesName, SquaresName};
-  return WriteGif(folder + Narrow(names[kind]) + Narrow(BackgroundSuffix(resolutionId)), width, height, pixels);
+  return WriteGif(folder + Narrow(names[kind]) + Narrow(BackgroundSuffix(resolutionId)), width, height,
+                  pixels);
 }
 
 bool WriteSyntheticSkins(const std::string& folder) {

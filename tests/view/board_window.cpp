@@ -36,7 +36,9 @@ const std::string& StandInArt() {
   return folder;
 }
 
-void UseResFolder(const std::string& folder) { StringCchCopyW(ResFolder, MAX_PATH, DevicePath(folder).c_str()); }
+void UseResFolder(const std::string& folder) {
+  StringCchCopyW(ResFolder, MAX_PATH, DevicePath(folder).c_str());
+}
 
 void OpenBoardWindow(int resolutionId, int skin) {
   static bool registered = false;
@@ -53,8 +55,8 @@ void OpenBoardWindow(int resolutionId, int skin) {
   Skin = skin;
   SkinImages = SkinImageHandles{};
   LoadSkin();
-  hMainWnd = CreateWindowExW(0, u"BOARDTEST", u"Board", WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                             CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
+  hMainWnd = CreateWindowExW(0, u"BOARDTEST", u"Board", WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
 }
 
 void CloseBoardWindow() {

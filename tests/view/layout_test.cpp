@@ -1,4 +1,6 @@
 // Layouts by screen size, the cells' rectangles, and taps mapped to lines.
+#include "view/layout.h"
+
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -6,7 +8,6 @@
 #include "game/board.h"
 #include "platform/emulator.h"
 #include "platform/screen.h"
-#include "view/layout.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ const int32_t Expected[6][16] = {
 };
 
 std::vector<int32_t> Fields(const BoardMetrics& m) {
-  return {m.scoreHeight, m.scoreWidth, m.computerScoreY, m.computerScoreX, m.userScoreY, m.userScoreX,
+  return {m.scoreHeight, m.scoreWidth, m.computerScoreY, m.computerScoreX, m.userScoreY,  m.userScoreX,
           m.boxHeight,   m.boxWidth,   m.vLineHeight,    m.vLineWidth,     m.hLineHeight, m.hLineWidth,
           m.gapY,        m.gapX,       m.originY,        m.originX};
 }
@@ -38,9 +39,9 @@ TEST(Layout, TableHoldsTheSixLayouts) {
 
 TEST(Layout, BoardExtentsAndPitch) {
   // left, top, right, bottom (exclusive), pitchX, pitchY
-  const int32_t extents[6][6] = {{8, 31, 232, 255, 31, 31},   {16, 62, 464, 510, 62, 62},
-                                 {16, 62, 464, 510, 62, 62},  {13, 31, 307, 178, 41, 20},
-                                 {26, 62, 614, 356, 82, 40},  {106, 62, 694, 356, 82, 40}};
+  const int32_t extents[6][6] = {{8, 31, 232, 255, 31, 31},  {16, 62, 464, 510, 62, 62},
+                                 {16, 62, 464, 510, 62, 62}, {13, 31, 307, 178, 41, 20},
+                                 {26, 62, 614, 356, 82, 40}, {106, 62, 694, 356, 82, 40}};
   for (int id = 0; id < ResolutionCount; ++id) {
     const BoardMetrics& m = Layouts[id];
     const RECT board = BoardRect(m);
@@ -58,7 +59,9 @@ TEST(Layout, BoardExtentsAndPitch) {
 
 TEST(Layout, CellRectangles) {
   const BoardMetrics& m = Layouts[0];
-  auto rect = [](const RECT& r) { return std::make_tuple(r.left, r.top, r.right - r.left, r.bottom - r.top); };
+  auto rect = [](const RECT& r) {
+    return std::make_tuple(r.left, r.top, r.right - r.left, r.bottom - r.top);
+  };
   EXPECT_EQ(rect(CellRect(m, 0)), std::make_tuple(15, 31, 24, 7));
   EXPECT_EQ(rect(CellRect(m, 7)), std::make_tuple(8, 38, 7, 24));
   EXPECT_EQ(rect(CellRect(m, 8)), std::make_tuple(15, 38, 24, 24));
@@ -77,7 +80,7 @@ TEST(DetectLayout, ChoosesTheIdFromTheWholeScreen) {
   const struct {
     int width, height, id;
   } cases[] = {{240, 320, 0}, {240, 400, 0}, {320, 320, 0}, {1024, 768, 0}, {640, 640, 0}, {480, 640, 1},
-               {480, 800, 2}, {320, 240, 3}, {640, 480, 4}, {800, 480, 5}, {800, 600, 0}};
+               {480, 800, 2}, {320, 240, 3}, {640, 480, 4}, {800, 480, 5},  {800, 600, 0}};
   for (const auto& c : cases) {
     UseScreen(c.width, c.height);
     EXPECT_EQ(ResolutionId, c.id) << c.width << "x" << c.height;
@@ -117,26 +120,23 @@ TEST(HitTestLine, TapsInLayoutZero) {
   const struct {
     int x, y, cell;
   } taps[] = {
-      {15, 31, 0},     // the top-left horizontal line's left edge
-      {39, 38, 0},     // right and bottom edges are inclusive
-      {15, 38, 0},     // shared by cell 0 and cell 7: the horizontal line wins
-      {8, 39, 7},      // the left border's top vertical line
-      {11, 34, -1},    // inside corner point (0, 0)
-      {27, 50, -1},    // inside box 8
-      {14, 31, -1},    // just left of cell 0, inside the corner point
-      {40, 31, -1},    // corner point (0, 1), past cell 0's inclusive edge
-      {46, 31, 1},
-      {201, 248, 160}, // the last horizontal line
-      {225, 255, 160}, // its inclusive corner, inside the last corner point
-      {225, 224, 138}, // the last vertical line's corner is also line 138's inclusive corner
-      {226, 224, 153}, // the last vertical line
-      {232, 248, 153}, // its inclusive bottom right corner
-      {226, 249, -1},
-      {233, 240, -1},  // right of the board
-      {100, 256, -1},  // below the board
-      {56, 10, -1},    // a score field
-      {0, 0, -1},
-      {65535, 65535, -1},
+      {15, 31, 0},                       // the top-left horizontal line's left edge
+      {39, 38, 0},                       // right and bottom edges are inclusive
+      {15, 38, 0},                       // shared by cell 0 and cell 7: the horizontal line wins
+      {8, 39, 7},                        // the left border's top vertical line
+      {11, 34, -1},                      // inside corner point (0, 0)
+      {27, 50, -1},                      // inside box 8
+      {14, 31, -1},                      // just left of cell 0, inside the corner point
+      {40, 31, -1},                      // corner point (0, 1), past cell 0's inclusive edge
+      {46, 31, 1},     {201, 248, 160},  // the last horizontal line
+      {225, 255, 160},                   // its inclusive corner, inside the last corner point
+      {225, 224, 138},                  // the last vertical line's corner is also line 138's inclusive corner
+      {226, 224, 153},                  // the last vertical line
+      {232, 248, 153},                  // its inclusive bottom right corner
+      {226, 249, -1},  {233, 240, -1},  // right of the board
+      {100, 256, -1},                   // below the board
+      {56, 10, -1},                     // a score field
+      {0, 0, -1},      {65535, 65535, -1},
   };
   for (const auto& t : taps) EXPECT_EQ(HitTestLine(t.x, t.y), t.cell) << "(" << t.x << ", " << t.y << ")";
 }
@@ -164,7 +164,8 @@ TEST(HitTestLine, MatchesTheDrawnLinesEverywhere) {
           }
         }
         if (HitTestLine(x, y) != expected && ++mismatches <= 5)
-          ADD_FAILURE() << "id " << id << " (" << x << ", " << y << "): " << HitTestLine(x, y) << " not " << expected;
+          ADD_FAILURE() << "id " << id << " (" << x << ", " << y << "): " << HitTestLine(x, y) << " not "
+                        << expected;
       }
     EXPECT_EQ(mismatches, 0) << "id " << id;
   }

@@ -55,7 +55,8 @@ bool ExpectedPixel(int skin, int x, int y, COLORREF* colour) {
     if ((!IsLine(cell) && !IsBox(cell)) || occ[cell] == OwnerNone) continue;
     const RECT r = CellRect(BoardLayout, cell);
     if (Inside(r, x, y))
-      *colour = SpritePixel(KindOf(cell), SheetResolutionId(ResolutionId), skin, occ[cell], x - r.left, y - r.top);
+      *colour =
+          SpritePixel(KindOf(cell), SheetResolutionId(ResolutionId), skin, occ[cell], x - r.left, y - r.top);
   }
   return true;
 }

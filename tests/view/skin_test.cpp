@@ -1,4 +1,6 @@
 // Skin image names, loading and freeing, and where each sprite is taken from its sheet.
+#include "view/skin.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -14,7 +16,6 @@
 #include "tests/view/board_window.h"
 #include "view/board_paint.h"
 #include "view/layout.h"
-#include "view/skin.h"
 
 namespace {
 
@@ -77,7 +78,8 @@ TEST_F(SkinTest, OverlongNamesAreCutAndDoNotLoad) {
 TEST_F(SkinTest, LoadsTheFilesOfItsSizeOnly) {
   const std::string wide = MakeTempFolder();
   ASSERT_TRUE(WriteSyntheticBackground(wide, 3, 5));
-  for (SheetKind kind : {HorizontalSheet, VerticalSheet, SquaresSheet}) ASSERT_TRUE(WriteSyntheticSheet(wide, kind, 4));
+  for (SheetKind kind : {HorizontalSheet, VerticalSheet, SquaresSheet})
+    ASSERT_TRUE(WriteSyntheticSheet(wide, kind, 4));
   UseResFolder(wide);
   Skin = 3;
   UseLayout(5);
@@ -103,7 +105,8 @@ TEST_F(SkinTest, LoadsTheFilesOfItsSizeOnly) {
 
   const std::string tall = MakeTempFolder();
   ASSERT_TRUE(WriteSyntheticBackground(tall, 0, 2));
-  for (SheetKind kind : {HorizontalSheet, VerticalSheet, SquaresSheet}) ASSERT_TRUE(WriteSyntheticSheet(tall, kind, 1));
+  for (SheetKind kind : {HorizontalSheet, VerticalSheet, SquaresSheet})
+    ASSERT_TRUE(WriteSyntheticSheet(tall, kind, 1));
   UseResFolder(tall);
   Skin = 0;
   UseLayout(2);
