@@ -33,25 +33,26 @@ RECT ClientRect(HWND window) {
 
 void WindowOutputDone(HWND window, const RECT& area) {
   if (RectEmpty(area)) return;
-  auto above = WindowStack.begin();
-  if (window != nullptr) {
-    above = std::find(WindowStack.begin(), WindowStack.end(), window);
-    if (above != WindowStack.end()) ++above;
-  }
-  for (auto it = above; it != WindowStack.end(); ++it) {
+  // Output of the windows drawn again here lies within the area and is shown with it.
+  static int drawingOver = 0;
+  auto it = std::find(WindowStack.begin(), WindowStack.end(), window);
+  if (it != WindowStack.end()) ++it;
+  for (; it != WindowStack.end(); ++it) {
     HWND over = *it;
     if (!over->visible) continue;
     const RECT overlap = RectIntersect(area, over->window);
     if (RectEmpty(overlap)) continue;
     if (over->platformDraw != nullptr) {
+      ++drawingOver;
       over->platformDraw(over, overlap);
+      --drawingOver;
     } else {
       const RECT local =
           RectOffset(RectIntersect(overlap, over->client), -over->client.left, -over->client.top);
       InvalidateRect(over, &local, TRUE);
     }
   }
-  ScreenPresent(area);
+  if (drawingOver == 0) ScreenPresent(area);
 }
 
 ATOM RegisterClassW(const WNDCLASSW* wndClass) {

@@ -31,8 +31,9 @@ struct HWND__ {
   RECT invalid;  // client coordinates; empty when nothing waits for a paint
   bool erase;    // the next paint erases the invalid area first
   // Windows the platform draws itself (the shell's bars, message boxes) set this: it
-  // redraws the window's pixels within `area` (screen coordinates) straight into the
-  // framebuffer, without messages. Application windows leave it null and are invalidated.
+  // draws the window's pixels within `area` (screen coordinates) again, through the
+  // window's own device context and without messages, when output beneath has covered
+  // them. Application windows leave it null and are invalidated instead.
   void (*platformDraw)(HWND window, const RECT& area);
   void* platformData;
 };
@@ -47,6 +48,7 @@ const WindowClass* FindWindowClass(LPCWSTR name);
 RECT ClientRect(HWND window);
 
 // Called after drawing into the framebuffer within `area` (screen coordinates) on behalf of
-// `window` (null: the screen itself): the visible windows above it that overlap the area
-// are drawn again over it, then the area is shown on the desktop.
+// `window`: the visible windows above it that overlap the area are drawn again over it,
+// then the area is shown on the desktop. Output of the whole screen (a null window) lies
+// above every window.
 void WindowOutputDone(HWND window, const RECT& area);
