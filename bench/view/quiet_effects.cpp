@@ -1,0 +1,16 @@
+// What the game calls in the parts the drawing benchmarks do without: no sound, and No to
+// the end-of-game question.
+#include <cstdint>
+
+#include "game/effects.h"
+
+int32_t Sound = 0;
+int32_t Skin = 0;
+char16_t BoxSoundPath[260];
+char16_t WinSoundPath[260];
+char16_t LoseSoundPath[260];
+
+void PlayEffect(const char16_t*) {}
+void PlayEffectOnThread(const char16_t*) {}
+int AskYesNo(const char16_t*) { return 0; }
+void InvalidateMainWindow() {}
