@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "app/folders.h"
@@ -117,6 +118,8 @@ int Usage() {
 
 int main(int argc, char** argv) {
   if (argc != 2 && !(argc == 5 && std::strcmp(argv[1], "--show") == 0)) return Usage();
+  // Pictures need no display: the headless one serves wherever the program runs.
+  if (argc == 2) setenv("SDL_VIDEODRIVER", "dummy", 1);
   EmulatorSetPauses(FALSE);
   FindResFolder();
   WNDCLASSW wc{};
@@ -138,6 +141,8 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  std::error_code ignored;
+  std::filesystem::create_directories(argv[1], ignored);
   int failures = 0;
   for (int id = 0; id < ResolutionCount; ++id)
     for (int skin = 0; skin < SkinCount; ++skin) {
