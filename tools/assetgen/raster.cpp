@@ -95,16 +95,25 @@ void FillRoundRect(Canvas& canvas, float left, float top, float right, float bot
     const float dy = std::max({top + radius - y, y - (bottom - radius), 0.0f});
     return dx * dx + dy * dy <= radius * radius;
   };
-  // Only the rim needs sampling; the pixels of the two crossing bands are wholly inside.
-  const auto solid = [=](int x, int y) {
-    if (x < left || x + 1 > right || y < top || y + 1 > bottom) return false;
-    return (x >= left + radius && x + 1 <= right - radius) || (y >= top + radius && y + 1 <= bottom - radius);
-  };
-  for (int y = static_cast<int>(std::floor(top)); y < static_cast<int>(std::ceil(bottom)); ++y)
-    for (int x = static_cast<int>(std::floor(left)); x < static_cast<int>(std::ceil(right)); ++x) {
-      const int quarters = solid(x, y) ? 4 : Coverage(x, y, inside);
+  // Only the rim needs sampling: in each row, a span between the rounded ends is whole.
+  const int x0 = static_cast<int>(std::floor(left)), x1 = static_cast<int>(std::ceil(right));
+  for (int y = static_cast<int>(std::floor(top)); y < static_cast<int>(std::ceil(bottom)); ++y) {
+    int solidFrom = x1, solidTo = x1;
+    if (y >= top && y + 1 <= bottom) {
+      const bool straight = y >= top + radius && y + 1 <= bottom - radius;
+      solidFrom = static_cast<int>(std::ceil(straight ? left : left + radius));
+      solidTo = std::max(solidFrom, static_cast<int>(std::floor(straight ? right : right - radius)));
+    }
+    for (int x = x0; x < x1; ++x) {
+      if (x == solidFrom && solidTo > solidFrom && opacity == 256) {
+        FillRect(canvas, solidFrom, y, solidTo, y + 1, colour);
+        x = solidTo - 1;
+        continue;
+      }
+      const int quarters = x >= solidFrom && x < solidTo ? 4 : Coverage(x, y, inside);
       if (quarters) PutPixel(canvas, x, y, Mix(PixelAt(canvas, x, y), colour, quarters * opacity / 4));
     }
+  }
 }
 
 void FillDiamond(Canvas& canvas, float cx, float cy, float rx, float ry, Colour colour) {
