@@ -37,13 +37,15 @@ void AddGrain(Canvas& canvas, int amount256, uint32_t seed) {
     }
 }
 
-void DrawStars(Canvas& canvas, const SkinTheme& theme, int s) {
+// Stars everywhere but around the score fields and the title, where they would read as dots
+// of text.
+void DrawStars(Canvas& canvas, const SkinTheme& theme, const RECT& clear, int s) {
   const Colour shades[3] = {Mix(theme.backdropTop, theme.backdropDetail, 96),
                             Mix(theme.backdropTop, theme.backdropDetail, 170), theme.backdropDetail};
   for (int y = 0; y < canvas.height; y += s)
     for (int x = 0; x < canvas.width; x += s) {
       const uint32_t h = Hash(x / s, y / s, 7);
-      if (h % 420 != 0) continue;
+      if (h % 420 != 0 || (x >= clear.left && x < clear.right && y >= clear.top && y < clear.bottom)) continue;
       const int brightness = h / 420 % 3;
       FillRect(canvas, x, y, x + s, y + s, shades[brightness]);
       if (brightness == 2 && h / 1260 % 3 == 0) {  // now and then a twinkle
@@ -75,47 +77,46 @@ void DrawWood(Canvas& canvas, const SkinTheme& theme, int s) {
   }
 }
 
-void DrawSunset(Canvas& canvas, const SkinTheme& theme, int s) {
-  const int horizon = canvas.height * 4 / 5;
-  for (int y = 0; y < canvas.height; ++y) {
-    Colour colour;
-    if (y < horizon / 2)
-      colour = Band(theme.backdropTop, theme.backdropDetail, y, horizon / 2, 16);
-    else if (y < horizon)
-      colour = Band(theme.backdropDetail, theme.backdropBottom, y - horizon / 2, horizon - horizon / 2, 16);
-    else
-      colour = Band(Shade(theme.backdropDetail, -60), theme.backdropTop, y - horizon, canvas.height - horizon, 6);
-    FillRect(canvas, 0, y, canvas.width, y + 1, colour);
-  }
-  // The sun resting on the sea, with its glitter below.
+// An evening sky; where the screen leaves room below the board, the sun sets into the sea.
+void DrawSunset(Canvas& canvas, const SkinTheme& theme, const RECT& board, int s) {
+  const int horizon = board.bottom + (canvas.height - board.bottom) * 9 / 20;
+  const Colour sea = Shade(theme.backdropDetail, -60);
+  const auto row = [&](int y) {
+    if (y < horizon / 2) return Band(theme.backdropTop, theme.backdropDetail, y, horizon / 2, 16);
+    if (y < horizon) return Band(theme.backdropDetail, theme.backdropBottom, y - horizon / 2, horizon - horizon / 2, 16);
+    return Band(sea, theme.backdropTop, y - horizon, canvas.height - horizon, 6);
+  };
+  for (int y = 0; y < canvas.height; ++y) FillRect(canvas, 0, y, canvas.width, y + 1, row(y));
   const float cx = canvas.width / 2.0f, radius = std::min(canvas.width, canvas.height) * 0.16f;
   FillEllipse(canvas, cx, horizon, radius * 1.35f, radius * 1.35f, Mix(theme.backdropBottom, 0xFFE0A0, 80));
   FillEllipse(canvas, cx, horizon, radius, radius, 0xFFD890);
-  FillRect(canvas, 0, horizon, canvas.width, canvas.height, Shade(theme.backdropDetail, -60));
-  for (int y = horizon + 2 * s, i = 0; y < canvas.height; y += 3 * s, ++i) {
+  for (int y = horizon; y < canvas.height; ++y) FillRect(canvas, 0, y, canvas.width, y + 1, row(y));
+  for (int y = horizon + 2 * s, i = 0; y < canvas.height; y += 3 * s, ++i) {  // the sun's glitter
     const int half = static_cast<int>(radius * (1.0f - i * 0.12f));
     if (half <= 0) break;
     FillRect(canvas, static_cast<int>(cx) - half, y, static_cast<int>(cx) + half, y + s, 0xF7B070);
   }
 }
 
-void DrawBackdrop(Canvas& canvas, const SkinTheme& theme, int s) {
+void DrawBackdrop(Canvas& canvas, const SkinTheme& theme, const BoardMetrics& m, int s) {
   switch (theme.backdrop) {
     case Backdrop::Gradient: FillGradient(canvas, theme.backdropTop, theme.backdropBottom, 24); break;
     case Backdrop::Paper:
       FillGradient(canvas, theme.backdropTop, theme.backdropBottom, 12);
       AddGrain(canvas, 6, 1);
       break;
-    case Backdrop::Stars:
+    case Backdrop::Stars: {
       FillGradient(canvas, theme.backdropTop, theme.backdropBottom, 24);
-      DrawStars(canvas, theme, s);
+      const RECT header = {m.userScoreX - 8 * s, 0, BoardRect(m).right + 4 * s, m.userScoreY + 21 * s};
+      DrawStars(canvas, theme, header, s);
       break;
+    }
     case Backdrop::Wood: DrawWood(canvas, theme, s); break;
     case Backdrop::Felt:
       FillGradient(canvas, theme.backdropTop, theme.backdropBottom, 12);
       AddGrain(canvas, 10, 2);
       break;
-    case Backdrop::Sunset: DrawSunset(canvas, theme, s); break;
+    case Backdrop::Sunset: DrawSunset(canvas, theme, BoardRect(m), s); break;
   }
 }
 
@@ -137,8 +138,10 @@ void DrawScoreField(Canvas& canvas, const RECT& field, const char* label, Colour
   const float r = field.right + 3.0f * s, b = field.top + 18.0f * s;
   FillRoundRect(canvas, l, t, r, b, 3.0f * s, theme.panelRim);
   FillRoundRect(canvas, l + s, t + s, r - s, b - s, 2.0f * s, theme.panel);
-  const int width = TextWidth(label, s, 0);
-  DrawText(canvas, field.right - s - width, field.top + 4 * s, label, s, 0, labelColour);
+  // sitting on the numbers' baseline, about 11 pixels (22 on the large screens) down
+  const PixelFont& font = s == 1 ? SmallFont : RegularFont;
+  const int width = TextWidth(font, label, s, 0);
+  DrawText(canvas, field.right - s - width, field.top + 11 * s - font.height * s, font, label, s, 0, labelColour);
 }
 
 }  // namespace
@@ -147,7 +150,7 @@ Canvas DrawBackground(const SkinTheme& theme, int32_t resolutionId) {
   const BoardMetrics& m = Layouts[resolutionId];
   const int s = ArtScale(m);
   Canvas canvas = MakeCanvas(ScreenSizes[resolutionId].cx, ScreenSizes[resolutionId].cy, theme.backdropTop);
-  DrawBackdrop(canvas, theme, s);
+  DrawBackdrop(canvas, theme, m, s);
 
   const RECT board = BoardRect(m);
   DrawPlate(canvas, board, theme, s);
@@ -164,6 +167,7 @@ Canvas DrawBackground(const SkinTheme& theme, int32_t resolutionId) {
   DrawScoreField(canvas, UserScoreRect(m), "YOU", theme.userLabel, theme, s);
   DrawScoreField(canvas, ComputerScoreRect(m), "CPU", theme.computerLabel, theme, s);
   const char* title = "MARLIX PENTRO";
-  DrawText(canvas, board.right - TextWidth(title, s, s), m.userScoreY + 4 * s, title, s, s, theme.title);
+  DrawText(canvas, board.right - TextWidth(RegularFont, title, s, s), m.userScoreY + 4 * s, RegularFont, title, s, s,
+           theme.title);
   return canvas;
 }
