@@ -16,6 +16,7 @@
 
 #include "game/board.h"
 #include "tools/assetgen/assets.h"
+#include "tools/assetgen/gif_writer.h"
 #include "view/layout_table.h"
 
 namespace {
@@ -236,6 +237,23 @@ TEST_F(SkinImages, EveryRunWritesTheSameBytes) {
     EXPECT_EQ(Bytes(entry.path()), Bytes(fs::path(MARLIX_RES_DIR) / name)) << name;
   }
   EXPECT_EQ(written, names.size());
+  fs::remove_all(folder);
+}
+
+// The artwork relies on sprites matching the background to the bit, so colours are never
+// approximated: 256 come back exactly, and a 257th is refused rather than quantised.
+TEST(GifWriter, KeepsColoursExactAndRefusesTooMany) {
+  std::string folder = (fs::temp_directory_path() / "marlix-gif-XXXXXX").string();
+  ASSERT_NE(mkdtemp(folder.data()), nullptr);
+  Canvas canvas = MakeCanvas(257, 1, 0);
+  for (int i = 0; i < 256; ++i) canvas.pixels[i] = static_cast<Colour>(i * 0x010305 + 0x102030) & 0xFFFFFF;
+  canvas.pixels[256] = canvas.pixels[3];
+  Picture picture;
+  ASSERT_TRUE(WriteGif(folder + "/full.gif", canvas));
+  ASSERT_TRUE(ReadGif(folder + "/full.gif", picture));
+  EXPECT_EQ(picture.pixels, canvas.pixels);
+  canvas.pixels[256] = 0xFFFFFF;
+  EXPECT_FALSE(WriteGif(folder + "/over.gif", canvas));
   fs::remove_all(folder);
 }
 
