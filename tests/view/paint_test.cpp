@@ -278,3 +278,55 @@ TEST_F(PaintTest, PlayedMovesAreDrawnAsTheyHappen) {
 }
 
 }  // namespace
+
+namespace {
+
+// The pixels of a rectangle of an image, copied to the screen's corner to be read.
+std::vector<COLORREF> ImagePixels(HBITMAP image, const RECT& from) {
+  HDC dc = GetDC(hMainWnd);
+  HDC memory = CreateCompatibleDC(dc);
+  HGDIOBJ previous = SelectObject(memory, image);
+  BitBlt(dc, 0, 0, from.right - from.left, from.bottom - from.top, memory, from.left, from.top, SRCCOPY);
+  SelectObject(memory, previous);
+  DeleteDC(memory);
+  ReleaseDC(hMainWnd, dc);
+  return Pixels(RECT{0, 0, from.right - from.left, from.bottom - from.top});
+}
+
+RECT SourceRect(int cell, int32_t owner) {
+  const RECT to = CellRect(BoardLayout, cell);
+  const POINT at = CellSource(cell, owner);
+  return RECT{at.x, at.y, at.x + to.right - to.left, at.y + to.bottom - to.top};
+}
+
+// The build's own artwork: a drawn cell shows its sheet cell, an undrawn one the background.
+TEST(RealArtwork, CellsShowTheirSheetCells) {
+  UseResFolder(MARLIX_RES_DIR);
+  for (int id = 0; id < ResolutionCount; ++id) {
+    const int skin = (id + 1) % 6;
+    OpenBoardWindow(id, skin);
+    ASSERT_NE(SkinImages.background, nullptr) << "id " << id;
+    ASSERT_NE(SkinImages.squares, nullptr) << "id " << id;
+    NewGame();
+    const int line = HorizontalLineCell(2, 3), column = VerticalLineCell(4, 7), taken = BoxCell(6, 2);
+    const int empty = VerticalLineCell(1, 1);
+    occ[line] = OwnerComputer;
+    occ[column] = OwnerUser;
+    occ[taken] = OwnerComputer;
+    UpdateWindow(hMainWnd);
+    const std::vector<COLORREF> lineShown = Pixels(CellRect(BoardLayout, line));
+    const std::vector<COLORREF> columnShown = Pixels(CellRect(BoardLayout, column));
+    const std::vector<COLORREF> takenShown = Pixels(CellRect(BoardLayout, taken));
+    const std::vector<COLORREF> emptyShown = Pixels(CellRect(BoardLayout, empty));
+    EXPECT_EQ(lineShown, ImagePixels(SkinImages.horizontalLines, SourceRect(line, OwnerComputer)))
+        << "id " << id;
+    EXPECT_EQ(columnShown, ImagePixels(SkinImages.verticalLines, SourceRect(column, OwnerUser)))
+        << "id " << id;
+    EXPECT_EQ(takenShown, ImagePixels(SkinImages.squares, SourceRect(taken, OwnerComputer))) << "id " << id;
+    EXPECT_EQ(emptyShown, ImagePixels(SkinImages.background, CellRect(BoardLayout, empty))) << "id " << id;
+    EXPECT_NE(lineShown, ImagePixels(SkinImages.background, CellRect(BoardLayout, line))) << "id " << id;
+    CloseBoardWindow();
+  }
+}
+
+}  // namespace
