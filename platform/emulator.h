@@ -8,9 +8,9 @@
 void EmulatorSetPauses(BOOL on);
 
 // The device screen: its size in pixels, and the whole factor by which the desktop window
-// shows it (0: the largest that fits the desktop). Without this call the size comes from
-// MARLIX_PENTRO_SCREEN ("WIDTHxHEIGHT", default 480x640) and the factor from
-// MARLIX_PENTRO_SCALE. A change keeps the windows as they are; their owners repaint.
+// shows it (0: MARLIX_PENTRO_SCALE if set, else the largest that fits the desktop). Without
+// this call the size comes from MARLIX_PENTRO_SCREEN ("WIDTHxHEIGHT", default 480x640).
+// A change keeps the windows as they are; their owners repaint.
 void EmulatorSetScreen(int width, int height, int scale);
 // A pixel of the device screen as it shows now (0x00BBGGRR); CLR_INVALID outside it.
 COLORREF EmulatorScreenPixel(int x, int y);

@@ -20,7 +20,8 @@ constexpr Uint32 FramebufferFormat = SDL_PIXELFORMAT_RGB888;
 
 bool configured = false;
 SIZE size{480, 640};
-int scaleSetting = 0;  // 0: the largest factor that fits the desktop
+int environmentScale = 0;  // MARLIX_PENTRO_SCALE; 0: none given
+int scaleSetting = 0;      // 0: the largest factor that fits the desktop
 int scale = 1;
 bool videoFailed = false;
 SDL_Surface* framebuffer = nullptr;
@@ -37,7 +38,7 @@ void Configure() {
   const char* factor = std::getenv("MARLIX_PENTRO_SCALE");
   if (factor != nullptr) {
     const int n = std::atoi(factor);
-    if (n >= 1 && n <= 16) scaleSetting = n;
+    if (n >= 1 && n <= 16) environmentScale = scaleSetting = n;
   }
 }
 
@@ -207,7 +208,7 @@ void EmulatorSetScreen(int width, int height, int factor) {
   Configure();
   if (width <= 0 || height <= 0) return;
   size = SIZE{width, height};
-  scaleSetting = factor > 0 ? factor : 0;
+  scaleSetting = factor > 0 ? factor : environmentScale;
   Reopen();
 }
 
