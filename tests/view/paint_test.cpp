@@ -145,22 +145,6 @@ TEST_F(PaintTest, ScoresAreDrawnInTheSkinsColour) {
   }
 }
 
-TEST_F(PaintTest, DifferentScoresShowDifferently) {
-  OpenBoardWindow(3, 2);
-  MidGame();
-  UserScore = 49;
-  ComputerScore = 0;
-  UpdateWindow(hMainWnd);
-  const std::vector<COLORREF> fortyNine = Pixels(UserScoreRect(BoardLayout));
-  UserScore = 0;
-  PaintAll();
-  EXPECT_NE(Pixels(UserScoreRect(BoardLayout)), fortyNine);
-  // Each field shows its own score: both now read 0 over the same kind of background.
-  EXPECT_EQ(CountColour(UserScoreRect(BoardLayout), RGB(255, 255, 255)),
-            CountColour(ComputerScoreRect(BoardLayout), RGB(255, 255, 255)));
-  EXPECT_EQ(BoardMismatches(2), 0);
-}
-
 TEST_F(PaintTest, PaintsNothingWhileAnyImageIsMissing) {
   HBITMAP SkinImageHandles::*images[] = {&SkinImageHandles::background, &SkinImageHandles::horizontalLines,
                                          &SkinImageHandles::verticalLines, &SkinImageHandles::squares};
