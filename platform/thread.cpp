@@ -1,5 +1,7 @@
-// Threads that run on their own: created detached, so closing the handle only forgets it.
-#include <pthread.h>
+// Threads that run on their own: SDL's threads, detached, so closing the handle only
+// forgets it. SDL's own threads, because SDL frees what it keeps per thread (its error
+// text) only for threads it created, and sound threads call into SDL.
+#include <SDL.h>
 
 #include <atomic>
 
@@ -19,11 +21,10 @@ struct ThreadHandle {
 
 std::atomic<DWORD> nextThreadId{1};
 
-void* Run(void* argument) {
+int Run(void* argument) {
   const ThreadStart start = *static_cast<ThreadStart*>(argument);
   delete static_cast<ThreadStart*>(argument);
-  start.start(start.parameter);
-  return nullptr;
+  return static_cast<int>(start.start(start.parameter));
 }
 
 }  // namespace
@@ -31,18 +32,13 @@ void* Run(void* argument) {
 HANDLE CreateThread(LPSECURITY_ATTRIBUTES, size_t stackSize, LPTHREAD_START_ROUTINE start, LPVOID parameter,
                     DWORD creationFlags, LPDWORD threadId) {
   if (start == nullptr || creationFlags != 0) return nullptr;
-  pthread_attr_t attributes;
-  if (pthread_attr_init(&attributes) != 0) return nullptr;
-  pthread_attr_setdetachstate(&attributes, PTHREAD_CREATE_DETACHED);
-  if (stackSize != 0) pthread_attr_setstacksize(&attributes, stackSize);
   ThreadStart* startData = new ThreadStart{start, parameter};
-  pthread_t thread;
-  const bool started = pthread_create(&thread, &attributes, Run, startData) == 0;
-  pthread_attr_destroy(&attributes);
-  if (!started) {
+  SDL_Thread* thread = SDL_CreateThreadWithStackSize(Run, "marlix", stackSize, startData);
+  if (thread == nullptr) {
     delete startData;
     return nullptr;
   }
+  SDL_DetachThread(thread);
   ThreadHandle* handle = new ThreadHandle{nextThreadId++};
   if (threadId != nullptr) *threadId = handle->id;
   return handle;

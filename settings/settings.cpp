@@ -16,8 +16,6 @@ int32_t Skin = 0;
 
 namespace {
 
-bool IsIn(const StoredValue& value, LPCWSTR key) { return value.key == key; }
-
 // Opens the key, creating it when it is missing.
 bool OpenOrCreate(LPCWSTR path, HKEY& key) {
   return RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, 0, &key) == ERROR_SUCCESS ||
@@ -32,11 +30,11 @@ bool Read(HKEY key, const StoredValue& value) {
 }
 
 // Every value of one key, in table order; a write that fails does not stop the others.
-void WriteAll(LPCWSTR path) {
+void WriteAll(StoredKey which) {
   HKEY key;
-  if (!OpenOrCreate(path, key)) return;
+  if (!OpenOrCreate(KeyPath(which), key)) return;
   for (const StoredValue& value : StoredValues)
-    if (IsIn(value, path))
+    if (value.key == which)
       RegSetValueExW(key, value.name, 0, value.type, reinterpret_cast<const BYTE*>(value.variable), value.size);
   RegCloseKey(key);
 }
@@ -45,25 +43,25 @@ void WriteAll(LPCWSTR path) {
 
 void LoadSettings() {
   for (const StoredValue& value : StoredValues)
-    if (IsIn(value, SettingsKey)) *value.variable = value.fallback;
+    if (value.key == StoredKey::Settings) *value.variable = value.fallback;
   HKEY key;
-  if (!OpenOrCreate(SettingsKey, key)) return;
+  if (!OpenOrCreate(SettingsKeyPath, key)) return;
   for (const StoredValue& value : StoredValues)
-    if (IsIn(value, SettingsKey) &&
+    if (value.key == StoredKey::Settings &&
         (!Read(key, value) || *value.variable < value.lowest || *value.variable > value.highest))
       *value.variable = value.fallback;
   RegCloseKey(key);
 }
 
-void SaveSettings() { WriteAll(SettingsKey); }
+void SaveSettings() { WriteAll(StoredKey::Settings); }
 
-void SaveGame() { WriteAll(SavedGameKey); }
+void SaveGame() { WriteAll(StoredKey::SavedGame); }
 
 int LoadGame() {
   HKEY key;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, SavedGameKey, 0, 0, &key) != ERROR_SUCCESS) return 0;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, SavedGameKeyPath, 0, 0, &key) != ERROR_SUCCESS) return 0;
   for (const StoredValue& value : StoredValues) {
-    if (IsIn(value, SavedGameKey) && !Read(key, value)) {
+    if (value.key == StoredKey::SavedGame && !Read(key, value)) {
       RegCloseKey(key);
       return 0;
     }

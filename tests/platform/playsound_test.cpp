@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cmath>
-#include <cstdint>
+#include <functional>
 #include <future>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -15,6 +15,7 @@
 #include "platform/mmsystem.h"
 #include "platform/winbase.h"
 #include "tests/support/temp_config.h"
+#include "tests/support/test_wave.h"
 
 namespace {
 
@@ -25,30 +26,27 @@ constexpr auto Patience = 5s;
 
 std::string folder;
 
-// A quiet tone as a 16-bit mono wave file at `rate`; its device path (backslashes).
 std::u16string MakeWave(const std::string& name, double seconds, int rate) {
-  const uint32_t frames = static_cast<uint32_t>(seconds * rate);
-  std::string bytes = "RIFF????WAVEfmt ";
-  auto put = [&bytes](uint32_t value, int count) {
-    for (int i = 0; i < count; ++i) bytes += static_cast<char>(value >> (8 * i));
-  };
-  put(16, 4);
-  put(1, 2);
-  put(1, 2);
-  put(static_cast<uint32_t>(rate), 4);
-  put(static_cast<uint32_t>(rate) * 2, 4);
-  put(2, 2);
-  put(16, 2);
-  bytes += "data";
-  put(frames * 2, 4);
-  for (uint32_t i = 0; i < frames; ++i)
-    put(static_cast<uint16_t>(static_cast<int16_t>(3000 * std::sin(i * 0.05))), 2);
-  const uint32_t riff = static_cast<uint32_t>(bytes.size() - 8);
-  for (int i = 0; i < 4; ++i) bytes[4 + i] = static_cast<char>(riff >> (8 * i));
-  WriteFileText(folder + "/" + name, bytes);
-  std::u16string path;
-  for (char c : folder + "/" + name) path += c == '/' ? u'\\' : static_cast<char16_t>(c);
-  return path;
+  return WriteTestWave(folder, name, seconds, rate);
+}
+
+DWORD RunJob(LPVOID job) {
+  (*static_cast<std::function<void()>*>(job))();
+  delete static_cast<std::function<void()>*>(job);
+  return 0;
+}
+
+// Runs `work` on a thread of the platform's, as the game's sound threads run.
+template <typename Result>
+std::future<Result> OnThread(std::function<Result()> work) {
+  auto promise = std::make_shared<std::promise<Result>>();
+  std::future<Result> result = promise->get_future();
+  HANDLE thread = CreateThread(nullptr, 0, RunJob, new std::function<void()>([promise, work] {
+                                 promise->set_value(work());
+                               }),
+                               0, nullptr);
+  CloseHandle(thread);
+  return result;
 }
 
 template <typename Condition>
@@ -102,7 +100,7 @@ TEST_F(PlaySoundTest, ASynchronousPlayIsCutByAStopOrAnotherPlayFromAnyThread) {
   const std::u16string other = MakeWave("other.wav", 30.0, 11025);
   for (bool byStop : {true, false}) {
     std::future<BOOL> played =
-        std::async(std::launch::async, [&] { return PlaySoundW(path.c_str(), nullptr, SND_FILENAME); });
+        OnThread<BOOL>([&path] { return PlaySoundW(path.c_str(), nullptr, SND_FILENAME); });
     ASSERT_TRUE(Eventually([] { return EmulatorSoundPlaying() == TRUE; }));
     if (byStop)
       PlaySoundW(nullptr, nullptr, 0);
@@ -116,9 +114,8 @@ TEST_F(PlaySoundTest, ASynchronousPlayIsCutByAStopOrAnotherPlayFromAnyThread) {
 
 TEST_F(PlaySoundTest, WhatCannotPlayPlaysNothingAndCutsWhatPlayed) {
   const std::u16string path = MakeWave("long.wav", 30.0, 22050);
+  std::u16string junk = MakeWave("junk.wav", 0.1, 22050);
   WriteFileText(folder + "/junk.wav", "RIFF not a wave at all");
-  std::u16string junk;
-  for (char c : folder + "/junk.wav") junk += c == '/' ? u'\\' : static_cast<char16_t>(c);
   for (const std::u16string& bad : {std::u16string(u"\\no\\such\\file.wav"), std::u16string(), junk}) {
     PlaySoundW(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
     EXPECT_EQ(FALSE, PlaySoundW(bad.c_str(), nullptr, SND_FILENAME));
@@ -132,20 +129,19 @@ TEST_F(PlaySoundTest, WhatCannotPlayPlaysNothingAndCutsWhatPlayed) {
 TEST_F(PlaySoundTest, PlaysAndStopsFromManyThreadsAtOnce) {
   const std::u16string shortSound = MakeWave("tick.wav", 0.02, 44100);
   const std::u16string longSound = MakeWave("long.wav", 30.0, 22050);
-  std::vector<std::thread> threads;
+  std::vector<std::future<bool>> threads;
   for (int t = 0; t < 4; ++t)
-    threads.emplace_back([&, t] {
+    threads.push_back(OnThread<bool>([&, t] {
       for (int i = 0; i < 40; ++i) {
         if ((i + t) % 3 == 0) PlaySoundW(nullptr, nullptr, 0);
         PlaySoundW(((i + t) % 2 ? shortSound : longSound).c_str(), nullptr,
                    SND_FILENAME | ((i + t) % 4 == 0 ? 0 : SND_ASYNC));
       }
-    });
+      return true;
+    }));
   // A synchronous long play may still be running: stops cut it until every thread is done.
-  for (std::thread& thread : threads) {
-    auto done = std::async(std::launch::async, [&thread] { thread.join(); });
+  for (std::future<bool>& done : threads)
     while (done.wait_for(10ms) != std::future_status::ready) PlaySoundW(nullptr, nullptr, 0);
-  }
   PlaySoundW(nullptr, nullptr, 0);
   EXPECT_TRUE(Eventually(DeviceClosed));
 }

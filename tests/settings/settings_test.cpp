@@ -139,7 +139,7 @@ TEST_F(SettingsTest, SettingsThatAreMissingOrOutOfRangeTakeTheirDefaults) {
   for (const StoredSetting& c : cases) {
     SCOPED_TRACE(c.what);
     RemoveTempConfig(root + "/config");
-    if (!c.stored.empty()) SetRaw(SettingsKey, c.name, c.stored);
+    if (!c.stored.empty()) SetRaw(SettingsKeyPath, c.name, c.stored);
     Sound = 9;
     Skin = 9;
     LoadSettings();
@@ -189,7 +189,7 @@ TEST_F(SettingsTest, TheSavedGameIsStoredInItsFixedLayoutAndOrder) {
   // Byte 4 x i holds cell i, little-endian: box[8] at bytes 32-35, occ[5] at bytes 20-23.
   std::vector<BYTE> data(644);
   HKEY handle;
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExW(HKEY_CURRENT_USER, SavedGameKey, 0, 0, &handle));
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExW(HKEY_CURRENT_USER, SavedGameKeyPath, 0, 0, &handle));
   DWORD size = 644;
   ASSERT_EQ(ERROR_SUCCESS, RegQueryValueExW(handle, u"box", nullptr, nullptr, data.data(), &size));
   EXPECT_EQ((std::vector<BYTE>{0x0D, 0x0C, 0x0B, 0x0A}), std::vector<BYTE>(data.begin() + 32, data.begin() + 36));
@@ -214,7 +214,7 @@ TEST_F(SettingsTest, ASavedGameLackingAnyValueFailsAndANewGameResetsWhatWasRead)
       if (i == missing) continue;
       const int32_t* source = StoredValues[2 + i].variable;
       Restore(saved);
-      SetRaw(SavedGameKey, names[i],
+      SetRaw(SavedGameKeyPath, names[i],
              std::vector<BYTE>(reinterpret_cast<const BYTE*>(source),
                                reinterpret_cast<const BYTE*>(source) + StoredValues[2 + i].size));
     }
@@ -234,12 +234,12 @@ TEST_F(SettingsTest, AnOversizedValueFailsTheLoadAndAShortOneFillsTheLeadingByte
   SaveGame();
   const Game saved = Current();
 
-  SetRaw(SavedGameKey, u"box", std::vector<BYTE>(648, 0x11));
+  SetRaw(SavedGameKeyPath, u"box", std::vector<BYTE>(648, 0x11));
   NewGame();
   EXPECT_EQ(0, LoadGame());
   EXPECT_EQ(0, occ[0]) << "occ comes after box and is not read";
 
-  SetRaw(SavedGameKey, u"box", {0x22, 0x22});
+  SetRaw(SavedGameKeyPath, u"box", {0x22, 0x22});
   NewGame();
   box[0] = 0x33333333;
   box[1] = 0x44;
