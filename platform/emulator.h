@@ -16,3 +16,24 @@ void EmulatorSetScreen(int width, int height, int scale);
 COLORREF EmulatorScreenPixel(int x, int y);
 // Saves the device screen as a PNG file at a desktop path; FALSE when it cannot.
 BOOL EmulatorSaveScreenshot(const char* pngPath);
+
+// The registry file's replacement, step by step. Tests stop a replacement before one of
+// these steps, leaving the folder as a crash at that moment would (0: never stop).
+enum RegistryWriteStep {
+  RegistryWriteFolder = 1,  // create the folder
+  RegistryWriteKeepDamaged,  // keep a damaged file aside as registry.reg.damaged
+  RegistryWriteOpen,         // create the temporary file
+  RegistryWriteFirstHalf,    // write the first half of the text
+  RegistryWriteSecondHalf,   // write the rest
+  RegistryWriteSync,         // flush the temporary file to the disk
+  RegistryWriteClose,
+  RegistryWriteRename,  // put it in the old file's place
+  RegistryWriteSyncFolder,
+  RegistryWriteDone
+};
+void EmulatorStopRegistryWriteBefore(int step);
+
+// The sound output: whether a sound is playing, and whether the output device is open
+// (it is open only while a sound plays, so an idle program uses no processor time).
+BOOL EmulatorSoundPlaying();
+BOOL EmulatorSoundDeviceOpen();

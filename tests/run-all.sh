@@ -19,3 +19,11 @@ echo "== normal build =="
 run build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build =="
 run build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMARLIX_SANITIZE=ON
+echo "== fuzzing the registry file's reader (clang, libFuzzer) =="
+cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DMARLIX_FUZZ=ON -DMARLIX_BENCH=OFF
+cmake --build build-fuzz -j "$jobs" --target registry_fuzz
+# New inputs go to a corpus inside the build folder; the committed seeds stay as they are.
+mkdir -p build-fuzz/corpus
+build-fuzz/registry_fuzz -seed=1 -max_total_time="${MARLIX_FUZZ_SECONDS:-60}" -print_final_stats=1 \
+  build-fuzz/corpus tests/fuzz/corpus

@@ -4,7 +4,8 @@
 set -eu
 
 play="cmake make g++ pkg-config libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libgif-dev fonts-dejavu-core"
-test="$play libgtest-dev libbenchmark-dev clang xvfb xauth xdotool x11-utils imagemagick"
+# libclang-rt-dev: libFuzzer and the sanitizer runtimes for clang (the fuzz targets).
+test="$play libgtest-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth xdotool x11-utils imagemagick"
 
 case "${1:-}" in
   play) packages=$play ;;

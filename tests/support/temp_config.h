@@ -1,0 +1,37 @@
+// A throw-away configuration folder for tests that touch the registry file: XDG_CONFIG_HOME
+// and HOME point into a fresh temporary folder, so the player's own files are never read.
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+// Makes the folder and points the environment at it; returns the registry file's path.
+inline std::string UseTempConfig(std::string& root) {
+  char pattern[] = "/tmp/marlix-test-XXXXXX";
+  root = mkdtemp(pattern);
+  setenv("HOME", root.c_str(), 1);
+  setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
+  return root + "/config/marlix-pentro/registry.reg";
+}
+
+inline void RemoveTempConfig(const std::string& root) {
+  std::error_code error;
+  if (!root.empty()) std::filesystem::remove_all(root, error);
+}
+
+inline std::string ReadFileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+inline void WriteFileText(const std::string& path, const std::string& text) {
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+inline bool FileExists(const std::string& path) { return std::filesystem::exists(path); }
