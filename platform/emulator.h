@@ -20,7 +20,7 @@ BOOL EmulatorSaveScreenshot(const char* pngPath);
 // The registry file's replacement, step by step. Tests stop a replacement before one of
 // these steps, leaving the folder as a crash at that moment would (0: never stop).
 enum RegistryWriteStep {
-  RegistryWriteFolder = 1,  // create the folder
+  RegistryWriteFolder = 1,   // create the folder
   RegistryWriteKeepDamaged,  // keep a damaged file aside as registry.reg.damaged
   RegistryWriteOpen,         // create the temporary file
   RegistryWriteFirstHalf,    // write the first half of the text
@@ -37,3 +37,35 @@ void EmulatorStopRegistryWriteBefore(int step);
 // (it is open only while a sound plays, so an idle program uses no processor time).
 BOOL EmulatorSoundPlaying();
 BOOL EmulatorSoundDeviceOpen();
+
+// The program's module: the resources its resource script lists, found by the resource
+// calls through the instance handle. The first module loaded is the program's own.
+struct RESOURCE;
+HINSTANCE EmulatorLoadModule(const RESOURCE* resources, size_t count);
+
+// The Pocket PC shell: the task bar at the top of the screen (class "HHTaskBar", showing
+// the active window's title) and the room for menu bars at the bottom. The device starts
+// it before any program; tests start it when they need it. Called again after the screen
+// changed, it lays the bars out anew.
+void EmulatorStartShell();
+// The bars' height in pixels for the screen's dots per inch: 26 at 96, 52 at 192.
+int EmulatorBarHeight();
+
+// Answers message boxes in place of the player: while a hook is set, MessageBoxW shows
+// nothing and returns what the hook returns. Null ends it.
+typedef int (*MessageBoxHook)(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
+void EmulatorSetMessageBoxHook(MessageBoxHook hook);
+
+// Input as the desktop delivers it, queued behind what waits already: a tap (a click of
+// the left mouse button) at a device pixel, a key press and release with or without Ctrl
+// (virtual key codes; VK_F1 asks for help, VK_F2 turns the screen), and the desktop
+// window's close button.
+void EmulatorTap(int x, int y);
+// A finger on the touch screen: SDL's finger event, with the copy as a mouse click that
+// SDL makes of it.
+void EmulatorTouch(int x, int y);
+void EmulatorKey(int virtualKey, BOOL control);
+void EmulatorCloseButton();
+
+// How often another start of the program asked this one to come to the front.
+int EmulatorRaiseRequests();

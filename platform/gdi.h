@@ -16,6 +16,11 @@ struct HBITMAP__ {
   bool stock;
 };
 
+// Icons are shared and live as long as their module.
+struct HICON__ {
+  SDL_Surface* pixels;
+};
+
 struct HBRUSH__ {
   GdiKind kind;
   COLORREF colour;

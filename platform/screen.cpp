@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "platform/emulator.h"
+#include "platform/gdi.h"
 #include "platform/hostpath.h"
 #include "platform/wingdi.h"
 #include "platform/winuser.h"
@@ -153,6 +154,16 @@ SDL_Window* ScreenDesktopWindow() { return Open() ? desktop : nullptr; }
 
 void ScreenSetTitle(LPCWSTR title) {
   if (Open()) SDL_SetWindowTitle(desktop, Utf8FromDevice(title).c_str());
+}
+
+void ScreenSetIcon(HICON icon) {
+  if (icon != nullptr && icon->pixels != nullptr && Open()) SDL_SetWindowIcon(desktop, icon->pixels);
+}
+
+void ScreenRaise() {
+  if (desktop == nullptr) return;
+  if ((SDL_GetWindowFlags(desktop) & SDL_WINDOW_MINIMIZED) != 0) SDL_RestoreWindow(desktop);
+  SDL_RaiseWindow(desktop);
 }
 
 void ScreenPresent(const RECT& area) {

@@ -20,8 +20,10 @@ int ScreenScale();
 SDL_Surface* ScreenFramebuffer();
 SDL_Window* ScreenDesktopWindow();
 
-// The desktop window's title.
+// The desktop window's title and icon, and bringing it to the front.
 void ScreenSetTitle(LPCWSTR title);
+void ScreenSetIcon(HICON icon);
+void ScreenRaise();
 
 // Shows a rectangle of the framebuffer (device pixels) in the desktop window at once.
 void ScreenPresent(const RECT& area);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/font.h"
 #include "platform/gdi.h"
 #include "platform/hostpath.h"
 #include "platform/screen.h"
@@ -20,6 +21,8 @@ constexpr const char* SystemFontFolder = "/usr/share/fonts/truetype/dejavu/";
 TTF_Font* font = nullptr;
 int fontDpi = 0;
 bool ttfFailed = false;
+
+}  // namespace
 
 TTF_Font* DefaultFont() {
   const int dpi = ScreenDpi();
@@ -43,8 +46,6 @@ TTF_Font* DefaultFont() {
   fontDpi = dpi;
   return font;
 }
-
-}  // namespace
 
 int DrawTextW(HDC dc, LPCWSTR text, int count, LPRECT rect, UINT) {
   DrawTarget target;

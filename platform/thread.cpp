@@ -1,10 +1,12 @@
-// Threads that run on their own: SDL's threads, detached, so closing the handle only
-// forgets it. SDL's own threads, because SDL frees what it keeps per thread (its error
-// text) only for threads it created, and sound threads call into SDL.
+// Threads that run on their own, and the handles of threads and processes. Threads are
+// SDL's, detached, so closing the handle only forgets it; SDL's because SDL frees what it
+// keeps per thread (its error text) only for threads it created, and sound threads call
+// into SDL.
 #include <SDL.h>
 
 #include <atomic>
 
+#include "platform/handles.h"
 #include "platform/winbase.h"
 
 namespace {
@@ -12,11 +14,6 @@ namespace {
 struct ThreadStart {
   LPTHREAD_START_ROUTINE start;
   LPVOID parameter;
-};
-
-// The handle only has to be a distinct, closable token: the thread is never joined.
-struct ThreadHandle {
-  DWORD id;
 };
 
 std::atomic<DWORD> nextThreadId{1};
@@ -39,13 +36,21 @@ HANDLE CreateThread(LPSECURITY_ATTRIBUTES, size_t stackSize, LPTHREAD_START_ROUT
     return nullptr;
   }
   SDL_DetachThread(thread);
-  ThreadHandle* handle = new ThreadHandle{nextThreadId++};
-  if (threadId != nullptr) *threadId = handle->id;
-  return handle;
+  const DWORD id = nextThreadId++;
+  if (threadId != nullptr) *threadId = id;
+  return NewKernelHandle(id);
 }
+
+// The handle only has to be a distinct, closable token: nothing is ever joined or waited
+// for through it.
+struct KernelHandle {
+  DWORD id;
+};
+
+HANDLE NewKernelHandle(DWORD id) { return new KernelHandle{id}; }
 
 BOOL CloseHandle(HANDLE handle) {
   if (handle == nullptr) return FALSE;
-  delete static_cast<ThreadHandle*>(handle);
+  delete static_cast<KernelHandle*>(handle);
   return TRUE;
 }

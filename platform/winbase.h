@@ -17,4 +17,39 @@ typedef DWORD (*LPTHREAD_START_ROUTINE)(LPVOID parameter);
 // Creation flags other than 0 are not offered; such a request fails with a null handle.
 HANDLE CreateThread(LPSECURITY_ATTRIBUTES security, size_t stackSize, LPTHREAD_START_ROUTINE start,
                     LPVOID parameter, DWORD creationFlags, LPDWORD threadId);
+// Closes thread and process handles alike.
 BOOL CloseHandle(HANDLE handle);
+
+// Processes. Of the device's programs only the help viewer "peghelp.exe" is offered: its
+// command line names a document in the resource folder beside the program ("res"), which
+// the desktop's viewer opens (xdg-open). FALSE when no viewer could be started.
+struct STARTUPINFOW;
+typedef STARTUPINFOW* LPSTARTUPINFOW;
+struct PROCESS_INFORMATION {
+  HANDLE hProcess;
+  HANDLE hThread;
+  DWORD dwProcessId;
+  DWORD dwThreadId;
+};
+typedef PROCESS_INFORMATION* LPPROCESS_INFORMATION;
+BOOL CreateProcessW(LPCWSTR applicationName, LPWSTR commandLine, LPSECURITY_ATTRIBUTES processAttributes,
+                    LPSECURITY_ATTRIBUTES threadAttributes, BOOL inheritHandles, DWORD creationFlags,
+                    LPVOID environment, LPCWSTR currentDirectory, LPSTARTUPINFOW startupInfo,
+                    LPPROCESS_INFORMATION processInformation);
+
+// A module's resources, as its resource script lists them: the type and the name are
+// MAKEINTRESOURCE numbers or strings. The data's form goes by type: a string (RT_STRING,
+// size in characters), ACCEL records (RT_ACCELERATOR), MENUTEMPLATEITEM records (RT_MENU),
+// WORD values (RT_RCDATA), bitmap file bytes (RT_BITMAP, RT_GROUP_ICON); sizes in bytes.
+struct RESOURCE {
+  LPCWSTR type;
+  LPCWSTR name;
+  LPCVOID data;
+  DWORD size;
+};
+// The program's module, null for the program itself.
+HMODULE GetModuleHandleW(LPCWSTR moduleName);
+HRSRC FindResourceW(HMODULE module, LPCWSTR name, LPCWSTR type);
+HGLOBAL LoadResource(HMODULE module, HRSRC resource);
+LPVOID LockResource(HGLOBAL data);
+DWORD SizeofResource(HMODULE module, HRSRC resource);

@@ -5,7 +5,9 @@
 #include <algorithm>
 
 #include "platform/gdi.h"
+#include "platform/instance.h"
 #include "platform/screen.h"
+#include "platform/shell.h"
 
 std::vector<HWND> WindowStack;
 std::vector<WindowClass> WindowClasses;
@@ -29,6 +31,68 @@ const WindowClass* FindWindowClass(LPCWSTR name) {
 
 RECT ClientRect(HWND window) {
   return RECT{0, 0, window->client.right - window->client.left, window->client.bottom - window->client.top};
+}
+
+HWND ActiveWindow() {
+  for (auto it = WindowStack.rbegin(); it != WindowStack.rend(); ++it)
+    if ((*it)->visible && !(*it)->shellBar) return *it;
+  return nullptr;
+}
+
+HWND ProgramWindow() {
+  for (HWND window : WindowStack)
+    if (window->parent == nullptr && window->platformDraw == nullptr && !window->shellBar) return window;
+  return nullptr;
+}
+
+HWND WindowAt(POINT point) {
+  for (auto it = WindowStack.rbegin(); it != WindowStack.rend(); ++it) {
+    const RECT& r = (*it)->window;
+    if ((*it)->visible && r.left <= point.x && point.x < r.right && r.top <= point.y && point.y < r.bottom)
+      return *it;
+  }
+  return nullptr;
+}
+
+bool OwnedBy(HWND window, HWND owner) {
+  for (int depth = 0; window != nullptr && depth < 64; ++depth, window = window->parent)
+    if (window == owner) return true;
+  return false;
+}
+
+void RepairBelow(size_t level, const RECT& area) {
+  if (RectEmpty(area)) return;
+  for (size_t i = 0; i < level && i < WindowStack.size(); ++i) {
+    HWND under = WindowStack[i];
+    if (!under->visible) continue;
+    const RECT uncovered = RectIntersect(area, under->window);
+    if (RectEmpty(uncovered)) continue;
+    if (under->platformDraw != nullptr) {
+      under->platformDraw(under, uncovered);
+      WindowOutputDone(under, uncovered);
+    } else {
+      const RECT local =
+          RectOffset(RectIntersect(uncovered, under->client), -under->client.left, -under->client.top);
+      InvalidateRect(under, &local, TRUE);
+    }
+  }
+}
+
+bool DrawPlatformWindows() {
+  bool drew = false;
+  for (size_t i = 0; i < WindowStack.size(); ++i) {
+    HWND window = WindowStack[i];
+    if (window->platformDraw == nullptr || RectEmpty(window->invalid)) continue;
+    const RECT area = RectOffset(window->invalid, window->client.left, window->client.top);
+    window->invalid = RECT{0, 0, 0, 0};
+    window->erase = false;
+    if (window->visible) {
+      window->platformDraw(window, area);
+      WindowOutputDone(window, area);
+    }
+    drew = true;
+  }
+  return drew;
 }
 
 void WindowOutputDone(HWND window, const RECT& area) {
@@ -64,15 +128,22 @@ ATOM RegisterClassW(const WNDCLASSW* wndClass) {
   return static_cast<ATOM>(0xC000 + WindowClasses.size() - 1);
 }
 
-HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y,
-                     int width, int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param) {
+namespace {
+
+HWND Create(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y, int width,
+            int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param,
+            const PlatformWindow* how) {
   const WindowClass* windowClass = FindWindowClass(className);
   if (windowClass == nullptr) return nullptr;
-  const SIZE screen = ScreenSize();
-  if (x == CW_USEDEFAULT) x = y = 0;
+  // The default place is the screen below the shell's task bar.
+  const RECT work = ShellWorkArea();
+  if (x == CW_USEDEFAULT) {
+    x = work.left;
+    y = work.top;
+  }
   if (width == CW_USEDEFAULT) {
-    width = screen.cx - x;
-    height = screen.cy - y;
+    width = work.right - x;
+    height = work.bottom - y;
   }
   if (width < 0) width = 0;
   if (height < 0) height = 0;
@@ -89,9 +160,19 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
   window->window = RECT{x, y, x + width, y + height};
   window->client = window->window;
   window->visible = (style & WS_VISIBLE) != 0;
+  if (how != nullptr) {
+    window->platformDraw = how->draw;
+    window->platformData = how->data;
+    window->shellBar = how->shellBar;
+  }
+  const bool programWindow = how == nullptr && parent == nullptr && ProgramWindow() == nullptr;
+  HWND wasActive = ActiveWindow();
   WindowStack.push_back(window);
-  // The first window is the program's: the desktop window carries its title.
-  if (WindowStack.size() == 1) ScreenSetTitle(window->title.c_str());
+  // The program's first window names the desktop window and gives it its icon.
+  if (programWindow) {
+    ScreenSetTitle(window->title.c_str());
+    if (windowClass->icon != nullptr) ScreenSetIcon(windowClass->icon);
+  }
 
   CREATESTRUCTW create{param,      instance,  menu,   parent, height, width, y, x, static_cast<LONG>(style),
                        windowName, className, exStyle};
@@ -102,27 +183,119 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
   if (!Live(window)) return nullptr;
   SendMessageW(window, WM_SIZE, SIZE_RESTORED,
                MAKELPARAM(static_cast<WORD>(width), static_cast<WORD>(height)));
+  if (!Live(window)) return nullptr;
   if (window->visible) InvalidateRect(window, nullptr, TRUE);
+  // Another program of this session finds a titled top-level window by FindWindowW.
+  if (programWindow && !window->title.empty()) InstanceAnnounce(window);
+  if (window->visible && ActiveWindow() == window) {
+    if (wasActive != nullptr && Live(wasActive))
+      SendMessageW(wasActive, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(window));
+    SendMessageW(window, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(wasActive));
+    ShellActiveWindowChanged();
+  }
   return window;
+}
+
+}  // namespace
+
+HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y,
+                     int width, int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param) {
+  return Create(exStyle, className, windowName, style, x, y, width, height, parent, menu, instance, param,
+                nullptr);
+}
+
+HWND CreatePlatformWindow(LPCWSTR className, LPCWSTR title, const RECT& rect, HWND owner,
+                          const PlatformWindow& how) {
+  return Create(0, className, title, WS_VISIBLE, rect.left, rect.top, rect.right - rect.left,
+                rect.bottom - rect.top, owner, nullptr, nullptr, nullptr, &how);
 }
 
 BOOL DestroyWindow(HWND window) {
   if (!Live(window)) return FALSE;
+  const bool wasActive = ActiveWindow() == window;
   SendMessageW(window, WM_DESTROY, 0, 0);
+  // The windows it owns go with it.
+  for (bool found = true; found;) {
+    found = false;
+    for (HWND other : WindowStack)
+      if (other != window && other->parent == window) {
+        DestroyWindow(other);
+        found = true;
+        break;
+      }
+  }
   auto it = std::find(WindowStack.begin(), WindowStack.end(), window);
   if (it == WindowStack.end()) return TRUE;  // destroyed while handling its own destruction
   const size_t level = static_cast<size_t>(it - WindowStack.begin());
   WindowStack.erase(it);
+  InstanceWithdraw(window);
   // What it covered is painted again by the windows beneath.
-  if (window->visible)
-    for (size_t i = 0; i < level; ++i) {
-      HWND under = WindowStack[i];
-      const RECT uncovered = RectIntersect(window->window, under->client);
-      if (RectEmpty(uncovered)) continue;
-      const RECT local = RectOffset(uncovered, -under->client.left, -under->client.top);
-      InvalidateRect(under, &local, TRUE);
-    }
+  if (window->visible) RepairBelow(level, window->window);
   delete window;
+  if (wasActive) {
+    if (HWND active = ActiveWindow()) SendMessageW(active, WM_ACTIVATE, WA_ACTIVE, 0);
+    ShellActiveWindowChanged();
+  }
+  return TRUE;
+}
+
+BOOL UnregisterClassW(LPCWSTR className, HINSTANCE) {
+  const WindowClass* windowClass = FindWindowClass(className);
+  if (windowClass == nullptr) return FALSE;
+  for (HWND window : WindowStack)
+    if (window->className == windowClass->name) return FALSE;
+  WindowClasses.erase(WindowClasses.begin() + (windowClass - WindowClasses.data()));
+  return TRUE;
+}
+
+BOOL ShowWindow(HWND window, int command) {
+  if (!Live(window)) return FALSE;
+  const bool was = window->visible;
+  const bool show = command != SW_HIDE;
+  if (show == was) return was ? TRUE : FALSE;
+  window->visible = show;
+  if (show) {
+    InvalidateRect(window, nullptr, TRUE);
+  } else {
+    const size_t level =
+        static_cast<size_t>(std::find(WindowStack.begin(), WindowStack.end(), window) - WindowStack.begin());
+    RepairBelow(level, window->window);
+  }
+  ShellActiveWindowChanged();
+  return was ? TRUE : FALSE;
+}
+
+BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint) {
+  if (!Live(window)) return FALSE;
+  if (width < 0) width = 0;
+  if (height < 0) height = 0;
+  const RECT old = window->window;
+  const RECT now{x, y, x + width, y + height};
+  window->window = now;
+  window->client = now;
+  window->invalid = RectIntersect(window->invalid, ClientRect(window));
+  const bool resized = old.right - old.left != width || old.bottom - old.top != height;
+  if (resized)
+    SendMessageW(window, WM_SIZE, SIZE_RESTORED,
+                 MAKELPARAM(static_cast<WORD>(width), static_cast<WORD>(height)));
+  if (!Live(window)) return TRUE;
+  if (window->visible) {
+    // What the window left is painted again by the windows beneath.
+    const size_t level =
+        static_cast<size_t>(std::find(WindowStack.begin(), WindowStack.end(), window) - WindowStack.begin());
+    const RECT strips[4] = {{old.left, old.top, old.right, now.top},
+                            {old.left, now.bottom, old.right, old.bottom},
+                            {old.left, old.top, now.left, old.bottom},
+                            {now.right, old.top, old.right, old.bottom}};
+    for (const RECT& strip : strips) RepairBelow(level, RectIntersect(strip, old));
+    if (repaint) InvalidateRect(window, nullptr, TRUE);
+  }
+  return TRUE;
+}
+
+BOOL GetWindowRect(HWND window, LPRECT rect) {
+  if (!Live(window) || rect == nullptr) return FALSE;
+  *rect = window->window;
   return TRUE;
 }
 
@@ -173,4 +346,23 @@ BOOL UpdateWindow(HWND window) {
   if (!Live(window)) return FALSE;
   if (window->visible && !RectEmpty(window->invalid)) SendMessageW(window, WM_PAINT, 0, 0);
   return TRUE;
+}
+
+HWND FindWindowW(LPCWSTR className, LPCWSTR windowName) {
+  for (HWND window : WindowStack)
+    if ((className == nullptr || window->className == className) &&
+        (windowName == nullptr || window->title == windowName))
+      return window;
+  if (className != nullptr && windowName != nullptr) return InstanceFind(className, windowName);
+  return nullptr;
+}
+
+BOOL SetForegroundWindow(HWND window) {
+  // The lowest bit asks for the owned windows too, which here always come along.
+  window = reinterpret_cast<HWND>(reinterpret_cast<uintptr_t>(window) & ~uintptr_t{1});
+  if (Live(window)) {
+    ScreenRaise();
+    return TRUE;
+  }
+  return InstanceRaise(window);
 }

@@ -36,6 +36,11 @@ struct HWND__ {
   // them. Application windows leave it null and are invalidated instead.
   void (*platformDraw)(HWND window, const RECT& area);
   void* platformData;
+  // The shell's own bars and menus: never the active window, never the program's.
+  bool shellBar;
+  // A window of another process, found by FindWindowW: only its name is known here.
+  bool remote;
+  std::string remoteName;
 };
 
 // Every live window, bottom first; a new window goes on top.
@@ -46,6 +51,30 @@ const WindowClass* FindWindowClass(LPCWSTR name);
 
 // The client area's size as a rectangle at (0, 0).
 RECT ClientRect(HWND window);
+
+// Windows the platform draws itself are made with their drawing, data and role in place
+// before their creation messages; they are visible.
+struct PlatformWindow {
+  void (*draw)(HWND window, const RECT& area);
+  void* data;
+  bool shellBar;
+};
+HWND CreatePlatformWindow(LPCWSTR className, LPCWSTR title, const RECT& rect, HWND owner,
+                          const PlatformWindow& how);
+
+// The topmost visible window that takes keys: not a shell bar. Null when there is none.
+HWND ActiveWindow();
+// The program's main window: its first top-level window that is not platform-drawn.
+HWND ProgramWindow();
+// The topmost visible window at a point of the screen, or null.
+HWND WindowAt(POINT point);
+// Whether a window is `owner` or owned by it, directly or through other windows.
+bool OwnedBy(HWND window, HWND owner);
+// The screen's `area` needs drawing again by the windows stacked below `level` (an index
+// into WindowStack): platform-drawn ones are drawn at once, the others invalidated.
+void RepairBelow(size_t level, const RECT& area);
+// Platform-drawn windows with an invalid area draw it; returns whether any did.
+bool DrawPlatformWindows();
 
 // Called after drawing into the framebuffer within `area` (screen coordinates) on behalf of
 // `window`: the visible windows above it that overlap the area are drawn again over it,

@@ -47,12 +47,29 @@ constexpr UINT CS_HREDRAW = 0x0002;
 constexpr DWORD WS_VISIBLE = 0x10000000;
 constexpr int CW_USEDEFAULT = static_cast<int>(0x80000000);
 
+constexpr UINT WM_NULL = 0x0000;
 constexpr UINT WM_CREATE = 0x0001;
 constexpr UINT WM_DESTROY = 0x0002;
 constexpr UINT WM_SIZE = 0x0005;
 constexpr UINT WM_PAINT = 0x000F;
 constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_ERASEBKGND = 0x0014;
+constexpr UINT WM_ACTIVATE = 0x0006;
+constexpr UINT WM_QUIT = 0x0012;
+constexpr UINT WM_SETTINGCHANGE = 0x001A;
+constexpr UINT WM_HELP = 0x0053;
+constexpr UINT WM_KEYDOWN = 0x0100;
+constexpr UINT WM_KEYUP = 0x0101;
+constexpr UINT WM_CHAR = 0x0102;
+constexpr UINT WM_COMMAND = 0x0111;
+constexpr UINT WM_LBUTTONDOWN = 0x0201;
+constexpr UINT WM_USER = 0x0400;
+
+// WM_ACTIVATE's low word.
+constexpr WORD WA_INACTIVE = 0;
+constexpr WORD WA_ACTIVE = 1;
+// WM_LBUTTONDOWN's wParam.
+constexpr WPARAM MK_LBUTTON = 0x0001;
 
 constexpr WPARAM SIZE_RESTORED = 0;
 
@@ -65,6 +82,138 @@ BOOL IsWindow(HWND window);
 LRESULT SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT DefWindowProcW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 BOOL GetClientRect(HWND window, LPRECT rect);
+// Removes a class no live window uses, so a program can register it again.
+BOOL UnregisterClassW(LPCWSTR className, HINSTANCE instance);
+
+// Showing, moving and finding windows.
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_SHOW = 5;
+// Returns whether the window was visible before.
+BOOL ShowWindow(HWND window, int command);
+// Moves and sizes a window (screen coordinates for top-level windows). A new size sends
+// WM_SIZE; with `repaint` the window is invalidated whole. What it uncovers is repainted.
+BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint);
+BOOL GetWindowRect(HWND window, LPRECT rect);
+// A window of a class and title; a null title matches any. A window of another process
+// of this user's session is found too when both are given: the handle returned then
+// stands for it and serves only SetForegroundWindow.
+HWND FindWindowW(LPCWSTR className, LPCWSTR windowName);
+// Brings a window to the front, with the desktop window showing it. A handle with its
+// lowest bit set brings the windows it owns along, as they always come here.
+BOOL SetForegroundWindow(HWND window);
+
+// Messages in the queue: posted messages first, then input, then paints of windows whose
+// invalid area waits. GetMessageW waits for the next one without using the processor, and
+// returns 0 for WM_QUIT. The window and range filters are not offered: pass null and 0.
+struct MSG {
+  HWND hwnd;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+  DWORD time;
+  POINT pt;
+};
+typedef MSG* LPMSG;
+constexpr UINT PM_NOREMOVE = 0x0000;
+constexpr UINT PM_REMOVE = 0x0001;
+
+BOOL GetMessageW(LPMSG msg, HWND window, UINT filterMin, UINT filterMax);
+// As GetMessageW without waiting; FALSE when nothing is there.
+BOOL PeekMessageW(LPMSG msg, HWND window, UINT filterMin, UINT filterMax, UINT remove);
+BOOL PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+void PostQuitMessage(int exitCode);
+// Posts WM_CHAR for a WM_KEYDOWN of a key that types a character.
+BOOL TranslateMessage(const MSG* msg);
+LRESULT DispatchMessageW(const MSG* msg);
+
+// Keys: virtual key codes; letters and digits are their upper-case characters.
+constexpr int VK_BACK = 0x08;
+constexpr int VK_TAB = 0x09;
+constexpr int VK_RETURN = 0x0D;
+constexpr int VK_SHIFT = 0x10;
+constexpr int VK_CONTROL = 0x11;
+constexpr int VK_MENU = 0x12;
+constexpr int VK_ESCAPE = 0x1B;
+constexpr int VK_SPACE = 0x20;
+constexpr int VK_LEFT = 0x25;
+constexpr int VK_UP = 0x26;
+constexpr int VK_RIGHT = 0x27;
+constexpr int VK_DOWN = 0x28;
+constexpr int VK_F1 = 0x70;
+constexpr int VK_F2 = 0x71;
+// The high bit is set while the key is down, as of the message last taken from the queue.
+short GetKeyState(int virtualKey);
+
+// Resources of a module by number: MAKEINTRESOURCE(id) stands for the name.
+inline LPCWSTR MAKEINTRESOURCE(WORD id) { return reinterpret_cast<LPCWSTR>(static_cast<uintptr_t>(id)); }
+inline bool IS_INTRESOURCE(LPCWSTR name) { return reinterpret_cast<uintptr_t>(name) <= 0xFFFF; }
+constexpr WPARAM MAKEWPARAM(WORD low, WORD high) {
+  return static_cast<WPARAM>(static_cast<DWORD>(low) | (static_cast<DWORD>(high) << 16));
+}
+
+// Resource types.
+inline const LPCWSTR RT_BITMAP = MAKEINTRESOURCE(2);
+inline const LPCWSTR RT_MENU = MAKEINTRESOURCE(4);
+inline const LPCWSTR RT_DIALOG = MAKEINTRESOURCE(5);
+inline const LPCWSTR RT_STRING = MAKEINTRESOURCE(6);
+inline const LPCWSTR RT_ACCELERATOR = MAKEINTRESOURCE(9);
+inline const LPCWSTR RT_RCDATA = MAKEINTRESOURCE(10);
+inline const LPCWSTR RT_GROUP_ICON = MAKEINTRESOURCE(14);
+
+// Menu templates, as a resource script writes them: items in order, MF_POPUP opening a
+// level that ends after the item marked MF_END.
+constexpr WORD MF_STRING = 0x0000;
+constexpr WORD MF_GRAYED = 0x0001;
+constexpr WORD MF_POPUP = 0x0010;
+constexpr WORD MF_END = 0x0080;
+constexpr WORD MF_SEPARATOR = 0x0800;
+struct MENUTEMPLATEITEM {
+  WORD flags;
+  WORD id;  // the command; 0 for popups and separators
+  LPCWSTR text;
+};
+
+// String table entries; returns the characters copied, cut to size - 1.
+int LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int size);
+HICON LoadIconW(HINSTANCE instance, LPCWSTR name);
+
+// Accelerator tables: a key with its modifiers becomes a command.
+constexpr BYTE FVIRTKEY = 0x01;
+constexpr BYTE FNOINVERT = 0x02;
+constexpr BYTE FSHIFT = 0x04;
+constexpr BYTE FCONTROL = 0x08;
+constexpr BYTE FALT = 0x10;
+struct ACCEL {
+  BYTE fVirt;
+  WORD key;
+  WORD cmd;
+};
+HACCEL LoadAcceleratorsW(HINSTANCE instance, LPCWSTR name);
+// A WM_KEYDOWN that matches an entry sends WM_COMMAND (the command, 1 in the high word) to
+// the window and returns 1; anything else returns 0.
+int TranslateAcceleratorW(HWND window, HACCEL table, LPMSG msg);
+
+// Cursors: the device shows a cursor only while it waits; the desktop shows its arrow
+// otherwise, also after SetCursor(null).
+inline const LPCWSTR IDC_ARROW = MAKEINTRESOURCE(32512);
+inline const LPCWSTR IDC_WAIT = MAKEINTRESOURCE(32514);
+HCURSOR LoadCursorW(HINSTANCE instance, LPCWSTR name);
+HCURSOR SetCursor(HCURSOR cursor);
+
+// Message boxes, drawn over the owner on the device screen; each runs its own loop until
+// answered by a tap, a click or a key (Y or Enter for Yes, N or Escape for No). Meanwhile
+// the owner gets its paint, size and other messages, and input meant for it is dropped.
+// Only Yes and No buttons are offered, with or without the question icon.
+constexpr UINT MB_OK = 0x00000000;
+constexpr UINT MB_YESNO = 0x00000004;
+constexpr UINT MB_ICONQUESTION = 0x00000020;
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
+// The answer, or 0 when the box could not be shown or its owner went away.
+int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
 
 // Painting: the invalid area of a window collects until the next paint message.
 struct PAINTSTRUCT {

@@ -84,7 +84,9 @@ TEST_F(WindowTest, CreationAndDestruction) {
   HWND window = Create(WS_VISIBLE);
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(IsWindow(window));
-  const std::vector<Message> created{{WM_CREATE, 0, 0}, {WM_SIZE, SIZE_RESTORED, MAKELPARAM(240, 320)}};
+  // A visible top-level window becomes the active one.
+  const std::vector<Message> created{
+      {WM_CREATE, 0, 0}, {WM_SIZE, SIZE_RESTORED, MAKELPARAM(240, 320)}, {WM_ACTIVATE, WA_ACTIVE, 0}};
   EXPECT_EQ(received, created);
   RECT client;
   ASSERT_TRUE(GetClientRect(window, &client));

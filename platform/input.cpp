@@ -1,0 +1,279 @@
+// The desktop's events as the device's input: the left mouse button and touch become taps
+// on the window under the point, keys go to the active window, F1 asks it for help, F2
+// turns the screen, and the desktop window's close button closes the program's window.
+#include "platform/input.h"
+
+#include <SDL.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <csignal>
+
+#include "platform/emulator.h"
+#include "platform/instance.h"
+#include "platform/screen.h"
+#include "platform/shell.h"
+#include "platform/window.h"
+
+namespace {
+
+bool prepared = false;
+bool control = false, shift = false, alt = false;
+
+int VirtualKey(SDL_Keycode key) {
+  if (key >= SDLK_a && key <= SDLK_z) return 'A' + (key - SDLK_a);
+  if (key >= SDLK_0 && key <= SDLK_9) return '0' + (key - SDLK_0);
+  switch (key) {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return VK_RETURN;
+    case SDLK_ESCAPE: return VK_ESCAPE;
+    case SDLK_SPACE: return VK_SPACE;
+    case SDLK_BACKSPACE: return VK_BACK;
+    case SDLK_TAB: return VK_TAB;
+    case SDLK_LEFT: return VK_LEFT;
+    case SDLK_RIGHT: return VK_RIGHT;
+    case SDLK_UP: return VK_UP;
+    case SDLK_DOWN: return VK_DOWN;
+    case SDLK_F1: return VK_F1;
+    case SDLK_F2: return VK_F2;
+    default: return 0;
+  }
+}
+
+SDL_Keycode KeyCode(int virtualKey) {
+  if (virtualKey >= 'A' && virtualKey <= 'Z') return SDLK_a + (virtualKey - 'A');
+  if (virtualKey >= '0' && virtualKey <= '9') return SDLK_0 + (virtualKey - '0');
+  switch (virtualKey) {
+    case VK_RETURN: return SDLK_RETURN;
+    case VK_ESCAPE: return SDLK_ESCAPE;
+    case VK_SPACE: return SDLK_SPACE;
+    case VK_BACK: return SDLK_BACKSPACE;
+    case VK_TAB: return SDLK_TAB;
+    case VK_LEFT: return SDLK_LEFT;
+    case VK_RIGHT: return SDLK_RIGHT;
+    case VK_UP: return SDLK_UP;
+    case VK_DOWN: return SDLK_DOWN;
+    case VK_F1: return SDLK_F1;
+    case VK_F2: return SDLK_F2;
+    default: return SDLK_UNKNOWN;
+  }
+}
+
+MSG Message(HWND window, UINT message, WPARAM wParam, LPARAM lParam, Uint32 time) {
+  return MSG{window, message, wParam, lParam, time, {}};
+}
+
+// A tap at a point of the desktop window, in its pixels.
+void Tap(int desktopX, int desktopY, Uint32 time, std::deque<MSG>& messages) {
+  POINT device;
+  if (!ScreenPointFromDesktop(desktopX, desktopY, &device)) return;
+  HWND window = WindowAt(device);
+  if (window == nullptr) return;
+  const POINT local{device.x - window->client.left, device.y - window->client.top};
+  messages.push_back(Message(window, WM_LBUTTONDOWN, MK_LBUTTON,
+                             MAKELPARAM(static_cast<WORD>(local.x), static_cast<WORD>(local.y)), time));
+}
+
+void Close(Uint32 time, std::deque<MSG>& messages) {
+  if (HWND program = ProgramWindow()) messages.push_back(Message(program, WM_CLOSE, 0, 0, time));
+}
+
+void Key(const SDL_KeyboardEvent& key, std::deque<MSG>& messages) {
+  control = (key.keysym.mod & KMOD_CTRL) != 0;
+  shift = (key.keysym.mod & KMOD_SHIFT) != 0;
+  alt = (key.keysym.mod & KMOD_ALT) != 0;
+  // A held key repeats nothing: a command key held down must not run its command again.
+  if (key.type != SDL_KEYDOWN || key.repeat != 0) return;
+  const int virtualKey = VirtualKey(key.keysym.sym);
+  if (virtualKey == VK_F2) {
+    ShellScreenTurned();
+    return;
+  }
+  HWND active = ActiveWindow();
+  if (virtualKey == 0 || active == nullptr) return;
+  if (virtualKey == VK_F1)
+    messages.push_back(Message(active, WM_HELP, 0, 0, key.timestamp));
+  else
+    messages.push_back(Message(active, WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1, key.timestamp));
+}
+
+// A request to end (SIGTERM from the session, SIGINT from a terminal) closes the program's
+// window like the close button, so the game is saved. SDL notices signals only when it
+// next looks at its queue, which a waiting program does not; so the handler wakes a thread
+// that queues the request, which wakes the wait.
+// A second request ends the program at once, the system's way, and so does the first
+// when the program has not ended within a grace time: longer than the longest move, so
+// a game is saved even when the request came in the middle of a long capture.
+constexpr Uint32 SignalGrace = 15000;  // ms
+int signalPipe[2] = {-1, -1};
+int signalNumber = 0;
+volatile sig_atomic_t signalled = 0;
+
+void OnSignal(int signal) {
+  if (signalled != 0) {
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+    return;
+  }
+  signalled = 1;
+  signalNumber = signal;
+  const char request = 1;
+  [[maybe_unused]] const ssize_t written = write(signalPipe[1], &request, 1);
+}
+
+int QueueQuitOnSignal(void*) {
+  char request;
+  if (read(signalPipe[0], &request, 1) != 1) return 0;
+  SDL_Event event{};
+  event.type = SDL_QUIT;
+  SDL_PushEvent(&event);
+  SDL_Delay(SignalGrace);
+  std::signal(signalNumber, SIG_DFL);
+  std::raise(signalNumber);
+  return 0;
+}
+
+void WatchSignals() {
+  if (pipe2(signalPipe, O_CLOEXEC) != 0) return;
+  SDL_Thread* watcher = SDL_CreateThread(QueueQuitOnSignal, "signals", nullptr);
+  if (watcher == nullptr) return;
+  SDL_DetachThread(watcher);
+  struct sigaction action {};
+  action.sa_handler = OnSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGINT, &action, nullptr);
+}
+
+Uint32 DesktopWindowId() {
+  SDL_Window* desktop = ScreenDesktopWindow();
+  return desktop != nullptr ? SDL_GetWindowID(desktop) : 0;
+}
+
+}  // namespace
+
+bool InputReady() {
+  if (ScreenDesktopWindow() == nullptr) return false;
+  if (!prepared) {
+    prepared = true;
+    // Pointer movement and typed text mean nothing to the program; collected, they would
+    // wake it for every movement of the mouse.
+    SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
+    SDL_EventState(SDL_FINGERMOTION, SDL_IGNORE);
+    SDL_EventState(SDL_MOUSEWHEEL, SDL_IGNORE);
+    SDL_EventState(SDL_TEXTINPUT, SDL_IGNORE);
+    SDL_EventState(SDL_TEXTEDITING, SDL_IGNORE);
+    SDL_StopTextInput();
+    WatchSignals();
+  }
+  return true;
+}
+
+void InputTranslate(const SDL_Event& event, std::deque<MSG>& messages) {
+  if (InstanceHandleEvent(event)) return;
+  switch (event.type) {
+    case SDL_MOUSEBUTTONDOWN:
+      // Touch comes as finger events; SDL's mouse copies of them are left out.
+      if (event.button.which != SDL_TOUCH_MOUSEID && event.button.button == SDL_BUTTON_LEFT)
+        Tap(event.button.x, event.button.y, event.button.timestamp, messages);
+      break;
+    case SDL_FINGERDOWN: {
+      int width = 0, height = 0;
+      if (SDL_Window* desktop = ScreenDesktopWindow()) SDL_GetWindowSize(desktop, &width, &height);
+      Tap(static_cast<int>(event.tfinger.x * static_cast<float>(width)),
+          static_cast<int>(event.tfinger.y * static_cast<float>(height)), event.tfinger.timestamp, messages);
+      break;
+    }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: Key(event.key, messages); break;
+    case SDL_WINDOWEVENT:
+      if (event.window.event == SDL_WINDOWEVENT_EXPOSED) ScreenPresentAll();
+      if (event.window.event == SDL_WINDOWEVENT_CLOSE) Close(event.window.timestamp, messages);
+      break;
+    case SDL_QUIT: Close(event.quit.timestamp, messages); break;
+    default: break;
+  }
+}
+
+bool InputKeyDown(int virtualKey) {
+  switch (virtualKey) {
+    case VK_CONTROL: return control;
+    case VK_SHIFT: return shift;
+    case VK_MENU: return alt;
+    default: return false;
+  }
+}
+
+short GetKeyState(int virtualKey) { return static_cast<short>(InputKeyDown(virtualKey) ? 0x8000 : 0); }
+
+void EmulatorTap(int x, int y) {
+  const Uint32 id = DesktopWindowId();
+  if (id == 0) return;
+  const int scale = ScreenScale();
+  SDL_Event event{};
+  event.button.type = SDL_MOUSEBUTTONDOWN;
+  event.button.windowID = id;
+  event.button.which = 0;
+  event.button.button = SDL_BUTTON_LEFT;
+  event.button.state = SDL_PRESSED;
+  event.button.clicks = 1;
+  event.button.x = x * scale + scale / 2;
+  event.button.y = y * scale + scale / 2;
+  SDL_PushEvent(&event);
+  event.button.type = SDL_MOUSEBUTTONUP;
+  event.button.state = SDL_RELEASED;
+  SDL_PushEvent(&event);
+}
+
+void EmulatorTouch(int x, int y) {
+  const Uint32 id = DesktopWindowId();
+  if (id == 0) return;
+  const int scale = ScreenScale();
+  const SIZE screen = ScreenSize();
+  SDL_Event event{};
+  event.tfinger.type = SDL_FINGERDOWN;
+  event.tfinger.touchId = 1;
+  event.tfinger.fingerId = 1;
+  event.tfinger.x = (static_cast<float>(x) + 0.5f) / static_cast<float>(screen.cx);
+  event.tfinger.y = (static_cast<float>(y) + 0.5f) / static_cast<float>(screen.cy);
+  event.tfinger.pressure = 1;
+  event.tfinger.windowID = id;
+  SDL_PushEvent(&event);
+  SDL_Event copy{};
+  copy.button.type = SDL_MOUSEBUTTONDOWN;
+  copy.button.windowID = id;
+  copy.button.which = SDL_TOUCH_MOUSEID;
+  copy.button.button = SDL_BUTTON_LEFT;
+  copy.button.state = SDL_PRESSED;
+  copy.button.clicks = 1;
+  copy.button.x = x * scale;
+  copy.button.y = y * scale;
+  SDL_PushEvent(&copy);
+}
+
+void EmulatorKey(int virtualKey, BOOL withControl) {
+  const Uint32 id = DesktopWindowId();
+  if (id == 0) return;
+  SDL_Event event{};
+  event.key.type = SDL_KEYDOWN;
+  event.key.windowID = id;
+  event.key.state = SDL_PRESSED;
+  event.key.keysym.sym = KeyCode(virtualKey);
+  event.key.keysym.mod = withControl ? KMOD_LCTRL : KMOD_NONE;
+  SDL_PushEvent(&event);
+  event.key.type = SDL_KEYUP;
+  event.key.state = SDL_RELEASED;
+  event.key.keysym.mod = KMOD_NONE;  // Ctrl is let go with the key
+  SDL_PushEvent(&event);
+}
+
+void EmulatorCloseButton() {
+  const Uint32 id = DesktopWindowId();
+  if (id == 0) return;
+  SDL_Event event{};
+  event.window.type = SDL_WINDOWEVENT;
+  event.window.windowID = id;
+  event.window.event = SDL_WINDOWEVENT_CLOSE;
+  SDL_PushEvent(&event);
+}

@@ -1,0 +1,196 @@
+// Windows known across processes: a titled top-level window listens on a socket named
+// after the user, the desktop session, its class and its title (in the abstract namespace,
+// so it goes away with the process). Another process finds it by connecting, and asks it
+// to come to the front; a listener thread hands that request to the program's thread as
+// an event, which wakes the program's wait.
+#include "platform/instance.h"
+
+#include <SDL.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstddef>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/emulator.h"
+#include "platform/hostpath.h"
+#include "platform/screen.h"
+#include "platform/window.h"
+
+namespace {
+
+constexpr char FindRequest = 'F';
+constexpr char RaiseRequest = 'R';
+constexpr char Reply = 'Y';
+constexpr size_t MaxName = 100;  // within sun_path, after the leading NUL
+
+struct Listener {
+  HWND window;
+  int socket;
+  int stopRead, stopWrite;  // a byte written here ends the listener
+  SDL_Thread* thread;
+};
+
+std::vector<std::unique_ptr<Listener>> listeners;
+std::vector<std::unique_ptr<HWND__>> remotes;
+Uint32 raiseEvent = 0;
+int raiseRequests = 0;
+
+// The session: the desktop's display, so programs on other displays stay apart.
+std::string Session() {
+  const char* display = std::getenv("WAYLAND_DISPLAY");
+  if (display == nullptr || display[0] == 0) display = std::getenv("DISPLAY");
+  return display == nullptr ? "" : display;
+}
+
+std::string SocketName(LPCWSTR className, LPCWSTR title) {
+  std::string name = "marlix-pentro/" + std::to_string(getuid()) + "/" + Session() + "/" +
+                     Utf8FromDevice(className) + "/" + Utf8FromDevice(title);
+  if (name.size() <= MaxName) return name;
+  // Too long for a socket address: a hash of it stands in.
+  uint64_t hash = 14695981039346656037ull;
+  for (unsigned char c : name) hash = (hash ^ c) * 1099511628211ull;
+  char hex[17];
+  std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+  return "marlix-pentro/" + std::to_string(getuid()) + "/" + hex;
+}
+
+socklen_t Address(const std::string& name, sockaddr_un* address) {
+  *address = sockaddr_un{};
+  address->sun_family = AF_UNIX;
+  std::memcpy(address->sun_path + 1, name.data(), name.size());
+  return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+}
+
+// Sends one request and waits a little for the reply; false when nobody answers.
+bool Ask(const std::string& name, char request) {
+  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return false;
+  sockaddr_un address;
+  const socklen_t length = Address(name, &address);
+  timeval timeout{2, 0};
+  setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
+  setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
+  char reply = 0;
+  const bool answered = connect(fd, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
+                        send(fd, &request, 1, MSG_NOSIGNAL) == 1 && recv(fd, &reply, 1, 0) == 1 &&
+                        reply == Reply;
+  close(fd);
+  return answered;
+}
+
+int Listen(void* data) {
+  Listener* listener = static_cast<Listener*>(data);
+  pollfd waits[2] = {{listener->socket, POLLIN, 0}, {listener->stopRead, POLLIN, 0}};
+  for (;;) {
+    if (poll(waits, 2, -1) < 0) {
+      if (errno == EINTR) continue;
+      break;
+    }
+    if (waits[1].revents != 0) break;
+    if ((waits[0].revents & POLLIN) == 0) continue;
+    const int client = accept4(listener->socket, nullptr, nullptr, SOCK_CLOEXEC);
+    if (client < 0) continue;
+    timeval timeout{2, 0};
+    setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
+    char request = 0;
+    if (recv(client, &request, 1, 0) == 1) {
+      if (request == RaiseRequest) {
+        SDL_Event event{};
+        event.type = raiseEvent;
+        SDL_PushEvent(&event);
+      }
+      send(client, &Reply, 1, MSG_NOSIGNAL);
+    }
+    close(client);
+  }
+  return 0;
+}
+
+}  // namespace
+
+void InstanceAnnounce(HWND window) {
+  if (raiseEvent == 0) {
+    raiseEvent = SDL_RegisterEvents(1);
+    if (raiseEvent == static_cast<Uint32>(-1)) raiseEvent = 0;
+  }
+  if (raiseEvent == 0) return;
+  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return;
+  sockaddr_un address;
+  const socklen_t length = Address(SocketName(window->className.c_str(), window->title.c_str()), &address);
+  int stop[2];
+  // Taken already: another process has this window, and stays the one that is found.
+  if (bind(fd, reinterpret_cast<sockaddr*>(&address), length) != 0 || listen(fd, 8) != 0 ||
+      pipe2(stop, O_CLOEXEC) != 0) {
+    close(fd);
+    return;
+  }
+  auto listener = std::make_unique<Listener>(Listener{window, fd, stop[0], stop[1], nullptr});
+  listener->thread = SDL_CreateThread(Listen, "instance", listener.get());
+  if (listener->thread == nullptr) {
+    close(fd);
+    close(stop[0]);
+    close(stop[1]);
+    return;
+  }
+  listeners.push_back(std::move(listener));
+}
+
+void InstanceWithdraw(HWND window) {
+  for (auto it = listeners.begin(); it != listeners.end(); ++it) {
+    Listener& listener = **it;
+    if (listener.window != window) continue;
+    const char stop = 0;
+    if (write(listener.stopWrite, &stop, 1) != 1) {
+      // The pipe is empty and open: a write cannot fail but for a signal; the
+      // listener is then left to end with the process.
+      SDL_DetachThread(listener.thread);
+    } else {
+      SDL_WaitThread(listener.thread, nullptr);
+    }
+    close(listener.socket);
+    close(listener.stopRead);
+    close(listener.stopWrite);
+    listeners.erase(it);
+    return;
+  }
+}
+
+HWND InstanceFind(LPCWSTR className, LPCWSTR title) {
+  const std::string name = SocketName(className, title);
+  if (!Ask(name, FindRequest)) return nullptr;
+  for (const auto& remote : remotes)
+    if (remote->remoteName == name) return remote.get();
+  auto remote = std::make_unique<HWND__>();
+  remote->className = className;
+  remote->title = title;
+  remote->remote = true;
+  remote->remoteName = name;
+  remotes.push_back(std::move(remote));
+  return remotes.back().get();
+}
+
+BOOL InstanceRaise(HWND window) {
+  for (const auto& remote : remotes)
+    if (remote.get() == window) return Ask(remote->remoteName, RaiseRequest) ? TRUE : FALSE;
+  return FALSE;
+}
+
+bool InstanceHandleEvent(const SDL_Event& event) {
+  if (raiseEvent == 0 || event.type != raiseEvent) return false;
+  ++raiseRequests;
+  ScreenRaise();
+  return true;
+}
+
+int EmulatorRaiseRequests() { return raiseRequests; }

@@ -1,0 +1,110 @@
+// The message queue: posted messages, then input from the desktop, then paints, and a
+// wait on the desktop's events while none of these is there, so an idle program uses no
+// processor time.
+#include <SDL.h>
+
+#include <deque>
+
+#include "platform/input.h"
+#include "platform/window.h"
+#include "platform/winuser.h"
+
+namespace {
+
+std::deque<MSG> posted;
+std::deque<MSG> input;
+bool quitPosted = false;
+int quitCode = 0;
+
+// A window whose invalid area waits for a paint, as a WM_PAINT message; platform-drawn
+// windows draw theirs here and now.
+bool NextPaint(MSG* msg) {
+  DrawPlatformWindows();
+  for (HWND window : WindowStack)
+    if (window->visible && window->platformDraw == nullptr && window->invalid.right > window->invalid.left &&
+        window->invalid.bottom > window->invalid.top) {
+      *msg = MSG{window, WM_PAINT, 0, 0, SDL_GetTicks(), {}};
+      return true;
+    }
+  return false;
+}
+
+// The next message, waiting for one when `wait`. False only without `wait`, when there
+// is none.
+bool Next(MSG* msg, bool wait, bool remove) {
+  for (;;) {
+    if (!posted.empty()) {
+      *msg = posted.front();
+      if (remove) posted.pop_front();
+      return true;
+    }
+    if (quitPosted) {
+      *msg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(quitCode), 0, SDL_GetTicks(), {}};
+      if (remove) quitPosted = false;
+      return true;
+    }
+    if (!input.empty()) {
+      *msg = input.front();
+      if (remove) input.pop_front();
+      return true;
+    }
+    if (!InputReady()) {
+      // Without a screen no input can ever come: the program is told to end.
+      if (!wait) return false;
+      *msg = MSG{nullptr, WM_QUIT, 0, 0, 0, {}};
+      return true;
+    }
+    SDL_Event event;
+    if (SDL_PollEvent(&event) != 0) {
+      InputTranslate(event, input);
+      continue;
+    }
+    if (NextPaint(msg)) return true;
+    if (!wait) return false;
+    if (SDL_WaitEvent(&event) != 0) InputTranslate(event, input);
+  }
+}
+
+}  // namespace
+
+BOOL GetMessageW(LPMSG msg, HWND, UINT, UINT) {
+  if (msg == nullptr) return FALSE;
+  Next(msg, true, true);
+  return msg->message == WM_QUIT ? FALSE : TRUE;
+}
+
+BOOL PeekMessageW(LPMSG msg, HWND, UINT, UINT, UINT remove) {
+  if (msg == nullptr) return FALSE;
+  return Next(msg, false, (remove & PM_REMOVE) != 0) ? TRUE : FALSE;
+}
+
+BOOL PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (window != nullptr && !IsWindow(window)) return FALSE;
+  posted.push_back(MSG{window, message, wParam, lParam, SDL_GetTicks(), {}});
+  return TRUE;
+}
+
+void PostQuitMessage(int exitCode) {
+  quitPosted = true;
+  quitCode = exitCode;
+}
+
+BOOL TranslateMessage(const MSG* msg) {
+  if (msg == nullptr || msg->message != WM_KEYDOWN) return FALSE;
+  const WPARAM key = msg->wParam;
+  const bool shift = InputKeyDown(VK_SHIFT);
+  WCHAR c = 0;
+  if (key >= 'A' && key <= 'Z')
+    c = static_cast<WCHAR>(shift ? key : key - 'A' + 'a');
+  else if ((key >= '0' && key <= '9') || key == VK_SPACE || key == VK_RETURN || key == VK_ESCAPE ||
+           key == VK_BACK || key == VK_TAB)
+    c = static_cast<WCHAR>(key);
+  if (c == 0 || InputKeyDown(VK_CONTROL)) return FALSE;
+  PostMessageW(msg->hwnd, WM_CHAR, c, msg->lParam);
+  return TRUE;
+}
+
+LRESULT DispatchMessageW(const MSG* msg) {
+  if (msg == nullptr || msg->hwnd == nullptr) return 0;
+  return SendMessageW(msg->hwnd, msg->message, msg->wParam, msg->lParam);
+}

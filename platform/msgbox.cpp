@@ -1,0 +1,230 @@
+// Message boxes: drawn by the platform over their owner, with the caption, the question
+// icon, the wrapped text and a button per answer, each running its own message loop until
+// answered.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "platform/emulator.h"
+#include "platform/screen.h"
+#include "platform/shell.h"
+#include "platform/shell_paint.h"
+#include "platform/window.h"
+#include "platform/winuser.h"
+
+namespace {
+
+constexpr LPCWSTR MessageBoxClass = u"MessageBox";
+constexpr COLORREF Frame = RGB(20, 44, 100);
+constexpr COLORREF CaptionTop = RGB(30, 70, 156);
+constexpr COLORREF CaptionBottom = RGB(8, 30, 90);
+constexpr COLORREF CaptionText = RGB(255, 255, 255);
+constexpr COLORREF Body = RGB(255, 255, 255);
+constexpr COLORREF BodyText = RGB(20, 22, 28);
+constexpr COLORREF IconDisc = RGB(36, 96, 200);
+constexpr COLORREF ButtonTop = RGB(250, 251, 254);
+constexpr COLORREF ButtonBottom = RGB(210, 220, 238);
+constexpr COLORREF ButtonFrame = RGB(76, 100, 148);
+constexpr COLORREF ButtonText = RGB(12, 32, 84);
+constexpr TextStyle IconMark{18, true, 0};
+
+struct Button {
+  int answer;
+  LPCWSTR label;
+  RECT place;  // screen coordinates
+};
+
+struct Box {
+  std::u16string text;
+  std::u16string caption;
+  bool icon;
+  HWND owner;
+  std::vector<Button> buttons;  // the first answers Enter, the last Escape
+};
+
+MessageBoxHook hook = nullptr;
+std::vector<HWND> boxes;
+
+Box& BoxOf(HWND window) { return *static_cast<Box*>(window->platformData); }
+
+struct Metrics {
+  int s, frame, caption, pad, icon, gap, buttonHeight, buttonGap;
+};
+Metrics MetricsNow() {
+  const int s = ShellScale();
+  return Metrics{s, s, ShellBarHeight() - 2 * s, 10 * s, 32 * s, 10 * s, 26 * s, 14 * s};
+}
+
+int TextWidth(const Metrics& m, LONG boxWidth, bool icon) {
+  return boxWidth - 2 * m.frame - 2 * m.pad - (icon ? m.icon + m.gap : 0);
+}
+
+// Places the box over its owner, or over the screen below the task bar, and its buttons.
+void LayOut(HWND window) {
+  Box& box = BoxOf(window);
+  const Metrics m = MetricsNow();
+  const SIZE screen = ScreenSize();
+  const LONG width = std::min<LONG>(screen.cx - 16 * m.s, 240 * m.s);
+  const SIZE text = MeasureText(box.text.c_str(), TextStyle{9, false, TextWidth(m, width, box.icon)});
+  const LONG content = std::max<LONG>(text.cy, box.icon ? m.icon : 0);
+  const LONG height = 2 * m.frame + m.caption + 3 * m.pad + content + m.buttonHeight;
+  RECT over = ShellWorkArea();
+  if (IsWindow(box.owner) && box.owner->visible) over = box.owner->window;
+  const LONG left = (screen.cx - width) / 2;
+  const LONG top = std::max<LONG>(ShellWorkArea().top, over.top + (over.bottom - over.top - height) / 2);
+  MoveWindow(window, left, top, width, height, FALSE);
+
+  LONG buttonsWidth = 0;
+  std::vector<LONG> widths;
+  for (const Button& button : box.buttons) {
+    widths.push_back(std::max<LONG>(72 * m.s, MeasureText(button.label, BoldText).cx + 24 * m.s));
+    buttonsWidth += widths.back();
+  }
+  buttonsWidth += m.buttonGap * static_cast<LONG>(box.buttons.size() - 1);
+  LONG x = left + (width - buttonsWidth) / 2;
+  const LONG y = top + height - m.frame - m.pad - m.buttonHeight;
+  for (size_t i = 0; i < box.buttons.size(); ++i) {
+    box.buttons[i].place = RECT{x, y, x + widths[i], y + m.buttonHeight};
+    x += widths[i] + m.buttonGap;
+  }
+}
+
+void DrawBox(HWND window, const RECT& area) {
+  const Box& box = BoxOf(window);
+  const Metrics m = MetricsNow();
+  const RECT& r = window->window;
+  PaintFill(area, r, Body);
+  PaintFrame(area, r, Frame, m.frame);
+  const RECT caption{r.left + m.frame, r.top + m.frame, r.right - m.frame, r.top + m.frame + m.caption};
+  PaintGradient(area, caption, CaptionTop, CaptionBottom);
+  const SIZE captionSize = MeasureText(box.caption.c_str(), BoldText);
+  PaintText(RectIntersect(
+                area, RECT{caption.left + m.pad / 2, caption.top, caption.right - m.pad / 2, caption.bottom}),
+            caption.left + m.pad, caption.top + (m.caption - captionSize.cy) / 2, box.caption.c_str(),
+            CaptionText, BoldText);
+
+  LONG textLeft = r.left + m.frame + m.pad;
+  const LONG top = caption.bottom + m.pad;
+  if (box.icon) {
+    const RECT disc{textLeft, top, textLeft + m.icon, top + m.icon};
+    PaintDisc(area, disc, IconDisc);
+    const SIZE mark = MeasureText(u"?", IconMark);
+    PaintText(RectIntersect(area, disc), disc.left + (m.icon - mark.cx) / 2,
+              disc.top + (m.icon - mark.cy) / 2, u"?", CaptionText, IconMark);
+    textLeft += m.icon + m.gap;
+  }
+  const int wrap = TextWidth(m, r.right - r.left, box.icon);
+  const SIZE text = MeasureText(box.text.c_str(), TextStyle{9, false, wrap});
+  const LONG textTop = box.icon && text.cy < m.icon ? top + (m.icon - text.cy) / 2 : top;
+  PaintText(RectIntersect(area, r), textLeft, textTop, box.text.c_str(), BodyText, TextStyle{9, false, wrap});
+
+  for (size_t i = 0; i < box.buttons.size(); ++i) {
+    const Button& button = box.buttons[i];
+    PaintGradient(area, button.place, ButtonTop, ButtonBottom);
+    // The button Enter answers has the heavier frame.
+    PaintFrame(area, button.place, ButtonFrame, i == 0 ? 2 * m.s : m.s);
+    const SIZE label = MeasureText(button.label, BoldText);
+    PaintText(RectIntersect(area, button.place), (button.place.left + button.place.right - label.cx) / 2,
+              (button.place.top + button.place.bottom - label.cy) / 2, button.label, ButtonText, BoldText);
+  }
+}
+
+LRESULT BoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DESTROY) {
+    boxes.erase(std::remove(boxes.begin(), boxes.end(), window), boxes.end());
+    delete static_cast<Box*>(window->platformData);
+    window->platformData = nullptr;
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+int AnswerForKey(const Box& box, WPARAM key) {
+  if (key == VK_RETURN) return box.buttons.front().answer;
+  if (key == VK_ESCAPE) return box.buttons.back().answer;
+  for (const Button& button : box.buttons)
+    if (key == static_cast<WPARAM>(button.label[0])) return button.answer;
+  return 0;
+}
+
+void Redraw(HWND window) {
+  window->platformDraw(window, window->window);
+  WindowOutputDone(window, window->window);
+  window->invalid = RECT{0, 0, 0, 0};
+}
+
+}  // namespace
+
+void EmulatorSetMessageBoxHook(MessageBoxHook answer) { hook = answer; }
+
+int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
+  if (hook != nullptr) return hook(owner, text, caption, type);
+  if (ScreenFramebuffer() == nullptr) return 0;
+  if (owner != nullptr && !IsWindow(owner)) owner = nullptr;
+  Box* box = new Box{text == nullptr ? u"" : text,
+                     caption == nullptr ? u"Error" : caption,
+                     (type & MB_ICONQUESTION) != 0,
+                     owner,
+                     {}};
+  if ((type & 0x0F) == MB_YESNO)
+    box->buttons = {Button{IDYES, u"Yes", {}}, Button{IDNO, u"No", {}}};
+  else
+    box->buttons = {Button{IDOK, u"OK", {}}};
+
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = BoxProc;
+  wc.lpszClassName = MessageBoxClass;
+  RegisterClassW(&wc);
+  HWND window = CreatePlatformWindow(MessageBoxClass, box->caption.c_str(), RECT{0, 0, 0, 0}, owner,
+                                     PlatformWindow{DrawBox, box, false});
+  if (window == nullptr) {
+    delete box;
+    return 0;
+  }
+  boxes.push_back(window);
+  LayOut(window);
+  Redraw(window);
+
+  // Input for other windows is dropped while the box is open; everything else goes on.
+  int answer = 0;
+  while (answer == 0 && IsWindow(window)) {
+    MSG msg;
+    if (!GetMessageW(&msg, nullptr, 0, 0)) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    switch (msg.message) {
+      case WM_LBUTTONDOWN:
+        if (msg.hwnd == window && IsWindow(window)) {
+          const POINT at{window->window.left + LOWORD(msg.lParam), window->window.top + HIWORD(msg.lParam)};
+          for (const Button& button : BoxOf(window).buttons)
+            if (at.x >= button.place.left && at.x < button.place.right && at.y >= button.place.top &&
+                at.y < button.place.bottom)
+              answer = button.answer;
+        }
+        break;
+      case WM_KEYDOWN:
+        if (msg.hwnd == window && IsWindow(window)) answer = AnswerForKey(BoxOf(window), msg.wParam);
+        break;
+      case WM_CHAR:
+      case WM_HELP: break;
+      default: DispatchMessageW(&msg);
+    }
+  }
+  if (IsWindow(window)) DestroyWindow(window);
+  return answer;
+}
+
+void ShellLayOutMessageBoxes() {
+  for (HWND window : boxes) {
+    LayOut(window);
+    Redraw(window);
+  }
+}
+
+RECT ShellMessageBoxButton(HWND window, int index) {
+  if (std::find(boxes.begin(), boxes.end(), window) == boxes.end() || index < 0 ||
+      static_cast<size_t>(index) >= BoxOf(window).buttons.size())
+    return RECT{0, 0, 0, 0};
+  return BoxOf(window).buttons[static_cast<size_t>(index)].place;
+}

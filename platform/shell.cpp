@@ -1,0 +1,118 @@
+// The Pocket PC shell on the emulated screen: the task bar along the top showing the
+// active window's title, the screen below it for programs, and turning the screen.
+#include "platform/shell.h"
+
+#include <vector>
+
+#include "platform/aygshell.h"
+#include "platform/emulator.h"
+#include "platform/screen.h"
+#include "platform/shell_paint.h"
+#include "platform/window.h"
+#include "platform/wingdi.h"
+
+namespace {
+
+constexpr LPCWSTR TaskBarClass = u"HHTaskBar";
+constexpr COLORREF TaskBarTop = RGB(30, 70, 156);
+constexpr COLORREF TaskBarBottom = RGB(8, 30, 90);
+constexpr COLORREF TaskBarEdge = RGB(4, 16, 52);
+constexpr COLORREF TitleColour = RGB(255, 255, 255);
+
+HWND taskBar = nullptr;
+
+// The title of the active window, or of its owner when it has none of its own.
+LPCWSTR ActiveTitle() {
+  for (HWND window = ActiveWindow(); window != nullptr; window = window->parent)
+    if (!window->title.empty()) return window->title.c_str();
+  return u"";
+}
+
+void DrawTaskBar(HWND window, const RECT& area) {
+  const RECT& bar = window->window;
+  const int s = ShellScale();
+  PaintGradient(area, RECT{bar.left, bar.top, bar.right, bar.bottom - s}, TaskBarTop, TaskBarBottom);
+  PaintFill(area, RECT{bar.left, bar.bottom - s, bar.right, bar.bottom}, TaskBarEdge);
+  LPCWSTR title = ActiveTitle();
+  const SIZE size = MeasureText(title, BoldText);
+  const RECT room = RectIntersect(area, RECT{bar.left + 6 * s, bar.top, bar.right - 6 * s, bar.bottom});
+  PaintText(room, bar.left + 8 * s, bar.top + (bar.bottom - bar.top - s - size.cy) / 2, title, TitleColour,
+            BoldText);
+}
+
+LRESULT TaskBarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DESTROY && window == taskBar) taskBar = nullptr;
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void Redraw(HWND window) {
+  if (window == nullptr || !IsWindow(window) || !window->visible) return;
+  window->platformDraw(window, window->window);
+  WindowOutputDone(window, window->window);
+}
+
+}  // namespace
+
+bool ShellStarted() { return taskBar != nullptr; }
+
+int ShellScale() { return ScreenDpi() >= 192 ? 2 : 1; }
+
+int ShellBarHeight() { return 26 * ShellScale(); }
+
+int EmulatorBarHeight() { return ShellBarHeight(); }
+
+RECT ShellWorkArea() {
+  const SIZE screen = ScreenSize();
+  return RECT{0, ShellStarted() ? ShellBarHeight() : 0, screen.cx, screen.cy};
+}
+
+void EmulatorStartShell() {
+  const SIZE screen = ScreenSize();
+  const RECT bar{0, 0, screen.cx, ShellBarHeight()};
+  if (!ShellStarted()) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = TaskBarProc;
+    wc.lpszClassName = TaskBarClass;
+    RegisterClassW(&wc);
+    taskBar =
+        CreatePlatformWindow(TaskBarClass, u"", bar, nullptr, PlatformWindow{DrawTaskBar, nullptr, true});
+  } else {
+    MoveWindow(taskBar, bar.left, bar.top, bar.right, bar.bottom, FALSE);
+  }
+  ShellLayOutMenuBars();
+  Redraw(taskBar);
+}
+
+void ShellActiveWindowChanged() {
+  if (ShellStarted()) Redraw(taskBar);
+}
+
+void ShellScreenTurned() {
+  ShellClosePopupMenu();
+  ScreenRotate();
+  if (ShellStarted()) EmulatorStartShell();
+  ShellLayOutMessageBoxes();
+  // The framebuffer came back empty: every program window paints again, and each hears
+  // of the turn so it can fit itself to the new screen.
+  const std::vector<HWND> windows = WindowStack;
+  for (HWND window : windows) {
+    if (!IsWindow(window) || window->platformDraw != nullptr || window->shellBar) continue;
+    InvalidateRect(window, nullptr, TRUE);
+    if (window->parent == nullptr) SendMessageW(window, WM_SETTINGCHANGE, SETTINGCHANGE_RESET, 0);
+  }
+  for (HWND window : WindowStack)
+    if (window->platformDraw != nullptr) InvalidateRect(window, nullptr, FALSE);
+  DrawPlatformWindows();
+}
+
+BOOL SHInitExtraControls() { return TRUE; }
+
+// The device's input panel is absent here, so activation needs nothing of the shell.
+BOOL SHHandleWMActivate(HWND, WPARAM, LPARAM, SHACTIVATEINFO*, DWORD) { return TRUE; }
+
+BOOL SHHandleWMSettingChange(HWND window, WPARAM wParam, LPARAM, SHACTIVATEINFO*) {
+  if (wParam != SETTINGCHANGE_RESET || !IsWindow(window)) return FALSE;
+  RECT work = ShellWorkArea();
+  if (HWND menuBar = ShellMenuBarOf(window)) work.bottom -= menuBar->window.bottom - menuBar->window.top;
+  return MoveWindow(window, work.left, work.top, work.right - work.left, work.bottom - work.top, TRUE);
+}
