@@ -1,0 +1,18 @@
+// The program's entry, its start-up and its main window.
+#pragma once
+
+#include "platform/aygshell.h"
+#include "platform/windef.h"
+
+extern HINSTANCE hInst;
+extern HWND hMenuBar;                // null when the menu bar could not be made
+extern SHACTIVATEINFO ActivateInfo;  // the shell's record for the main window
+extern WCHAR szTitle[100];           // "Marlix Pentro": the title and every question's caption
+extern WCHAR szWindowClass[100];
+
+int WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPWSTR lpCmdLine, int nCmdShow);
+// 0 when the program is to end at once: another copy runs, or the window could not be made.
+BOOL InitInstance(HINSTANCE hInstance, int nCmdShow);
+// The folders, the sound paths, the settings and the screen layout.
+BOOL InitApp();
+LRESULT MainWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,130 @@
+// The main window: its messages, the tap rule, the opening rule, the commands, and the
+// end-of-game question and repaint the game asks of it.
+#include "app/app.h"
+#include "app/mainwnd.h"
+#include "app/resource.h"
+#include "dialogs/dialogs.h"
+#include "game/board.h"
+#include "game/effects.h"
+#include "game/opponent.h"
+#include "platform/winbase.h"
+#include "platform/winuser.h"
+#include "settings/settings.h"
+#include "sound/sounds.h"
+#include "view/board_paint.h"
+#include "view/layout.h"
+#include "view/skin.h"
+
+HWND hMenuBar;
+SHACTIVATEINFO ActivateInfo;
+
+namespace {
+
+constexpr DWORD ComputerReplyPause = 600;  // ms between the player's line and the computer's turn
+
+// A tap on a line draws it for the side to move; a line already drawn is left as it is,
+// but the tap still sounds. When the turn goes to the computer it answers at once, inside
+// this message, after a short pause.
+void Tap(LPARAM lParam) {
+  const int cell = HitTestLine(LOWORD(lParam), HIWORD(lParam));
+  if (cell == -1) return;
+  if (Sound == 1) PlayEffect(PlayerSoundPath);
+  PlaceLine(cell);
+  if (f != 0) {
+    Sleep(ComputerReplyPause);
+    if (Sound == 1) PlayEffect(ComputerSoundPath);
+    ComputerTurn();
+  }
+}
+
+// The computer opens every game, once its empty board is on the screen. Its first line
+// clears `first`, so this happens once per game.
+void OpenGame() {
+  if (first != 1) return;
+  if (Sound == 1) PlayEffectOnThread(StartSoundPath);
+  ComputerTurn();
+}
+
+void Paint(HWND hWnd) {
+  PAINTSTRUCT ps;
+  HDC hdc = BeginPaint(hWnd, &ps);
+  PaintBoard(hdc, hWnd);
+  EndPaint(hWnd, &ps);
+}
+
+void Help() {
+  WCHAR document[] = u"Marlix Pentro.htm";
+  PROCESS_INFORMATION process;
+  if (CreateProcessW(u"peghelp.exe", document, nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr,
+                     &process)) {
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+  }
+}
+
+// Asked only once a line of this game is drawn.
+void AskNewGame(HWND hWnd) {
+  if (first != 0) return;
+  if (MessageBoxW(hWnd, u"Do you want to restart the game?", szTitle, MB_YESNO | MB_ICONQUESTION) == IDYES) {
+    NewGame();
+    InvalidateRect(hWnd, nullptr, FALSE);
+  }
+}
+
+void CreateMenuBar(HWND hWnd) {
+  SHMENUBARINFO mbi{};
+  mbi.cbSize = SHMENUBARINFO_SIZE;
+  mbi.hwndParent = hWnd;
+  mbi.nToolBarId = IDR_MENUBAR;
+  mbi.hInstRes = hInst;
+  hMenuBar = SHCreateMenuBar(&mbi) ? mbi.hwndMB : nullptr;
+}
+
+}  // namespace
+
+LRESULT MainWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      CreateMenuBar(hWnd);
+      ActivateInfo = SHACTIVATEINFO{};
+      ActivateInfo.cbSize = SHACTIVATEINFO_SIZE;
+      LoadSkin();
+      if (!LoadGame()) NewGame();
+      return 0;
+    case WM_DESTROY:
+      SaveGame();
+      if (hMenuBar != nullptr) DestroyWindow(hMenuBar);
+      hMenuBar = nullptr;
+      FreeSkin();
+      PostQuitMessage(0);
+      return 0;
+    case WM_SIZE:
+      DetectLayout();
+      FreeSkin();
+      LoadSkin();
+      return 0;
+    case WM_ACTIVATE: SHHandleWMActivate(hWnd, wParam, lParam, &ActivateInfo, 0); return 0;
+    case WM_PAINT:
+      Paint(hWnd);
+      OpenGame();
+      return 0;
+    case WM_SETTINGCHANGE: SHHandleWMSettingChange(hWnd, wParam, lParam, &ActivateInfo); return 0;
+    case WM_HELP: Help(); return 0;
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case IDM_EXIT: SendMessageW(hWnd, WM_CLOSE, 0, 0); return 0;
+        case IDM_NEWGAME: AskNewGame(hWnd); return 0;
+        case IDM_OPTIONS: OptionsCommand(hWnd); return 0;
+        case IDM_ABOUT: AboutCommand(hWnd); return 0;
+        default: return DefWindowProcW(hWnd, message, wParam, lParam);
+      }
+    case WM_LBUTTONDOWN: Tap(lParam); return 0;
+    default: return DefWindowProcW(hWnd, message, wParam, lParam);
+  }
+}
+
+int AskYesNo(const char16_t* question) {
+  return MessageBoxW(hMainWnd, question, szTitle, MB_YESNO | MB_ICONQUESTION) == IDYES ? 1 : 0;
+}
+
+void InvalidateMainWindow() { InvalidateRect(hMainWnd, nullptr, FALSE); }
