@@ -164,7 +164,6 @@ bool InputReady() {
     SDL_EventState(SDL_MOUSEWHEEL, SDL_IGNORE);
     SDL_EventState(SDL_TEXTINPUT, SDL_IGNORE);
     SDL_EventState(SDL_TEXTEDITING, SDL_IGNORE);
-    SDL_StopTextInput();
     WatchSignals();
   }
   return true;

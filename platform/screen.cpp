@@ -70,8 +70,10 @@ bool Open() {
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   scale = ChooseScale();
   framebuffer = NewFramebuffer();
+  // Hidden until the program's window exists: a second copy that ends at once shows
+  // nothing and takes nothing (not even the keyboard) from the first.
   desktop = SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, size.cx * scale,
-                             size.cy * scale, 0);
+                             size.cy * scale, SDL_WINDOW_HIDDEN);
   if (framebuffer == nullptr || desktop == nullptr) {
     if (framebuffer != nullptr) SDL_FreeSurface(framebuffer);
     if (desktop != nullptr) SDL_DestroyWindow(desktop);
@@ -158,6 +160,12 @@ void ScreenSetTitle(LPCWSTR title) {
 
 void ScreenSetIcon(HICON icon) {
   if (icon != nullptr && icon->pixels != nullptr && Open()) SDL_SetWindowIcon(desktop, icon->pixels);
+}
+
+void ScreenShow() {
+  if (!Open() || (SDL_GetWindowFlags(desktop) & SDL_WINDOW_HIDDEN) == 0) return;
+  SDL_ShowWindow(desktop);
+  ScreenPresentAll();
 }
 
 void ScreenRaise() {

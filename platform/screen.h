@@ -20,8 +20,10 @@ int ScreenScale();
 SDL_Surface* ScreenFramebuffer();
 SDL_Window* ScreenDesktopWindow();
 
-// The desktop window's title and icon, and bringing it to the front.
+// The desktop window's title and icon, showing it (it is made hidden), and bringing it
+// to the front.
 void ScreenSetTitle(LPCWSTR title);
+void ScreenShow();
 void ScreenSetIcon(HICON icon);
 void ScreenRaise();
 

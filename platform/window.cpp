@@ -168,10 +168,11 @@ HWND Create(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, i
   const bool programWindow = how == nullptr && parent == nullptr && ProgramWindow() == nullptr;
   HWND wasActive = ActiveWindow();
   WindowStack.push_back(window);
-  // The program's first window names the desktop window and gives it its icon.
+  // The program's first window names the desktop window, gives it its icon and shows it.
   if (programWindow) {
     ScreenSetTitle(window->title.c_str());
     if (windowClass->icon != nullptr) ScreenSetIcon(windowClass->icon);
+    ScreenShow();
   }
 
   CREATESTRUCTW create{param,      instance,  menu,   parent, height, width, y, x, static_cast<LONG>(style),
