@@ -14,3 +14,6 @@ bool WriteLogos(const std::string& folder);
 inline constexpr const char* Icon143File = "icon143.bmp";
 inline constexpr const char* IconSvgFile = "marlix-pentro.svg";
 bool WriteIcon(const std::string& folder);
+// The help page the F1 key opens.
+inline constexpr const char* HelpFile = "Marlix Pentro.htm";
+bool WriteHelp(const std::string& folder);

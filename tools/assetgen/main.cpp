@@ -19,6 +19,7 @@ const Command Commands[] = {
     {"sounds", WriteSounds, "the six wave files"},
     {"logos", WriteLogos, "the About box's two logo bitmaps"},
     {"icon", WriteIcon, "the program icon, as a bitmap and as SVG"},
+    {"help", WriteHelp, "the help page"},
 };
 
 }  // namespace
