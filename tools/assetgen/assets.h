@@ -5,3 +5,15 @@
 
 bool WriteSkins(const std::string& folder);
 bool WriteSounds(const std::string& folder);
+
+// The About box's logos (8 bits per pixel, 69 x 83 and the same at 138 x 166).
+inline constexpr const char* Logo136File = "logo136.bmp";
+inline constexpr const char* Logo144File = "logo144.bmp";
+bool WriteLogos(const std::string& folder);
+// The program icon: a 64 x 64 bitmap with alpha for the window, and an SVG for the desktop.
+inline constexpr const char* Icon143File = "icon143.bmp";
+inline constexpr const char* IconSvgFile = "marlix-pentro.svg";
+bool WriteIcon(const std::string& folder);
+// The help page the F1 key opens.
+inline constexpr const char* HelpFile = "Marlix Pentro.htm";
+bool WriteHelp(const std::string& folder);

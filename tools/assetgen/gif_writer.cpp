@@ -8,47 +8,13 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
-
-constexpr int MaxColours = 256;
-
-// Palette in order of first use, so the same picture always gives the same bytes. A small
-// open-addressing table keeps the lookup cheap; no colour is above 0xFFFFFF, so that value
-// marks a free slot.
-bool BuildPalette(const Canvas& canvas, std::vector<Colour>& palette, std::vector<GifByteType>& indices) {
-  constexpr size_t Slots = 4096;
-  constexpr Colour Free = 0xFFFFFFFF;
-  std::vector<Colour> keys(Slots, Free);
-  std::vector<GifByteType> values(Slots, 0);
-  indices.resize(canvas.pixels.size());
-  Colour lastColour = Free;
-  GifByteType lastIndex = 0;
-  for (size_t i = 0; i < canvas.pixels.size(); ++i) {
-    const Colour colour = canvas.pixels[i];
-    if (colour != lastColour) {
-      size_t slot = (colour * 2654435761u) >> 20 & (Slots - 1);
-      while (keys[slot] != colour && keys[slot] != Free) slot = (slot + 1) & (Slots - 1);
-      if (keys[slot] == Free) {
-        if (palette.size() == MaxColours) return false;
-        keys[slot] = colour;
-        values[slot] = static_cast<GifByteType>(palette.size());
-        palette.push_back(colour);
-      }
-      lastColour = colour;
-      lastIndex = values[slot];
-    }
-    indices[i] = lastIndex;
-  }
-  return true;
-}
-
-}  // namespace
+#include "tools/assetgen/palette.h"
 
 bool WriteGif(const std::string& path, const Canvas& canvas) {
   std::vector<Colour> palette;
-  std::vector<GifByteType> indices;
+  std::vector<uint8_t> indices;
   if (!BuildPalette(canvas, palette, indices)) {
-    std::fprintf(stderr, "%s: more than %d colours\n", path.c_str(), MaxColours);
+    std::fprintf(stderr, "%s: more than %d colours\n", path.c_str(), MaxPaletteColours);
     return false;
   }
   int bits = 1;

@@ -17,6 +17,9 @@ struct Command {
 const Command Commands[] = {
     {"skins", WriteSkins, "the 36 backgrounds and 12 sprite sheets"},
     {"sounds", WriteSounds, "the six wave files"},
+    {"logos", WriteLogos, "the About box's two logo bitmaps"},
+    {"icon", WriteIcon, "the program icon, as a bitmap and as SVG"},
+    {"help", WriteHelp, "the help page"},
 };
 
 }  // namespace

@@ -9,10 +9,8 @@
 #include "tools/assetgen/skin_images.h"
 #include "view/skin_names.h"
 
-namespace {
-
 // The game's names are UTF-16 and start with the path separator, which we drop.
-std::string FileName(std::initializer_list<LPCWSTR> parts) {
+std::string ResourceFileName(std::initializer_list<LPCWSTR> parts) {
   std::string name;
   for (LPCWSTR part : parts)
     for (LPCWSTR c = part; *c != 0; ++c)
@@ -20,15 +18,13 @@ std::string FileName(std::initializer_list<LPCWSTR> parts) {
   return name;
 }
 
-}  // namespace
-
 bool WriteSkins(const std::string& folder) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   bool ok = true;
   for (int32_t skin = 0; skin < SkinCount; ++skin)
     for (int32_t id = 0; id < ResolutionCount; ++id) {
-      const std::string name = FileName({SkinPrefix(skin), BackgroundName, BackgroundSuffix(id)});
+      const std::string name = ResourceFileName({SkinPrefix(skin), BackgroundName, BackgroundSuffix(id)});
       ok = WriteGif(folder + "/" + name, DrawBackground(SkinThemes[skin], id)) && ok;
     }
   const struct {
@@ -40,6 +36,6 @@ bool WriteSkins(const std::string& folder) {
   for (const auto& sheet : sheets)
     for (int32_t id = 0; id < ResolutionCount; ++id)
       if (SheetResolutionId(id) == id)  // 480 x 800 and 800 x 480 share the sheets of their neighbours
-        ok = WriteGif(folder + "/" + FileName({sheet.name, SheetSuffix(id)}), DrawSheet(sheet.kind, id)) && ok;
+        ok = WriteGif(folder + "/" + ResourceFileName({sheet.name, SheetSuffix(id)}), DrawSheet(sheet.kind, id)) && ok;
   return ok;
 }
