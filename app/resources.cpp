@@ -1,6 +1,7 @@
 // The program's resources: strings, the menu bar and its menu, the accelerator keys, the
 // icon and the marker that the program draws for high-resolution screens itself.
 #include "app/resource.h"
+#include "icon_bitmap.h"
 #include "platform/aygshell.h"
 #include "platform/winuser.h"
 
@@ -50,7 +51,7 @@ const RESOURCE ProgramResources[] = {
     {RT_RCDATA, MAKEINTRESOURCE(IDR_MENUBAR), MenuBar, sizeof MenuBar},
     {RT_MENU, MAKEINTRESOURCE(IDR_MENUBAR), Menu, sizeof Menu},
     {RT_ACCELERATOR, MAKEINTRESOURCE(IDR_ACCELERATORS), Accelerators, sizeof Accelerators},
-    {RT_GROUP_ICON, MAKEINTRESOURCE(IDI_PROGRAM), nullptr, 0},
+    {RT_GROUP_ICON, MAKEINTRESOURCE(IDI_PROGRAM), Icon143Bitmap, static_cast<DWORD>(Icon143Bitmap_size)},
     {u"CEUX", u"HI_RES_AWARE", &HighResolutionAware, sizeof HighResolutionAware},
 };
 

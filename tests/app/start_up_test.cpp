@@ -121,6 +121,10 @@ TEST_F(ProgramTest, TheWindowFillsTheScreenBetweenTheBars) {
   }
 }
 
+TEST_F(ProgramTest, TheProgramsIconIsBuiltIn) {
+  EXPECT_NE(LoadIconW(instance, MAKEINTRESOURCE(IDI_PROGRAM)), nullptr);
+}
+
 TEST_F(ProgramTest, HelpOpensThePageBesideTheProgramInTheDesktopsViewer) {
   const std::string bin = MakeTempFolder();
   const std::string log = bin + "/opened";
@@ -135,7 +139,9 @@ TEST_F(ProgramTest, HelpOpensThePageBesideTheProgramInTheDesktopsViewer) {
   setenv("PATH", path.c_str(), 1);
   for (int i = 0; i < 500 && !FileExists(log); ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  EXPECT_EQ(ReadFileText(log), ProgramFolder() + "/res/Marlix Pentro.htm");
+  const std::string page = ReadFileText(log);
+  EXPECT_EQ(page, ProgramFolder() + "/res/Marlix Pentro.htm");
+  EXPECT_TRUE(FileExists(page));
 }
 
 }  // namespace
