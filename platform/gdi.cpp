@@ -51,6 +51,18 @@ bool ResolveTarget(HDC dc, DrawTarget* target) {
   return true;
 }
 
+bool ResolveOutput(HDC dc, DrawTarget* target) {
+  // A bitmap that shares its pixels with another (image.cpp) takes a copy of its own.
+  if (dc != nullptr && dc->memory && dc->bitmap != nullptr && !dc->bitmap->stock &&
+      dc->bitmap->pixels != nullptr && dc->bitmap->pixels->refcount > 1) {
+    SDL_Surface* own = SDL_DuplicateSurface(dc->bitmap->pixels);
+    if (own == nullptr) return false;
+    SDL_FreeSurface(dc->bitmap->pixels);
+    dc->bitmap->pixels = own;
+  }
+  return ResolveTarget(dc, target);
+}
+
 void OutputDone(HDC dc, const RECT& area) {
   if (dc->memory || dc->painting) return;
   WindowOutputDone(dc->window, area);
@@ -78,7 +90,7 @@ HBITMAP NewBitmap(SDL_Surface* pixels) {
 
 void FillRectWithBrush(HDC dc, const RECT& rect, HBRUSH brush) {
   DrawTarget target;
-  if (brush == nullptr || !ResolveTarget(dc, &target)) return;
+  if (brush == nullptr || !ResolveOutput(dc, &target)) return;
   const RECT area = RectIntersect(RectOffset(rect, target.origin.x, target.origin.y), target.clip);
   if (RectEmpty(area)) return;
   const SDL_Rect fill{area.left, area.top, area.right - area.left, area.bottom - area.top};
@@ -125,7 +137,7 @@ HGDIOBJ GetStockObject(int object) { return object == WHITE_BRUSH ? &whiteBrush 
 
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, DWORD rop) {
   DrawTarget to, from;
-  if (rop != SRCCOPY || !ResolveTarget(dest, &to) || !ResolveTarget(source, &from)) return FALSE;
+  if (rop != SRCCOPY || !ResolveOutput(dest, &to) || !ResolveTarget(source, &from)) return FALSE;
   if (width <= 0 || height <= 0) return TRUE;
   const RECT wanted{to.origin.x + x, to.origin.y + y, to.origin.x + x + width, to.origin.y + y + height};
   const RECT taken{from.origin.x + sourceX, from.origin.y + sourceY, from.origin.x + sourceX + width,

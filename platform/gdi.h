@@ -45,6 +45,8 @@ struct DrawTarget {
   RECT clip;
 };
 bool ResolveTarget(HDC dc, DrawTarget* target);
+// The same for output into the device context.
+bool ResolveOutput(HDC dc, DrawTarget* target);
 // After output into `area` of the target's surface: output to a window outside a paint is
 // shown at once; inside a paint it waits for EndPaint.
 void OutputDone(HDC dc, const RECT& area);

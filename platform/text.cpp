@@ -49,7 +49,7 @@ TTF_Font* DefaultFont() {
 
 int DrawTextW(HDC dc, LPCWSTR text, int count, LPRECT rect, UINT) {
   DrawTarget target;
-  if (text == nullptr || rect == nullptr || !ResolveTarget(dc, &target)) return 0;
+  if (text == nullptr || rect == nullptr || !ResolveOutput(dc, &target)) return 0;
   const std::u16string wide =
       count < 0 ? std::u16string(text) : std::u16string(text, static_cast<size_t>(count));
   const std::string utf8 = Utf8FromDevice(wide.c_str());

@@ -29,22 +29,18 @@ trap 'exit 1' INT TERM
 
 fail() {
   echo "FAILED: $*"
+  for log in "$work/game.log" "$work/xvfb.log"; do
+    [ -s "$log" ] && { echo "--- $log"; cat "$log"; }
+  done
   exit 1
 }
 
-# A display of our own.
-number=""
-for n in $(seq 140 199); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-    number=$n
-    break
-  fi
-done
-[ -n "$number" ] || fail "no free display number"
-Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# A display of our own: the server picks a free number and writes it to fd 3.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
-[ -e "/tmp/.X11-unix/X$number" ] || fail "Xvfb did not start"
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+number=$(cat "$work/display")
+[ -n "$number" ] || fail "Xvfb did not start"
 
 export DISPLAY=":$number" XDG_CONFIG_HOME="$work/config" MARLIX_PENTRO_SCALE=1 SDL_AUDIODRIVER=dummy
 unset WAYLAND_DISPLAY MARLIX_PENTRO_SCREEN || true

@@ -197,4 +197,40 @@ TEST_F(GdiTest, BitmapsBetweenDeviceContexts) {
   EXPECT_NE(GetStockObject(WHITE_BRUSH), nullptr);
 }
 
+// A file loaded again is not decoded again, yet each load behaves as a bitmap of its own,
+// and a file whose bytes changed is decoded anew.
+TEST_F(GdiTest, ImagesLoadedAgainAreTheirOwn) {
+  HBITMAP again = Load("/image.gif");
+  ASSERT_NE(again, nullptr);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HGDIOBJ stock = SelectObject(memory, again);
+  HDC other = CreateCompatibleDC(screen);
+  SelectObject(other, image);
+  EXPECT_TRUE(BitBlt(memory, 0, 0, 4, 4, other, 8, 8, SRCCOPY));  // into the second load only
+  EXPECT_TRUE(BitBlt(screen, 0, 0, ImageWidth, ImageHeight, other, 0, 0, SRCCOPY));
+  EXPECT_EQ(Mismatches(RECT{0, 0, ImageWidth, ImageHeight}, ImagePixel), 0);
+  EXPECT_TRUE(BitBlt(screen, 0, 0, ImageWidth, ImageHeight, memory, 0, 0, SRCCOPY));
+  EXPECT_EQ(Mismatches(RECT{0, 0, 4, 4}, [](int x, int y) { return ImagePixel(x + 8, y + 8); }), 0);
+  SelectObject(memory, stock);
+  SelectObject(other, stock);
+  EXPECT_TRUE(DeleteObject(again));
+
+  std::vector<COLORREF> flipped;
+  for (int y = 0; y < ImageHeight; ++y)
+    for (int x = 0; x < ImageWidth; ++x) flipped.push_back(ImagePixel(ImageWidth - 1 - x, y));
+  ASSERT_TRUE(WriteGif(folder + "/image.gif", ImageWidth, ImageHeight, flipped));
+  HBITMAP changed = Load("/image.gif");
+  SelectObject(memory, changed);
+  EXPECT_TRUE(BitBlt(screen, 0, 0, ImageWidth, ImageHeight, memory, 0, 0, SRCCOPY));
+  EXPECT_EQ(Mismatches(RECT{0, 0, ImageWidth, ImageHeight},
+                       [](int x, int y) { return ImagePixel(ImageWidth - 1 - x, y); }),
+            0);
+  SelectObject(memory, stock);
+  EXPECT_TRUE(DeleteObject(changed));
+  DeleteDC(memory);
+  DeleteDC(other);
+  ReleaseDC(nullptr, screen);
+}
+
 }  // namespace

@@ -1,0 +1,214 @@
+// The program beside a bare SDL2 program (the floor) under an X server: time from the start
+// of the process to its first frame on the screen, peak memory, and processor time used
+// while idle for ten seconds. Run by bench/app/run.sh, which brings its own Xvfb.
+#include <benchmark/benchmark.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+constexpr int IdleSeconds = 10;
+constexpr int SettleSeconds = 2;  // the start sound and the computer's opening line end first
+
+struct Program {
+  const char* name;
+  const char* path;
+};
+const Program Game{"game", MARLIX_PROGRAM};
+const Program Floor{"floor", MARLIX_FLOOR};
+
+struct Running {
+  pid_t pid = 0;
+  int errors = -1;         // the program's standard error
+  double firstFrame = -1;  // seconds from the start of the process
+  std::string config;
+};
+
+int64_t Now() {
+  timespec now;
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<int64_t>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+
+// Starts the program with a fresh settings folder and waits for its first frame.
+Running Start(const Program& program) {
+  Running run;
+  char folder[] = "/tmp/marlix-bench-XXXXXX";
+  run.config = mkdtemp(folder);
+  std::vector<std::string> environment{"XDG_CONFIG_HOME=" + run.config, "MARLIX_PENTRO_FIRST_FRAME=1",
+                                       "MARLIX_PENTRO_SCALE=1", "MARLIX_PENTRO_SCREEN=480x640"};
+  for (char** e = environ; *e != nullptr; ++e)
+    if (std::strncmp(*e, "XDG_CONFIG_HOME=", 16) != 0 && std::strncmp(*e, "MARLIX_PENTRO_", 14) != 0)
+      environment.push_back(*e);
+  std::vector<char*> envp;
+  for (std::string& e : environment) envp.push_back(e.data());
+  envp.push_back(nullptr);
+
+  int errors[2];
+  if (pipe(errors) != 0) return run;
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, errors[1], STDERR_FILENO);
+  posix_spawn_file_actions_addclose(&actions, errors[0]);
+  std::string path = program.path;
+  char* argv[] = {path.data(), nullptr};
+  const int64_t started = Now();
+  if (posix_spawn(&run.pid, path.c_str(), &actions, nullptr, argv, envp.data()) != 0) run.pid = 0;
+  posix_spawn_file_actions_destroy(&actions);
+  close(errors[1]);
+  run.errors = errors[0];
+  std::string text;
+  pollfd wait{run.errors, POLLIN, 0};
+  while (run.pid != 0 && poll(&wait, 1, 10000) == 1) {
+    char buffer[256];
+    const ssize_t n = read(run.errors, buffer, sizeof buffer);
+    if (n <= 0) break;
+    text.append(buffer, static_cast<size_t>(n));
+    const size_t at = text.find("first frame ");
+    if (at != std::string::npos && text.find('\n', at) != std::string::npos) {
+      run.firstFrame = static_cast<double>(std::stoll(text.substr(at + 12)) - started) / 1e9;
+      break;
+    }
+  }
+  return run;
+}
+
+void Stop(Running& run) {
+  if (run.pid != 0) {
+    kill(run.pid, SIGKILL);
+    waitpid(run.pid, nullptr, 0);
+  }
+  if (run.errors >= 0) close(run.errors);
+  std::error_code ignored;
+  std::filesystem::remove_all(run.config, ignored);
+}
+
+// Processor time of every thread of a process so far, in nanoseconds.
+int64_t ProcessorTime(pid_t pid) {
+  int64_t total = 0;
+  std::error_code error;
+  for (const auto& task :
+       std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
+    std::ifstream stat(task.path() / "schedstat");
+    int64_t onCpu = 0;
+    if (stat >> onCpu) total += onCpu;
+  }
+  return total;
+}
+
+// The peak resident memory of a process, in bytes.
+int64_t PeakMemory(pid_t pid) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("VmHWM:", 0) == 0) return std::stoll(line.substr(6)) * 1024;
+  return 0;
+}
+
+struct Figures {
+  std::vector<double> starts;
+  double peakMemory = 0;
+  double idleProcessor = 0;  // seconds over the idle period
+};
+std::map<std::string, Figures> figures;
+
+double Median(std::vector<double> values) {
+  if (values.empty()) return 0;
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+void StartToFirstFrame(benchmark::State& state, const Program& program) {
+  for (auto _ : state) {
+    Running run = Start(program);
+    if (run.firstFrame < 0) {
+      Stop(run);
+      state.SkipWithError("no first frame");
+      return;
+    }
+    state.SetIterationTime(run.firstFrame);
+    figures[program.name].starts.push_back(run.firstFrame);
+    Stop(run);
+  }
+}
+
+void IdleAndMemory(benchmark::State& state, const Program& program) {
+  for (auto _ : state) {
+    Running run = Start(program);
+    if (run.firstFrame < 0) {
+      Stop(run);
+      state.SkipWithError("no first frame");
+      return;
+    }
+    std::this_thread::sleep_for(std::chrono::seconds(SettleSeconds));
+    const int64_t before = ProcessorTime(run.pid);
+    std::this_thread::sleep_for(std::chrono::seconds(IdleSeconds));
+    const int64_t used = ProcessorTime(run.pid) - before;
+    const int64_t peak = PeakMemory(run.pid);
+    Stop(run);
+    state.SetIterationTime(IdleSeconds);
+    Figures& f = figures[program.name];
+    f.idleProcessor = static_cast<double>(used) / 1e9;
+    f.peakMemory = static_cast<double>(peak);
+    state.counters["idle_cpu_ms"] = f.idleProcessor * 1e3;
+    state.counters["peak_MiB"] = f.peakMemory / (1 << 20);
+  }
+}
+
+BENCHMARK_CAPTURE(StartToFirstFrame, game, Game)
+    ->UseManualTime()
+    ->Iterations(20)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StartToFirstFrame, floor, Floor)
+    ->UseManualTime()
+    ->Iterations(20)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(IdleAndMemory, game, Game)->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(IdleAndMemory, floor, Floor)->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  // One start each first, so both read their files from the page cache.
+  for (const Program& program : {Game, Floor}) {
+    Running warm = Start(program);
+    Stop(warm);
+  }
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+
+  const Figures& game = figures["game"];
+  const Figures& floor = figures["floor"];
+  const double gameStart = Median(game.starts), floorStart = Median(floor.starts);
+  if (gameStart > 0 && floorStart > 0)
+    std::printf(
+        "start to first frame (median): game %.1f ms, floor %.1f ms, ratio %.2f (target 1.30 at most)\n",
+        gameStart * 1e3, floorStart * 1e3, gameStart / floorStart);
+  if (game.peakMemory > 0 && floor.peakMemory > 0)
+    std::printf("peak memory: game %.1f MiB, floor %.1f MiB, difference %.1f MiB (target 8 at most)\n",
+                game.peakMemory / (1 << 20), floor.peakMemory / (1 << 20),
+                (game.peakMemory - floor.peakMemory) / (1 << 20));
+  std::printf("processor time idle for %d s: game %.3f ms, floor %.3f ms (target 0)\n", IdleSeconds,
+              game.idleProcessor * 1e3, floor.idleProcessor * 1e3);
+  return 0;
+}
