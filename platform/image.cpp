@@ -17,8 +17,9 @@ struct Decoded {
   SDL_Surface* pixels;
 };
 
-constexpr size_t Kept = 4;    // the images of one skin
-std::vector<Decoded> recent;  // the most recent last
+constexpr size_t Kept = 4;  // the images of one skin
+// The most recent last; kept to the end of the run, as bitmaps may outlive everything else.
+std::vector<Decoded>& recent = *new std::vector<Decoded>;
 
 bool ReadFile(const std::string& path, std::vector<Uint8>& bytes) {
   SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");

@@ -71,7 +71,9 @@ for r in 0 1 2 3 4 5 6 7; do
   [ "$r" -lt 7 ] || continue
   for k in 0 1 2 3 4 5 6 7; do lines="$lines v:$((16 + 62 * k + 7)):$((52 + 62 + 14 + 62 * r + 24))"; done
 done
-colour() { echo "%[fx:int(255*p{$1,$2}.r+.5)*65536+int(255*p{$1,$2}.g+.5)*256+int(255*p{$1,$2}.b+.5)]"; }
+# One pixel as "red,green,blue" (each channel on its own: ImageMagick prints larger
+# numbers rounded).
+colour() { echo "%[fx:int(255*p{$1,$2}.r+.5)],%[fx:int(255*p{$1,$2}.g+.5)],%[fx:int(255*p{$1,$2}.b+.5)]"; }
 user_h=$(convert "$res/horizontal_lines_480x640.gif" -format "$(colour 24 7)" info:)
 computer_h=$(convert "$res/horizontal_lines_480x640.gif" -format "$(colour 72 7)" info:)
 user_v=$(convert "$res/vertical_lines_480x640.gif" -format "$(colour 7 24)" info:)
