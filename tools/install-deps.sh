@@ -3,7 +3,8 @@
 # everything the tests and benchmarks need as well. Asks for root through sudo if needed.
 set -eu
 
-play="cmake make g++ pkg-config libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libgif-dev fonts-dejavu-core"
+# xdg-utils: xdg-open shows the help page.
+play="cmake make g++ pkg-config libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libgif-dev fonts-dejavu-core xdg-utils"
 # libclang-rt-dev: libFuzzer and the sanitizer runtimes for clang (the fuzz targets).
 test="$play libgtest-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth xdotool x11-utils imagemagick"
 
