@@ -12,6 +12,7 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "app/app.h"
 #include "app/mainwnd.h"
@@ -119,6 +120,43 @@ TEST_F(ProgramTest, TheWindowFillsTheScreenBetweenTheBars) {
     Pump();
     UnregisterClassW(szWindowClass, instance);
   }
+}
+
+// The keys of accelerator table 2, taken from the desktop as the loop takes them.
+TEST_F(ProgramTest, TheCommandKeysNeedCtrl) {
+  static std::vector<WORD> commands;
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+    if (message == WM_COMMAND) commands.push_back(LOWORD(wParam));
+    return DefWindowProcW(window, message, wParam, lParam);
+  };
+  wc.lpszClassName = u"KEYS";
+  RegisterClassW(&wc);
+  HWND window = CreateWindowExW(0, u"KEYS", u"Keys", WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+  HACCEL table = LoadAcceleratorsW(instance, MAKEINTRESOURCE(IDR_ACCELERATORS));
+  const struct {
+    int key;
+    BOOL control;
+    WORD command;  // 0: the key is left to the window
+  } keys[] = {{'A', TRUE, IDM_ABOUT},   {'Q', TRUE, IDM_EXIT}, {'N', TRUE, IDM_NEWGAME},
+              {'O', TRUE, IDM_OPTIONS}, {'N', FALSE, 0},       {'Q', FALSE, 0},
+              {'X', TRUE, 0},           {VK_RETURN, TRUE, 0}};
+  for (const auto& k : keys) {
+    commands.clear();
+    EmulatorKey(k.key, k.control);
+    MSG msg;
+    int keyDowns = 0;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_KEYDOWN) ++keyDowns;
+      if (!TranslateAcceleratorW(msg.hwnd, table, &msg)) DispatchMessageW(&msg);
+    }
+    EXPECT_EQ(keyDowns, 1);
+    EXPECT_EQ(commands, k.command != 0 ? std::vector<WORD>{k.command} : std::vector<WORD>{})
+        << static_cast<char>(k.key) << (k.control ? " with Ctrl" : "");
+  }
+  DestroyWindow(window);
+  UnregisterClassW(u"KEYS", instance);
 }
 
 TEST_F(ProgramTest, TheProgramsIconIsBuiltIn) {
