@@ -175,7 +175,9 @@ void ScreenRaise() {
 }
 
 void ScreenPresent(const RECT& area) {
-  if (framebuffer == nullptr || desktop == nullptr) return;
+  // A hidden window shows nothing; ScreenShow shows it whole.
+  if (framebuffer == nullptr || desktop == nullptr || (SDL_GetWindowFlags(desktop) & SDL_WINDOW_HIDDEN) != 0)
+    return;
   const RECT clipped = RectIntersect(area, RECT{0, 0, size.cx, size.cy});
   if (RectEmpty(clipped)) return;
   SDL_Surface* surface = SDL_GetWindowSurface(desktop);
