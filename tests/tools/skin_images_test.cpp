@@ -106,15 +106,6 @@ class SkinImages : public testing::Test {
   static inline std::map<std::string, Picture> pictures;
 };
 
-TEST_F(SkinImages, EveryBackgroundIsThereUnderItsNameAndSize) {
-  for (int skin = 0; skin < 6; ++skin)
-    for (int id = 0; id < ResolutionCount; ++id) {
-      const Picture& p = pictures[BackgroundName(skin, id)];
-      EXPECT_EQ(std::make_pair(p.width, p.height), std::make_pair(ScreenSizes[id].cx, ScreenSizes[id].cy))
-          << BackgroundName(skin, id) << " is missing, unreadable or of another size";
-    }
-}
-
 // Each sheet is a grid of its layout's sprites, two sides by six skins, every cell its own.
 TEST_F(SkinImages, SheetsHoldADifferentSpriteForEverySideAndSkin) {
   for (int kind = 0; kind < 3; ++kind)
@@ -134,17 +125,21 @@ TEST_F(SkinImages, SheetsHoldADifferentSpriteForEverySideAndSkin) {
     }
 }
 
-// Every background fits the layout: the empty board looks the same under every cell of a
-// kind, so a sprite fits wherever it is copied, and each sprite of the sheet it goes with
-// shows on it; each corner point differs from the board just outside its four corners;
-// and where two digits of a 9-point font fall in a score field, the field contrasts with
-// the numbers' colour, white or the paper skin's grey.
-TEST_F(SkinImages, EveryBackgroundFitsTheLayoutAndTheSprites) {
+// Every background is there under its name, as large as its screen, and fits the layout:
+// the empty board looks the same under every cell of a kind, so a sprite fits wherever it
+// is copied, and each sprite of the sheet it goes with shows on it; each corner point
+// differs from the board just outside its four corners; and where two digits of a 9-point
+// font fall in a score field, the field contrasts with the numbers' colour, white or the
+// paper skin's grey.
+TEST_F(SkinImages, EveryBackgroundIsThereAndFitsTheLayoutAndTheSprites) {
   for (int id = 0; id < ResolutionCount; ++id)
     for (int skin = 0; skin < 6; ++skin) {
       SCOPED_TRACE(BackgroundName(skin, id));
       const BoardMetrics& m = Layouts[id];
       const Picture& background = pictures[BackgroundName(skin, id)];
+      ASSERT_EQ(std::make_pair(background.width, background.height),
+                std::make_pair(ScreenSizes[id].cx, ScreenSizes[id].cy))
+          << "missing, unreadable or of another size";
       const int sheetId = id == 2 ? 1 : id == 5 ? 4 : id;
       for (int kind = 0; kind < 3; ++kind) {
         const std::vector<uint32_t> empty = background.Cut(CellRect(m, FirstCellOfKind[kind]));
