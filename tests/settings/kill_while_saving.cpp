@@ -10,50 +10,27 @@
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <vector>
 
-#include "game/board.h"
 #include "settings/settings.h"
+#include "tests/settings/saved_game.h"
 #include "tests/support/temp_config.h"
-
-void DrawCell(int) {}
-void InvalidateUserScore() {}
-void InvalidateComputerScore() {}
-int AskYesNo(const char16_t*) { return 0; }
-void InvalidateMainWindow() {}
-char16_t BoxSoundPath[260];
-char16_t WinSoundPath[260];
-char16_t LoseSoundPath[260];
-void PlayEffect(const char16_t*) {}
-void PlayEffectOnThread(const char16_t*) {}
 
 namespace {
 
-// Game number n: every one of the seven values is derived from n, so a mix of two saves
-// is seen at once.
-int32_t Derived(int32_t n, int32_t i) { return static_cast<int32_t>(static_cast<uint32_t>(n) * 2654435761u + i); }
-
-void MakeGame(int32_t n) {
-  for (int i = 0; i < CellCount; ++i) {
-    occ[i] = Derived(n, i);
-    box[i] = Derived(n, 1000 + i);
-  }
-  UserScore = n;
-  ComputerScore = Derived(n, -1);
-  f = Derived(n, -2);
-  F = Derived(n, -3);
-  first = Derived(n, -4);
-}
-
-bool IsWholeGame(int32_t n) {
-  for (int i = 0; i < CellCount; ++i)
-    if (occ[i] != Derived(n, i) || box[i] != Derived(n, 1000 + i)) return false;
-  return UserScore == n && ComputerScore == Derived(n, -1) && f == Derived(n, -2) && F == Derived(n, -3) &&
-         first == Derived(n, -4);
+// Game number n: every value is derived from n, so a mix of two saves is seen at once;
+// UserScore holds n itself.
+std::vector<int32_t> Numbered(int32_t n) {
+  std::vector<int32_t> game(GameValues().size());
+  for (size_t i = 0; i < game.size(); ++i)
+    game[i] = static_cast<int32_t>(static_cast<uint32_t>(n) * 2654435761u + i);
+  game[game.size() - 2] = n;
+  return game;
 }
 
 [[noreturn]] void SaveForever(int32_t from) {
   for (int32_t n = from;; ++n) {
-    MakeGame(n);
+    SetGame(Numbered(n));
     SaveGame();
     Sound = n & 1;  // the settings are replaced in between, as the Options dialog does
     Skin = n % 6;
@@ -65,14 +42,15 @@ bool IsWholeGame(int32_t n) {
 
 int main(int argc, char** argv) {
   const int kills = argc > 1 ? std::atoi(argv[1]) : 300;
-  const unsigned seed = argc > 2 ? static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10)) : std::random_device{}();
+  const unsigned seed =
+      argc > 2 ? static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10)) : std::random_device{}();
   std::printf("seed %u\n", seed);
   std::mt19937 random(seed);
   std::string root;
   const std::string file = UseTempConfig(root);
   const std::string temp = file + ".new";
 
-  MakeGame(1);
+  SetGame(Numbered(1));
   SaveGame();
   int32_t latest = 1;
   int torn = 0, lost = 0, older = 0, inside = 0;
@@ -91,19 +69,17 @@ int main(int argc, char** argv) {
     NewGame();
     if (LoadGame() != 1) {
       ++lost;
-      continue;
-    }
-    LoadSettings();
-    if (!IsWholeGame(UserScore)) {
+    } else if (CurrentGame() != Numbered(UserScore)) {
       ++torn;
-      continue;
+    } else {
+      older += UserScore < latest ? 1 : 0;
+      saves += UserScore - latest;
+      latest = UserScore;
     }
-    if (UserScore < latest) ++older;
-    saves += UserScore - latest;
-    latest = UserScore;
   }
   RemoveTempConfig(root);
-  std::printf("%d kills (%d inside a replacement), %lld games saved between them: %d torn, %d lost, %d older\n",
-              kills, inside, static_cast<long long>(saves), torn, lost, older);
+  std::printf(
+      "%d kills (%d inside a replacement), %lld games saved between them: %d torn, %d lost, %d older\n",
+      kills, inside, static_cast<long long>(saves), torn, lost, older);
   return torn + lost + older == 0 ? 0 : 1;
 }

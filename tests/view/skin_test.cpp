@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "app/folders.h"
@@ -13,7 +12,6 @@
 #include "platform/strsafe.h"
 #include "tests/support/synthetic_skin.h"
 #include "tests/support/temp_folder.h"
-#include "tests/view/board_window.h"
 #include "view/board_paint.h"
 #include "view/layout.h"
 
@@ -30,8 +28,7 @@ void UseLayout(int id) {
   DetectLayout();
 }
 
-class SkinTest : public testing::Test {
- protected:
+struct SkinTest : testing::Test {
   void TearDown() override {
     FreeSkin();
     SkinImages = SkinImageHandles{};
@@ -40,120 +37,72 @@ class SkinTest : public testing::Test {
 };
 
 TEST_F(SkinTest, FileNamesBySizeAndSkin) {
-  StringCchCopyW(ResFolder, MAX_PATH, u"\\opt\\pentro\\res");
+  StringCchCopyW(ResFolder, MAX_PATH, u"\\opt\\res");
   const char* backgrounds[] = {"240x320", "480x640", "480x800", "320x240", "640x480", "800x480"};
   const char* sheets[] = {"240x320", "480x640", "480x640", "320x240", "640x480", "640x480"};
-  const char* prefixes[] = {"default_", "skin1_", "skin2_", "skin3_", "skin4_", "skin5_"};
+  const char* prefixes[] = {"default_", "skin1_", "skin2_", "skin3_", "skin4_", "skin5_", "default_"};
   for (int id = 0; id < ResolutionCount; ++id)
-    for (int skin = 0; skin < 6; ++skin) {
+    for (int skin = 0; skin <= 6; ++skin) {  // any other skin value is the default skin
       UseLayout(id);
       Skin = skin;
-      const std::string folder = "\\opt\\pentro\\res\\";
-      EXPECT_EQ(Name(SkinBackground), folder + prefixes[skin] + "background_" + backgrounds[id] + ".gif");
-      EXPECT_EQ(Name(SkinHorizontalLines), folder + "horizontal_lines_" + sheets[id] + ".gif");
-      EXPECT_EQ(Name(SkinVerticalLines), folder + "vertical_lines_" + sheets[id] + ".gif");
-      EXPECT_EQ(Name(SkinSquares), folder + "squares_" + sheets[id] + ".gif");
+      const std::string sheet = std::string("_") + sheets[id] + ".gif";
+      EXPECT_EQ(Name(SkinBackground),
+                std::string("\\opt\\res\\") + prefixes[skin] + "background_" + backgrounds[id] + ".gif");
+      EXPECT_EQ(Name(SkinHorizontalLines), "\\opt\\res\\horizontal_lines" + sheet);
+      EXPECT_EQ(Name(SkinVerticalLines), "\\opt\\res\\vertical_lines" + sheet);
+      EXPECT_EQ(Name(SkinSquares), "\\opt\\res\\squares" + sheet);
     }
-  // Any other skin value is the default skin.
-  Skin = 9;
-  EXPECT_EQ(Name(SkinBackground), "\\opt\\pentro\\res\\default_background_800x480.gif");
 }
 
 TEST_F(SkinTest, OverlongNamesAreCutAndDoNotLoad) {
-  std::u16string folder = u"\\";
-  folder.append(250, u'x');
+  const std::u16string folder = u"\\" + std::u16string(250, u'x');
   StringCchCopyW(ResFolder, MAX_PATH, folder.c_str());
   UseLayout(1);
-  WCHAR name[MAX_PATH];
-  SkinFileName(SkinBackground, name);
-  size_t length = 0;
-  EXPECT_EQ(StringCchLengthW(name, MAX_PATH, &length), S_OK);
-  EXPECT_EQ(length, MAX_PATH - 1u);
+  EXPECT_EQ(Name(SkinBackground).size(), MAX_PATH - 1u);
   LoadSkin();
   EXPECT_EQ(SkinImages.background, nullptr);
 }
 
 // Only the files the current size and skin name are read: 800 x 480 takes its own
-// background with the 640 x 480 sheets, 480 x 800 its own with the 480 x 640 sheets.
-TEST_F(SkinTest, LoadsTheFilesOfItsSizeOnly) {
-  const std::string wide = MakeTempFolder();
-  ASSERT_TRUE(WriteSyntheticBackground(wide, 3, 5));
+// background with the 640 x 480 sheets. A failed load still sets the skin's score colour,
+// grey for skin 1; freeing turns it back to white.
+TEST_F(SkinTest, LoadsTheFilesOfItsSizeAndSkinOnly) {
+  const std::string folder = MakeTempFolder();
+  ASSERT_TRUE(WriteSyntheticBackground(folder, 3, 5));
   for (SheetKind kind : {HorizontalSheet, VerticalSheet, SquaresSheet})
-    ASSERT_TRUE(WriteSyntheticSheet(wide, kind, 4));
-  UseResFolder(wide);
-  Skin = 3;
-  UseLayout(5);
-  LoadSkin();
-  EXPECT_NE(SkinImages.background, nullptr);
-  EXPECT_NE(SkinImages.horizontalLines, nullptr);
-  EXPECT_NE(SkinImages.verticalLines, nullptr);
-  EXPECT_NE(SkinImages.squares, nullptr);
-  FreeSkin();
-
-  UseLayout(4);  // no 640 x 480 background in the folder
-  LoadSkin();
-  EXPECT_EQ(SkinImages.background, nullptr);
-  EXPECT_NE(SkinImages.horizontalLines, nullptr);
-  FreeSkin();
-
-  Skin = 2;  // another skin's background is missing too
-  UseLayout(5);
-  LoadSkin();
-  EXPECT_EQ(SkinImages.background, nullptr);
-  EXPECT_NE(SkinImages.squares, nullptr);
-  FreeSkin();
-
-  const std::string tall = MakeTempFolder();
-  ASSERT_TRUE(WriteSyntheticBackground(tall, 0, 2));
-  for (SheetKind kind : {HorizontalSheet, VerticalSheet, SquaresSheet})
-    ASSERT_TRUE(WriteSyntheticSheet(tall, kind, 1));
-  UseResFolder(tall);
-  Skin = 0;
-  UseLayout(2);
-  LoadSkin();
-  EXPECT_NE(SkinImages.background, nullptr);
-  EXPECT_NE(SkinImages.verticalLines, nullptr);
-}
-
-TEST_F(SkinTest, ScoreColourFollowsTheSkin) {
-  UseResFolder(StandInArt());
-  UseLayout(0);
-  for (int skin = 0; skin < 6; ++skin) {
-    Skin = skin;
+    ASSERT_TRUE(WriteSyntheticSheet(folder, kind, 4));
+  StringCchCopyW(ResFolder, MAX_PATH, DevicePath(folder).c_str());
+  const struct {
+    int id, skin;
+    const char* loaded;  // background, horizontal lines, vertical lines, squares
+    COLORREF colour;
+  } cases[] = {
+      {5, 3, "++++", 0xFFFFFF}, {4, 3, "-+++", 0xFFFFFF}, {5, 1, "-+++", 0x7F7A75}, {2, 3, "----", 0xFFFFFF}};
+  for (const auto& c : cases) {
+    UseLayout(c.id);
+    Skin = c.skin;
     LoadSkin();
-    EXPECT_EQ(scoreTextColour, skin == 1 ? 0x7F7A75u : 0xFFFFFFu) << "skin " << skin;
+    std::string loaded;
+    for (HBITMAP image :
+         {SkinImages.background, SkinImages.horizontalLines, SkinImages.verticalLines, SkinImages.squares})
+      loaded += image != nullptr ? '+' : '-';
+    EXPECT_EQ(loaded, c.loaded) << "id " << c.id << " skin " << c.skin;
+    EXPECT_EQ(scoreTextColour, c.colour) << "id " << c.id << " skin " << c.skin;
     FreeSkin();
     EXPECT_EQ(scoreTextColour, 0xFFFFFFu);
   }
-  // A skin that fails to load still sets its colour.
-  UseResFolder(MakeTempFolder());
-  Skin = 1;
-  LoadSkin();
-  EXPECT_EQ(SkinImages.background, nullptr);
-  EXPECT_EQ(scoreTextColour, 0x7F7A75u);
 }
 
 TEST_F(SkinTest, SpriteSourcesInTheSheets) {
   UseLayout(0);
   Skin = 3;
-  auto at = [](int cell, int32_t owner) {
-    const POINT p = CellSource(cell, owner);
-    return std::make_pair(p.x, p.y);
-  };
-  EXPECT_EQ(at(HorizontalLineCell(2, 3), OwnerComputer), std::make_pair(24, 21));
-  EXPECT_EQ(at(HorizontalLineCell(2, 3), OwnerUser), std::make_pair(0, 21));
-  EXPECT_EQ(at(VerticalLineCell(4, 0), OwnerUser), std::make_pair(21, 0));
-  EXPECT_EQ(at(VerticalLineCell(4, 0), OwnerComputer), std::make_pair(21, 24));
-  EXPECT_EQ(at(BoxCell(5, 6), OwnerComputer), std::make_pair(24, 72));
-  EXPECT_EQ(at(BoxCell(5, 6), OwnerUser), std::make_pair(0, 72));
-
-  UseLayout(5);  // the 640 x 480 sheets
-  Skin = 5;
-  EXPECT_EQ(at(160, OwnerComputer), std::make_pair(68, 70));
-  EXPECT_EQ(at(153, OwnerComputer), std::make_pair(70, 26));
-  EXPECT_EQ(at(BoxCell(0, 0), OwnerUser), std::make_pair(0, 130));
-  Skin = 0;
-  EXPECT_EQ(at(7, OwnerUser), std::make_pair(0, 0));
+  // cell, owner, source: horizontal line (2, 3), vertical line (4, 0) and box (5, 6) of each side
+  const int cases[][4] = {{47, OwnerComputer, 24, 21}, {47, OwnerUser, 0, 21},       {95, OwnerUser, 21, 0},
+                          {95, OwnerComputer, 21, 24}, {130, OwnerComputer, 24, 72}, {130, OwnerUser, 0, 72}};
+  for (const auto& c : cases) {
+    const POINT p = CellSource(c[0], c[1]);
+    EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(c[2], c[3])) << "cell " << c[0] << " owner " << c[1];
+  }
 }
 
 }  // namespace
