@@ -47,6 +47,13 @@ void ProgramTest::TearDown() {
 
 bool ProgramTest::Start() { return InitInstance(instance, SW_SHOW) != 0; }
 
+bool ProgramTest::Restart() {
+  DestroyWindow(hMainWnd);
+  Pump();
+  UnregisterClassW(szWindowClass, instance);
+  return Start();
+}
+
 void ProgramTest::Pump() {
   HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCE(IDR_ACCELERATORS));
   MSG msg;

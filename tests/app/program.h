@@ -22,6 +22,8 @@ class ProgramTest : public testing::Test {
   void TearDown() override;
   // InitInstance on the program's module; false when it ended the program.
   bool Start();
+  // Closes the window as the program would end, and starts again.
+  bool Restart();
   // Handles every message waiting, as the program's loop would, without waiting.
   void Pump();
 

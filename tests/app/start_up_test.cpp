@@ -103,6 +103,7 @@ TEST_F(ProgramTest, TheNewGameKeyOfTheMenuBarAsksForANewGame) {
 }
 
 TEST_F(ProgramTest, TheWindowFillsTheScreenBetweenTheBars) {
+  EXPECT_NE(LoadIconW(instance, MAKEINTRESOURCE(IDI_PROGRAM)), nullptr);  // its class's icon
   const struct { int width, height; } screens[] = {{240, 320}, {480, 640}, {640, 480}, {800, 480}};
   for (const auto& screen : screens) {
     EmulatorSetScreen(screen.width, screen.height, 1);
@@ -117,7 +118,6 @@ TEST_F(ProgramTest, TheWindowFillsTheScreenBetweenTheBars) {
     EXPECT_EQ(window.right, screen.width);
     EXPECT_EQ(ResolutionId, ResolutionIdFor(screen.width, screen.height));
     DestroyWindow(hMainWnd);
-    Pump();
     UnregisterClassW(szWindowClass, instance);
   }
 }
@@ -157,10 +157,6 @@ TEST_F(ProgramTest, TheCommandKeysNeedCtrl) {
   }
   DestroyWindow(window);
   UnregisterClassW(u"KEYS", instance);
-}
-
-TEST_F(ProgramTest, TheProgramsIconIsBuiltIn) {
-  EXPECT_NE(LoadIconW(instance, MAKEINTRESOURCE(IDI_PROGRAM)), nullptr);
 }
 
 TEST_F(ProgramTest, HelpOpensThePageBesideTheProgramInTheDesktopsViewer) {

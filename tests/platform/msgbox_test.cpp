@@ -99,11 +99,4 @@ TEST_F(MessageBoxTest, AQuitWhileOpenEndsTheBoxAndStaysForTheLoop) {
   EXPECT_EQ(msg.wParam, 5u);
 }
 
-TEST_F(MessageBoxTest, AHookAnswersWithoutShowingAnything) {
-  EmulatorSetMessageBoxHook([](HWND, LPCWSTR text, LPCWSTR, UINT) { return text[0] == u'D' ? IDYES : IDNO; });
-  EXPECT_EQ(Ask(), IDYES);
-  EmulatorSetMessageBoxHook(nullptr);
-  EXPECT_TRUE(ReceivedOf(owner, WM_ACTIVATE).empty());
-}
-
 }  // namespace

@@ -1,10 +1,7 @@
-// The shell: the task bar and menu bars sized for the screen, the menu bar built from its
-// resource, its keys, and the popup menu it opens.
+// The shell's menu bar: built from its resource, its keys, and the popup menu it opens.
 #include "platform/shell.h"
 
 #include <gtest/gtest.h>
-
-#include <tuple>
 
 #include "platform/aygshell.h"
 #include "platform/emulator.h"
@@ -84,30 +81,6 @@ class ShellTest : public testing::Test {
   HWND bar = nullptr;
 };
 
-std::tuple<LONG, LONG, LONG, LONG> Rect(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return {r.left, r.top, r.right, r.bottom};
-}
-
-TEST_F(ShellTest, BarsAreSizedForTheScreensDotsPerInch) {
-  const struct {
-    int width, height, bar;
-  } screens[] = {{240, 320, 26}, {320, 240, 26}, {480, 640, 52},
-                 {640, 480, 52}, {480, 800, 52}, {800, 480, 52}};
-  for (const auto& s : screens) {
-    CloseEverything();
-    EmulatorSetScreen(s.width, s.height, 1);
-    EmulatorStartShell();
-    HWND window = CreateRecordingWindow();
-    SHMENUBARINFO info{SHMENUBARINFO_SIZE, window, 0, 7, module, 0, 0, nullptr, 0};
-    ASSERT_TRUE(SHCreateMenuBar(&info));
-    EXPECT_EQ(Rect(FindWindowW(u"HHTaskBar", nullptr)), std::make_tuple(0, 0, s.width, s.bar)) << s.width;
-    EXPECT_EQ(Rect(window), std::make_tuple(0, s.bar, s.width, s.height)) << s.width;
-    EXPECT_EQ(Rect(info.hwndMB), std::make_tuple(0, s.height - s.bar, s.width, s.height)) << s.width;
-  }
-}
-
 TEST_F(ShellTest, TheMenuBarIsRefusedAnythingButItsOwnRecord) {
   SHMENUBARINFO info{SHMENUBARINFO_SIZE, owner, 0, 8, module, 0, 0, nullptr, 0};
   EXPECT_FALSE(SHCreateMenuBar(&info));  // no such resource
@@ -168,20 +141,6 @@ TEST_F(ShellTest, ThePopupAnswersTheArrowKeys) {
     EXPECT_EQ(FindWindowW(u"MNU", nullptr), nullptr);
     EXPECT_TRUE(ReceivedOf(owner, WM_KEYDOWN).empty());
   }
-}
-
-TEST_F(ShellTest, TheTaskBarShowsTheActiveWindowsTitleOverADarkBar) {
-  HWND taskBar = FindWindowW(u"HHTaskBar", nullptr);
-  RECT r;
-  GetWindowRect(taskBar, &r);
-  const COLORREF back = EmulatorScreenPixel(r.right - 2, r.top + 2);
-  EXPECT_LT(GetRValue(back) + GetGValue(back), GetBValue(back));  // blue
-  // Some pixels of the title's left end are near white.
-  int light = 0;
-  for (int x = 6; x < 60; ++x)
-    for (int y = 4; y < 22; ++y)
-      if (GetRValue(EmulatorScreenPixel(x, y)) > 200) ++light;
-  EXPECT_GT(light, 10);
 }
 
 }  // namespace
