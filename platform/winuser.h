@@ -121,6 +121,7 @@ constexpr UINT PM_REMOVE = 0x0001;
 BOOL GetMessageW(LPMSG msg, HWND window, UINT filterMin, UINT filterMax);
 // As GetMessageW without waiting; FALSE when nothing is there.
 BOOL PeekMessageW(LPMSG msg, HWND window, UINT filterMin, UINT filterMax, UINT remove);
+// Posting is for the program's own thread, the only one with windows.
 BOOL PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void PostQuitMessage(int exitCode);
 // Posts WM_CHAR for a WM_KEYDOWN of a key that types a character.
@@ -204,7 +205,7 @@ HCURSOR SetCursor(HCURSOR cursor);
 // Message boxes, drawn over the owner on the device screen; each runs its own loop until
 // answered by a tap, a click or a key (Y or Enter for Yes, N or Escape for No). Meanwhile
 // the owner gets its paint, size and other messages, and input meant for it is dropped.
-// Only Yes and No buttons are offered, with or without the question icon.
+// Yes and No (MB_YESNO) or OK are offered, with or without the question icon.
 constexpr UINT MB_OK = 0x00000000;
 constexpr UINT MB_YESNO = 0x00000004;
 constexpr UINT MB_ICONQUESTION = 0x00000020;
