@@ -1,7 +1,10 @@
 // The program's resources: strings, the menu bar and its menu, the accelerator keys, the
-// icon and the marker that the program draws for high-resolution screens itself.
+// icon, the dialogs and the About box's logos, and the marker that the program draws for
+// high-resolution screens itself.
 #include "app/resource.h"
+#include "dialogs/dialogs.h"
 #include "icon_bitmap.h"
+#include "logo_bitmaps.h"
 #include "platform/aygshell.h"
 #include "platform/winuser.h"
 
@@ -53,6 +56,10 @@ const RESOURCE ProgramResources[] = {
     {RT_ACCELERATOR, MAKEINTRESOURCE(IDR_ACCELERATORS), Accelerators, sizeof Accelerators},
     {RT_GROUP_ICON, MAKEINTRESOURCE(IDI_PROGRAM), Icon143Bitmap, static_cast<DWORD>(Icon143Bitmap_size)},
     {u"CEUX", u"HI_RES_AWARE", &HighResolutionAware, sizeof HighResolutionAware},
+    {RT_DIALOG, MAKEINTRESOURCE(IDD_ABOUT), &AboutDialog, sizeof AboutDialog},
+    {RT_DIALOG, MAKEINTRESOURCE(IDD_OPTIONS), &OptionsDialog, sizeof OptionsDialog},
+    {RT_BITMAP, MAKEINTRESOURCE(IDB_LOGO), Logo136Bitmap, static_cast<DWORD>(Logo136Bitmap_size)},
+    {RT_BITMAP, MAKEINTRESOURCE(IDB_LOGO_LARGE), Logo144Bitmap, static_cast<DWORD>(Logo144Bitmap_size)},
 };
 
 const size_t ProgramResourceCount = sizeof ProgramResources / sizeof ProgramResources[0];

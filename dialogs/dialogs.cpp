@@ -1,5 +1,31 @@
-// The Options and About commands: not offered yet, so they do nothing.
+// The main window's Options and About commands: each runs its dialog from the program's
+// resources, over the main window, until the dialog ends.
 #include "dialogs/dialogs.h"
 
-void OptionsCommand(HWND) {}
-void AboutCommand(HWND) {}
+#include "app/app.h"
+#include "app/resource.h"
+#include "settings/settings.h"
+#include "view/skin.h"
+
+namespace {
+
+int RunDialog(HWND owner, unsigned id, DLGPROC proc) {
+  HRSRC found = FindResourceW(hInst, MAKEINTRESOURCE(static_cast<WORD>(id)), RT_DIALOG);
+  const auto* dialog = static_cast<LPCDLGTEMPLATE>(LockResource(LoadResource(hInst, found)));
+  return DialogBoxIndirectParamW(hInst, dialog, owner, proc, 0);
+}
+
+}  // namespace
+
+void OptionsCommand(HWND hWnd) {
+  RunDialog(hWnd, IDD_OPTIONS, OptionsDlgProc);
+  // Written and reloaded however the dialog ended, even when nothing changed.
+  SaveSettings();
+  // Unless the window went meanwhile (the program was told to end): its skin is freed.
+  if (!IsWindow(hWnd)) return;
+  FreeSkin();
+  LoadSkin();
+  InvalidateRect(hWnd, nullptr, FALSE);
+}
+
+void AboutCommand(HWND hWnd) { RunDialog(hWnd, IDD_ABOUT, AboutDlgProc); }

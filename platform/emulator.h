@@ -16,6 +16,8 @@ void EmulatorSetScreen(int width, int height, int scale);
 COLORREF EmulatorScreenPixel(int x, int y);
 // Saves the device screen as a PNG file at a desktop path; FALSE when it cannot.
 BOOL EmulatorSaveScreenshot(const char* pngPath);
+// Bitmaps made and not yet deleted, for tests that a picture is freed when done with.
+int EmulatorBitmapCount();
 
 // The registry file's replacement, step by step. Tests stop a replacement before one of
 // these steps, leaving the folder as a crash at that moment would (0: never stop).

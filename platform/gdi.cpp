@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "platform/emulator.h"
 #include "platform/screen.h"
 #include "platform/window.h"
 #include "platform/wingdi.h"
@@ -14,6 +15,7 @@ namespace {
 constexpr Uint32 PixelFormat = SDL_PIXELFORMAT_RGB888;
 
 HBRUSH__ whiteBrush{GdiKind::Brush, RGB(255, 255, 255)};
+int liveBitmaps = 0;
 HBITMAP__ stockBitmap{GdiKind::Bitmap, nullptr, nullptr, true};
 
 HBITMAP StockBitmap() {
@@ -85,6 +87,7 @@ HBITMAP NewBitmap(SDL_Surface* pixels) {
     if (converted == nullptr) return nullptr;
     pixels = converted;
   }
+  ++liveBitmaps;
   return new HBITMAP__{GdiKind::Bitmap, pixels, nullptr, false};
 }
 
@@ -130,8 +133,11 @@ BOOL DeleteObject(HGDIOBJ object) {
   if (bitmap->selectedInto != nullptr) return FALSE;
   SDL_FreeSurface(bitmap->pixels);
   delete bitmap;
+  --liveBitmaps;
   return TRUE;
 }
+
+int EmulatorBitmapCount() { return liveBitmaps; }
 
 HGDIOBJ GetStockObject(int object) { return object == WHITE_BRUSH ? &whiteBrush : nullptr; }
 

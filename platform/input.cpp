@@ -1,6 +1,7 @@
 // The desktop's events as the device's input: the left mouse button and touch become taps
 // on the window under the point, keys go to the active window, F1 asks it for help, F2
-// turns the screen, and the desktop window's close button closes the program's window.
+// turns the screen, and the desktop window's close button closes the program's window, or
+// the dialog open over it.
 #include "platform/input.h"
 
 #include <SDL.h>
@@ -9,6 +10,7 @@
 
 #include <csignal>
 
+#include "platform/dialog.h"
 #include "platform/emulator.h"
 #include "platform/instance.h"
 #include "platform/screen.h"
@@ -74,8 +76,12 @@ void Tap(int desktopX, int desktopY, Uint32 time, std::deque<MSG>& messages) {
                              MAKELPARAM(static_cast<WORD>(local.x), static_cast<WORD>(local.y)), time));
 }
 
-void Close(Uint32 time, std::deque<MSG>& messages) {
-  if (HWND program = ProgramWindow()) messages.push_back(Message(program, WM_CLOSE, 0, 0, time));
+// The close button closes an open dialog first; a request to end the program (`quit`)
+// closes the program's window, which saves the game.
+void Close(Uint32 time, bool quit, std::deque<MSG>& messages) {
+  HWND target = quit ? nullptr : DialogOnTop();
+  if (target == nullptr) target = ProgramWindow();
+  if (target != nullptr) messages.push_back(Message(target, WM_CLOSE, 0, 0, time));
 }
 
 void Key(const SDL_KeyboardEvent& key, std::deque<MSG>& messages) {
@@ -164,6 +170,8 @@ bool InputReady() {
     SDL_EventState(SDL_MOUSEWHEEL, SDL_IGNORE);
     SDL_EventState(SDL_TEXTINPUT, SDL_IGNORE);
     SDL_EventState(SDL_TEXTEDITING, SDL_IGNORE);
+    // The close button is its own request, not also a request to end the program.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     WatchSignals();
   }
   return true;
@@ -188,9 +196,9 @@ void InputTranslate(const SDL_Event& event, std::deque<MSG>& messages) {
     case SDL_KEYUP: Key(event.key, messages); break;
     case SDL_WINDOWEVENT:
       if (event.window.event == SDL_WINDOWEVENT_EXPOSED) ScreenPresentAll();
-      if (event.window.event == SDL_WINDOWEVENT_CLOSE) Close(event.window.timestamp, messages);
+      if (event.window.event == SDL_WINDOWEVENT_CLOSE) Close(event.window.timestamp, false, messages);
       break;
-    case SDL_QUIT: Close(event.quit.timestamp, messages); break;
+    case SDL_QUIT: Close(event.quit.timestamp, true, messages); break;
     default: break;
   }
 }

@@ -302,18 +302,22 @@ BOOL SHCreateMenuBar(SHMENUBARINFO* info) {
   if (info == nullptr || info->cbSize != SHMENUBARINFO_SIZE || !IsWindow(info->hwndParent)) return FALSE;
   info->hwndMB = nullptr;
   HINSTANCE module = info->hInstRes;
-  HRSRC found = FindResourceW(module, MAKEINTRESOURCE(static_cast<WORD>(info->nToolBarId)), RT_RCDATA);
-  if (found == nullptr) return FALSE;
-  const auto* words = static_cast<const WORD*>(LockResource(LoadResource(module, found)));
-  const size_t count = SizeofResource(module, found) / sizeof(WORD);
-  if (words == nullptr || count < 2 || count < 2 + 7 * static_cast<size_t>(words[1]) || words[1] == 0)
-    return FALSE;
-  MenuBar* data = new MenuBar{module, words[0], {}};
-  for (size_t i = 0; i < words[1]; ++i) {
-    const WORD* button = words + 2 + 7 * i;
-    WCHAR label[100];
-    LoadStringW(module, button[4], label, 100);
-    data->keys.push_back(SoftKey{button[1], button[3], button[6], label});
+  MenuBar* data = new MenuBar{module, 0, {}};
+  if ((info->dwFlags & SHCMBF_EMPTYBAR) == 0) {
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCE(static_cast<WORD>(info->nToolBarId)), RT_RCDATA);
+    const auto* words = static_cast<const WORD*>(LockResource(LoadResource(module, found)));
+    const size_t count = SizeofResource(module, found) / sizeof(WORD);
+    if (words == nullptr || count < 2 || count < 2 + 7 * static_cast<size_t>(words[1]) || words[1] == 0) {
+      delete data;
+      return FALSE;
+    }
+    data->menuId = words[0];
+    for (size_t i = 0; i < words[1]; ++i) {
+      const WORD* button = words + 2 + 7 * i;
+      WCHAR label[100];
+      LoadStringW(module, button[4], label, 100);
+      data->keys.push_back(SoftKey{button[1], button[3], button[6], label});
+    }
   }
   WNDCLASSW wc{};
   wc.lpfnWndProc = MenuBarProc;

@@ -104,6 +104,12 @@ HICON LoadIconW(HINSTANCE instance, LPCWSTR name) {
   return &instance->icons.emplace(entry, HICON__{pixels}).first->second;
 }
 
+HBITMAP LoadBitmapW(HINSTANCE instance, LPCWSTR name) {
+  const RESOURCE* entry = Find(instance, name, RT_BITMAP);
+  if (entry == nullptr || entry->data == nullptr) return nullptr;
+  return NewBitmap(SDL_LoadBMP_RW(SDL_RWFromConstMem(entry->data, static_cast<int>(entry->size)), 1));
+}
+
 HACCEL LoadAcceleratorsW(HINSTANCE instance, LPCWSTR name) {
   if (instance == nullptr) instance = GetModuleHandleW(nullptr);
   const RESOURCE* entry = Find(instance, name, RT_ACCELERATOR);

@@ -92,6 +92,7 @@ void ShellScreenTurned() {
   ScreenRotate();
   if (ShellStarted()) EmulatorStartShell();
   ShellLayOutMessageBoxes();
+  ShellLayOutDialogs();
   // The framebuffer came back empty: every program window paints again, and each hears
   // of the turn so it can fit itself to the new screen.
   const std::vector<HWND> windows = WindowStack;

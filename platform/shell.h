@@ -25,6 +25,8 @@ void ShellLayOutMenuBars();
 void ShellClosePopupMenu();
 // Message boxes (msgbox.cpp) are placed again after the screen turned.
 void ShellLayOutMessageBoxes();
+// Dialogs fitted to the screen (shell_dialog.cpp) are fitted again after it turned.
+void ShellLayOutDialogs();
 
 // For tests: where a message box's button (0 the first) or a popup menu's item lies, in
 // screen coordinates; empty when there is none.

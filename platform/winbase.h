@@ -40,7 +40,8 @@ BOOL CreateProcessW(LPCWSTR applicationName, LPWSTR commandLine, LPSECURITY_ATTR
 // A module's resources, as its resource script lists them: the type and the name are
 // MAKEINTRESOURCE numbers or strings. The data's form goes by type: a string (RT_STRING,
 // size in characters), ACCEL records (RT_ACCELERATOR), MENUTEMPLATEITEM records (RT_MENU),
-// WORD values (RT_RCDATA), bitmap file bytes (RT_BITMAP, RT_GROUP_ICON); sizes in bytes.
+// a DLGTEMPLATE (RT_DIALOG), WORD values (RT_RCDATA), bitmap file bytes (RT_BITMAP,
+// RT_GROUP_ICON); sizes in bytes.
 struct RESOURCE {
   LPCWSTR type;
   LPCWSTR name;

@@ -20,6 +20,23 @@ bool Live(HWND window) {
 
 std::u16string Text(LPCWSTR text) { return text == nullptr ? std::u16string() : std::u16string(text); }
 
+// Where a window's position is counted from: its parent's client area for a child.
+POINT Origin(DWORD style, HWND parent) {
+  if ((style & WS_CHILD) == 0 || !Live(parent)) return POINT{0, 0};
+  return POINT{parent->client.left, parent->client.top};
+}
+
+// Children keep their place on a parent that moves.
+void ShiftChildren(HWND window, LONG dx, LONG dy) {
+  if (dx == 0 && dy == 0) return;
+  for (HWND child : WindowStack)
+    if (child->parent == window && (child->style & WS_CHILD) != 0) {
+      child->window = RectOffset(child->window, dx, dy);
+      child->client = RectOffset(child->client, dx, dy);
+      ShiftChildren(child, dx, dy);
+    }
+}
+
 }  // namespace
 
 const WindowClass* FindWindowClass(LPCWSTR name) {
@@ -35,7 +52,7 @@ RECT ClientRect(HWND window) {
 
 HWND ActiveWindow() {
   for (auto it = WindowStack.rbegin(); it != WindowStack.rend(); ++it)
-    if ((*it)->visible && !(*it)->shellBar) return *it;
+    if ((*it)->visible && !(*it)->shellBar && ((*it)->style & WS_CHILD) == 0) return *it;
   return nullptr;
 }
 
@@ -147,6 +164,9 @@ HWND Create(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, i
   }
   if (width < 0) width = 0;
   if (height < 0) height = 0;
+  const POINT origin = Origin(style, parent);
+  x += origin.x;
+  y += origin.y;
 
   HWND window = new HWND__{};
   window->className = windowClass->name;
@@ -155,6 +175,7 @@ HWND Create(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, i
   window->style = style;
   window->exStyle = exStyle;
   window->parent = parent;
+  window->id = (style & WS_CHILD) != 0 ? static_cast<WORD>(reinterpret_cast<uintptr_t>(menu)) : 0;
   window->instance = instance;
   window->background = windowClass->background;
   window->window = RECT{x, y, x + width, y + height};
@@ -270,10 +291,14 @@ BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint) 
   if (!Live(window)) return FALSE;
   if (width < 0) width = 0;
   if (height < 0) height = 0;
+  const POINT origin = Origin(window->style, window->parent);
+  x += origin.x;
+  y += origin.y;
   const RECT old = window->window;
   const RECT now{x, y, x + width, y + height};
   window->window = now;
   window->client = now;
+  ShiftChildren(window, now.left - old.left, now.top - old.top);
   window->invalid = RectIntersect(window->invalid, ClientRect(window));
   const bool resized = old.right - old.left != width || old.bottom - old.top != height;
   if (resized)
@@ -351,7 +376,7 @@ BOOL UpdateWindow(HWND window) {
 
 HWND FindWindowW(LPCWSTR className, LPCWSTR windowName) {
   for (HWND window : WindowStack)
-    if ((className == nullptr || window->className == className) &&
+    if ((window->style & WS_CHILD) == 0 && (className == nullptr || window->className == className) &&
         (windowName == nullptr || window->title == windowName))
       return window;
   if (className != nullptr && windowName != nullptr) return InstanceFind(className, windowName);

@@ -1,5 +1,5 @@
 // Inside the platform only: the record of a window and of a window class. Windows are
-// top-level and stacked; drawing into one is redrawn under the windows above it.
+// stacked, a child above its parent; drawing into one is redrawn under the windows above it.
 #pragma once
 
 #include <string>
@@ -22,7 +22,8 @@ struct HWND__ {
   WNDPROC proc;
   DWORD style;
   DWORD exStyle;
-  HWND parent;
+  HWND parent;  // the owner of a top-level window, the parent of a WS_CHILD one
+  WORD id;      // a child's id (the `menu` of its creation)
   HINSTANCE instance;
   HBRUSH background;  // the class's
   RECT window;        // screen coordinates

@@ -1,5 +1,5 @@
 // The handheld's windowing calls: system metrics, windows and messages, message boxes,
-// strings and accelerators, dialogs.
+// strings and accelerators, dialogs and their controls.
 #pragma once
 
 #include "platform/windef.h"
@@ -45,6 +45,9 @@ constexpr UINT CS_VREDRAW = 0x0001;
 constexpr UINT CS_HREDRAW = 0x0002;
 
 constexpr DWORD WS_VISIBLE = 0x10000000;
+// A child lies on its parent: its position is in the parent's client coordinates, it moves
+// with the parent, goes with it, and is never the active window nor found by FindWindowW.
+constexpr DWORD WS_CHILD = 0x40000000;
 constexpr int CW_USEDEFAULT = static_cast<int>(0x80000000);
 
 constexpr UINT WM_NULL = 0x0000;
@@ -74,7 +77,8 @@ constexpr WPARAM MK_LBUTTON = 0x0001;
 constexpr WPARAM SIZE_RESTORED = 0;
 
 ATOM RegisterClassW(const WNDCLASSW* wndClass);
-// Windows are top-level; CW_USEDEFAULT for position or size gives the whole screen.
+// Windows are top-level unless WS_CHILD; CW_USEDEFAULT for position or size gives the
+// screen below the task bar. A child's `menu` is its id.
 HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y,
                      int width, int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param);
 BOOL DestroyWindow(HWND window);
@@ -237,3 +241,96 @@ int ReleaseDC(HWND window, HDC dc);
 // Text in the device context's font and colours. Only the top-left layout (format 0) is
 // offered; the text is cut at the rectangle.
 int DrawTextW(HDC dc, LPCWSTR text, int count, LPRECT rect, UINT format);
+
+// Dialogs: modal windows made from a template, and the controls on them. Sizes in a
+// template are dialog units: a quarter of the dialog font's average character width
+// across, an eighth of its height down (GetDialogBaseUnits), whatever font it names.
+constexpr DWORD WS_POPUP = 0x80000000;
+constexpr DWORD WS_CAPTION = 0x00C00000;
+constexpr DWORD WS_VSCROLL = 0x00200000;
+constexpr DWORD WS_GROUP = 0x00020000;
+constexpr DWORD WS_TABSTOP = 0x00010000;
+constexpr DWORD DS_SETFONT = 0x00000040;
+// The shell shows an "ok" button for the window in the task bar (see SHInitDialog).
+constexpr DWORD WS_EX_CAPTIONOKBTN = 0x80000000;
+constexpr UINT WM_INITDIALOG = 0x0110;
+
+inline const LPCWSTR WC_BUTTON = u"Button";
+inline const LPCWSTR WC_STATIC = u"Static";
+inline const LPCWSTR WC_COMBOBOX = u"ComboBox";
+
+// A template as a resource script writes it (RT_DIALOG): the dialog, then its controls in
+// order. The default dialog class and no menu are the only ones offered (null).
+struct DLGITEMTEMPLATE {
+  DWORD style;
+  DWORD dwExtendedStyle;
+  short x, y, cx, cy;
+  WORD id;  // 0xFFFF for a control no one asks for
+  LPCWSTR windowClass;
+  LPCWSTR title;
+};
+struct DLGTEMPLATE {
+  DWORD style;
+  DWORD dwExtendedStyle;
+  WORD cdit;  // how many controls
+  short x, y, cx, cy;
+  LPCWSTR menu;
+  LPCWSTR windowClass;
+  LPCWSTR title;
+  WORD pointSize;  // DS_SETFONT: the font; the device's one font is used at any name
+  LPCWSTR typeface;
+  const DLGITEMTEMPLATE* items;
+};
+typedef const DLGTEMPLATE* LPCDLGTEMPLATE;
+
+// A dialog procedure returns TRUE for a message it handled.
+typedef BOOL (*DLGPROC)(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// Makes the dialog at its template's place in the owner's client area with its controls,
+// sends WM_INITDIALOG (lParam: `param`), shows it and runs its own loop until EndDialog;
+// returns EndDialog's result, or -1 when the dialog could not be made. Meanwhile the
+// owner gets its paints and other messages but no input. Enter sends the dialog
+// WM_COMMAND IDOK, Escape and the desktop window's close button send it WM_CLOSE; a
+// dialog is never closed but by EndDialog.
+int DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATE dialogTemplate, HWND owner, DLGPROC proc,
+                            LPARAM param);
+BOOL EndDialog(HWND dialog, int result);
+HWND GetDlgItem(HWND dialog, int id);
+// Dialog units to pixels, rounded to the nearest.
+BOOL MapDialogRect(HWND dialog, LPRECT rect);
+// The base units in pixels: the average character width in the low word and the
+// character height in the high word of the device's 9-point font.
+LONG GetDialogBaseUnits();
+
+// Controls tell their dialog what the user did by WM_COMMAND: the id in the low word, the
+// notification in the high word, the control as lParam.
+// Buttons: an automatic check box, which a tap on its box or its text ticks or clears.
+constexpr DWORD BS_AUTOCHECKBOX = 0x0003;
+constexpr WORD BN_CLICKED = 0;
+constexpr UINT BM_GETCHECK = 0x00F0;
+constexpr UINT BM_SETCHECK = 0x00F1;
+constexpr WPARAM BST_UNCHECKED = 0;
+constexpr WPARAM BST_CHECKED = 1;
+// Statics: a line of text, or a picture whose size the control takes when it is set. The
+// picture is copied, so its bitmap may be deleted while the control lives. Without
+// SS_NOPREFIX an "&" in the text is left out ("&&" shows one).
+constexpr DWORD SS_LEFT = 0x0000;
+constexpr DWORD SS_BITMAP = 0x000E;
+constexpr DWORD SS_NOPREFIX = 0x0080;
+constexpr UINT STM_SETIMAGE = 0x0172;  // returns the bitmap it replaced
+constexpr UINT STM_GETIMAGE = 0x0173;
+constexpr WPARAM IMAGE_BITMAP = 0;
+// Combo boxes: a drop-down list. A tap opens the list below the box (above it when the
+// screen has no room below); a tap on an item chooses it, a tap elsewhere closes it.
+// Items stay in the order added.
+constexpr DWORD CBS_DROPDOWNLIST = 0x0003;
+constexpr WORD CBN_SELCHANGE = 1;
+constexpr UINT CB_ADDSTRING = 0x0143;  // returns the item's index
+constexpr UINT CB_GETCOUNT = 0x0146;
+constexpr UINT CB_GETCURSEL = 0x0147;  // CB_ERR while none is chosen
+constexpr UINT CB_GETLBTEXT = 0x0148;  // copies item wParam into the buffer at lParam
+constexpr UINT CB_SETCURSEL = 0x014E;  // CB_ERR for an index out of range, which chooses none
+constexpr UINT CB_GETDROPPEDSTATE = 0x0157;
+constexpr LRESULT CB_ERR = -1;
+
+// A bitmap of the module's resources (RT_BITMAP), for DeleteObject to free.
+HBITMAP LoadBitmapW(HINSTANCE instance, LPCWSTR name);

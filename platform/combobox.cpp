@@ -1,0 +1,199 @@
+// The drop-down list combo box: a box showing the chosen item with a drop arrow, and the
+// bordered list a tap opens, which runs until an item is chosen or a tap lands elsewhere.
+#include <algorithm>
+
+#include "platform/controls.h"
+#include "platform/dialog.h"
+#include "platform/screen.h"
+#include "platform/shell.h"
+#include "platform/window.h"
+
+namespace {
+
+constexpr LPCWSTR ListClass = u"ComboLBox";
+constexpr COLORREF ArrowTop = RGB(236, 241, 249);
+constexpr COLORREF ArrowBottom = RGB(194, 208, 232);
+
+struct List {
+  HWND combo;
+  int highlighted;
+};
+
+// The box is a text line high with room around it; the items a little less.
+LONG BoxHeight() { return DialogBaseUnitsNow().cy + 8 * ShellScale(); }
+LONG ItemHeight() { return DialogBaseUnitsNow().cy + 4 * ShellScale(); }
+
+void PaintArrow(const RECT& clip, LONG centreX, LONG centreY) {
+  const LONG half = 4 * ShellScale();
+  for (LONG i = 0; i < half; ++i) {
+    const LONG y = centreY - half / 2 + i;
+    PaintFill(clip, RECT{centreX - half + i, y, centreX + half - i, y + 1}, ControlText);
+  }
+}
+
+void DrawComboBox(HWND window, const RECT& area) {
+  const Control* control = ControlOf(window);
+  if (control == nullptr) return;
+  const RECT& r = window->window;
+  const int s = ShellScale();
+  const RECT button{r.right - s - 16 * s, r.top + s, r.right - s, r.bottom - s};
+  PaintFill(area, r, ControlFace);
+  PaintFrame(area, r, ControlFrame, s);
+  PaintGradient(area, button, ArrowTop, ArrowBottom);
+  PaintFill(area, RECT{button.left - s, button.top, button.left, button.bottom}, ControlFrame);
+  PaintArrow(area, (button.left + button.right) / 2, (button.top + button.bottom) / 2);
+  if (control->selected >= 0)
+    PaintRowText(area, RECT{r.left + s, r.top + s, button.left - s, r.bottom - s}, r.left + 4 * s,
+                 control->items[static_cast<size_t>(control->selected)].c_str(), ControlText);
+}
+
+void DrawList(HWND window, const RECT& area) {
+  const List* list = static_cast<const List*>(window->platformData);
+  const Control* control = list != nullptr ? ControlOf(list->combo) : nullptr;
+  if (control == nullptr) return;
+  const RECT& r = window->window;
+  const int s = ShellScale();
+  PaintFill(area, r, ControlFace);
+  PaintFrame(area, r, ControlFrame, s);
+  for (size_t i = 0; i < control->items.size(); ++i) {
+    const LONG top = r.top + s + static_cast<LONG>(i) * ItemHeight();
+    const RECT row{r.left + s, top, r.right - s, top + ItemHeight()};
+    const bool lit = static_cast<int>(i) == list->highlighted;
+    if (lit) PaintFill(area, row, ChosenFace);
+    PaintRowText(area, row, r.left + 4 * s, control->items[i].c_str(), lit ? ChosenText : ControlText);
+  }
+}
+
+bool EqualRect(const RECT& a, const RECT& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+void Redraw(HWND window) {
+  if (!IsWindow(window) || !window->visible) return;
+  window->platformDraw(window, window->window);
+  WindowOutputDone(window, window->window);
+}
+
+LRESULT ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DESTROY) {
+    delete static_cast<List*>(window->platformData);
+    window->platformData = nullptr;
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// Opens the list below the box, or above it when the screen has no room below, and runs it
+// like the device's lists: a tap on an item chooses it, a tap elsewhere or Escape closes
+// the list and goes no further, the arrow keys and Enter choose too. Meanwhile the other
+// windows get their messages but no input.
+void DropDown(HWND combo) {
+  const Control* control = ControlOf(combo);
+  if (control == nullptr || control->items.empty()) return;
+  const int count = static_cast<int>(control->items.size());
+  const int s = ShellScale();
+  const LONG height = count * ItemHeight() + 2 * s;
+  const RECT& box = combo->window;
+  RECT place{box.left, box.bottom, box.right, box.bottom + height};
+  if (place.bottom > ScreenSize().cy && box.top - height >= ShellWorkArea().top)
+    place = RECT{box.left, box.top - height, box.right, box.top};
+
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = ListProc;
+  wc.lpszClassName = ListClass;
+  RegisterClassW(&wc);
+  List* list = new List{combo, control->selected};
+  HWND window = CreatePlatformWindow(ListClass, u"", place, combo, PlatformWindow{DrawList, list, true});
+  if (window == nullptr) {
+    delete list;
+    return;
+  }
+  Redraw(window);
+  window->invalid = RECT{0, 0, 0, 0};
+
+  HWND dialog = combo->parent;
+  const RECT opened = combo->window;
+  int chosen = -1;
+  bool closing = false;
+  while (!closing && IsWindow(window)) {
+    MSG msg;
+    if (!GetMessageW(&msg, nullptr, 0, 0)) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    switch (msg.message) {
+      case WM_LBUTTONDOWN:
+        closing = true;
+        if (msg.hwnd == window) {
+          const int at = (static_cast<int>(HIWORD(msg.lParam)) - s) / static_cast<int>(ItemHeight());
+          if (at >= 0 && at < count) chosen = at;
+        }
+        break;
+      case WM_KEYDOWN:
+        if (msg.wParam == VK_ESCAPE) closing = true;
+        if (msg.wParam == VK_RETURN) {
+          chosen = list->highlighted;
+          closing = true;
+        }
+        if (msg.wParam == VK_UP || msg.wParam == VK_DOWN) {
+          const int step = msg.wParam == VK_UP ? -1 : 1;
+          list->highlighted = std::clamp(list->highlighted < 0 ? 0 : list->highlighted + step, 0, count - 1);
+          Redraw(window);
+        }
+        break;
+      case WM_CHAR:
+      case WM_HELP: break;
+      default: DispatchMessageW(&msg);
+    }
+    // The dialog may end meanwhile (its close button), or move (the screen turned).
+    if (!IsWindow(combo) || DialogEnded(dialog) || !EqualRect(opened, combo->window)) closing = true;
+  }
+  if (IsWindow(window)) DestroyWindow(window);
+  Control* now = ControlOf(combo);
+  if (now == nullptr || chosen < 0 || chosen == now->selected) return;
+  now->selected = chosen;
+  InvalidateRect(combo, nullptr, FALSE);
+  NotifyParent(combo, CBN_SELCHANGE);
+}
+
+bool Dropped(HWND combo) {
+  for (HWND window : WindowStack)
+    if (window->parent == combo && window->className == ListClass) return true;
+  return false;
+}
+
+}  // namespace
+
+LRESULT ComboBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Control* control = ControlOf(window);
+  switch (message) {
+    case WM_CREATE:
+      MakeControl(window, lParam, DrawComboBox);
+      // The template's height is the box's with its list open; the box itself is a line.
+      window->window.bottom = window->window.top + BoxHeight();
+      window->client = window->window;
+      return 0;
+    case WM_DESTROY: FreeControl(window); return 0;
+    case WM_LBUTTONDOWN: DropDown(window); return 0;
+    case CB_ADDSTRING:
+      if (control == nullptr || lParam == 0) return CB_ERR;
+      control->items.push_back(reinterpret_cast<LPCWSTR>(lParam));
+      return static_cast<LRESULT>(control->items.size()) - 1;
+    case CB_GETCOUNT: return control != nullptr ? static_cast<LRESULT>(control->items.size()) : CB_ERR;
+    case CB_GETCURSEL: return control != nullptr && control->selected >= 0 ? control->selected : CB_ERR;
+    case CB_SETCURSEL:
+      if (control == nullptr) return CB_ERR;
+      control->selected = wParam < control->items.size() ? static_cast<int>(wParam) : -1;
+      InvalidateRect(window, nullptr, FALSE);
+      return control->selected >= 0 ? control->selected : CB_ERR;
+    case CB_GETLBTEXT: {
+      if (control == nullptr || wParam >= control->items.size() || lParam == 0) return CB_ERR;
+      const std::u16string& item = control->items[wParam];
+      std::copy(item.begin(), item.end(), reinterpret_cast<LPWSTR>(lParam));
+      reinterpret_cast<LPWSTR>(lParam)[item.size()] = 0;
+      return static_cast<LRESULT>(item.size());
+    }
+    case CB_GETDROPPEDSTATE: return Dropped(window) ? TRUE : FALSE;
+    default: return DefWindowProcW(window, message, wParam, lParam);
+  }
+}

@@ -1,0 +1,166 @@
+// Dialogs: made from templates in dialog units with their controls, run by a loop of their
+// own until EndDialog, their controls found by id. A dialog has no frame here: on the
+// handheld its caption shows in the task bar and its face is plain white.
+#include "platform/dialog.h"
+
+#include "platform/screen.h"
+#include "platform/shell.h"
+#include "platform/shell_paint.h"
+#include "platform/window.h"
+
+namespace {
+
+constexpr LPCWSTR DialogClass = u"Dialog";
+constexpr COLORREF Face = RGB(255, 255, 255);
+
+// The device's 9-point font: its height, and its average character width (7.4 and 14.8
+// pixels) rounded up, so that every text fits the control its template gives it.
+constexpr SIZE BaseUnits96{8, 12};
+constexpr SIZE BaseUnits192{15, 24};
+
+// units * base / per, rounded to the nearest with halves away from zero.
+LONG Scale(LONG units, LONG base, LONG per) {
+  const long long twice = 2LL * units * base;
+  const long long rounded = twice >= 0 ? (twice + per) / (2 * per) : -((-twice + per) / (2 * per));
+  return static_cast<LONG>(rounded);
+}
+LONG UnitsAcross(LONG units) { return Scale(units, DialogBaseUnitsNow().cx, 4); }
+LONG UnitsDown(LONG units) { return Scale(units, DialogBaseUnitsNow().cy, 8); }
+
+void DrawDialog(HWND window, const RECT& area) { PaintFill(area, window->window, Face); }
+
+LRESULT DialogWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CREATE) {
+    window->platformDraw = DrawDialog;
+    window->platformData = reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams;
+    return 0;
+  }
+  DialogState* state = DialogOf(window);
+  const BOOL handled =
+      state != nullptr && state->proc != nullptr ? state->proc(window, message, wParam, lParam) : FALSE;
+  if (message == WM_DESTROY) {
+    if (state != nullptr) state->destroyed = true;
+    window->platformData = nullptr;
+    return 0;
+  }
+  if (handled) return handled;
+  // Only EndDialog ends a dialog: a close its procedure leaves alone does nothing.
+  if (message == WM_CLOSE) return 0;
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool IsInput(UINT message) {
+  return message == WM_LBUTTONDOWN || message == WM_KEYDOWN || message == WM_CHAR;
+}
+
+void RunDialog(HWND dialog, const DialogState& state) {
+  while (!state.ended && !state.destroyed) {
+    MSG msg;
+    if (!GetMessageW(&msg, nullptr, 0, 0)) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    // The owner and every other window take no input while the dialog is open.
+    if (IsInput(msg.message) && !OwnedBy(msg.hwnd, dialog)) continue;
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) {
+      SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+      continue;
+    }
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+      SendMessageW(dialog, WM_CLOSE, 0, 0);
+      continue;
+    }
+    DispatchMessageW(&msg);
+  }
+}
+
+}  // namespace
+
+SIZE DialogBaseUnitsNow() { return ScreenDpi() >= 192 ? BaseUnits192 : BaseUnits96; }
+
+DialogState* DialogOf(HWND window) {
+  if (!IsWindow(window) || window->className != DialogClass) return nullptr;
+  return static_cast<DialogState*>(window->platformData);
+}
+
+HWND DialogOnTop() {
+  for (auto it = WindowStack.rbegin(); it != WindowStack.rend(); ++it)
+    if ((*it)->visible && DialogOf(*it) != nullptr && !DialogOf(*it)->ended) return *it;
+  return nullptr;
+}
+
+bool DialogEnded(HWND dialog) {
+  const DialogState* state = DialogOf(dialog);
+  return state == nullptr || state->ended;
+}
+
+int DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATE dialogTemplate, HWND owner, DLGPROC proc,
+                            LPARAM param) {
+  if (dialogTemplate == nullptr || proc == nullptr || (owner != nullptr && !IsWindow(owner)) ||
+      (dialogTemplate->cdit > 0 && dialogTemplate->items == nullptr))
+    return -1;
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = DialogWndProc;
+  wc.lpszClassName = DialogClass;
+  RegisterClassW(&wc);
+  RegisterControlClasses();
+
+  // Placed by its template in the owner's client area, or below the task bar.
+  const RECT work = ShellWorkArea();
+  const POINT origin =
+      owner != nullptr ? POINT{owner->client.left, owner->client.top} : POINT{work.left, work.top};
+  const DLGTEMPLATE& t = *dialogTemplate;
+  DialogState state{};
+  HWND dialog = CreateWindowExW(t.dwExtendedStyle, DialogClass, t.title, t.style & ~(WS_VISIBLE | WS_CHILD),
+                                origin.x + UnitsAcross(t.x), origin.y + UnitsDown(t.y), UnitsAcross(t.cx),
+                                UnitsDown(t.cy), owner, nullptr, instance, &state);
+  if (dialog == nullptr) return -1;
+  for (WORD i = 0; i < t.cdit; ++i) {
+    const DLGITEMTEMPLATE& item = t.items[i];
+    HMENU id = reinterpret_cast<HMENU>(static_cast<uintptr_t>(item.id));
+    if (CreateWindowExW(item.dwExtendedStyle, item.windowClass, item.title, item.style | WS_CHILD,
+                        UnitsAcross(item.x), UnitsDown(item.y), UnitsAcross(item.cx), UnitsDown(item.cy),
+                        dialog, id, instance, nullptr) == nullptr) {
+      DestroyWindow(dialog);
+      return -1;
+    }
+  }
+
+  state.proc = proc;
+  SendMessageW(dialog, WM_INITDIALOG, 0, param);
+  if (!state.ended && !state.destroyed) {
+    ShowWindow(dialog, SW_SHOW);
+    RunDialog(dialog, state);
+  }
+  const int result = state.ended ? state.result : 0;
+  if (!state.destroyed) DestroyWindow(dialog);
+  return result;
+}
+
+BOOL EndDialog(HWND dialog, int result) {
+  DialogState* state = DialogOf(dialog);
+  if (state == nullptr) return FALSE;
+  state->ended = true;
+  state->result = result;
+  return TRUE;
+}
+
+HWND GetDlgItem(HWND dialog, int id) {
+  if (!IsWindow(dialog)) return nullptr;
+  for (HWND window : WindowStack)
+    if (window->parent == dialog && (window->style & WS_CHILD) != 0 && window->id == static_cast<WORD>(id))
+      return window;
+  return nullptr;
+}
+
+BOOL MapDialogRect(HWND dialog, LPRECT rect) {
+  if (!IsWindow(dialog) || rect == nullptr) return FALSE;
+  *rect =
+      RECT{UnitsAcross(rect->left), UnitsDown(rect->top), UnitsAcross(rect->right), UnitsDown(rect->bottom)};
+  return TRUE;
+}
+
+LONG GetDialogBaseUnits() {
+  const SIZE base = DialogBaseUnitsNow();
+  return static_cast<LONG>(MAKELPARAM(static_cast<WORD>(base.cx), static_cast<WORD>(base.cy)));
+}

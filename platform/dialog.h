@@ -1,0 +1,30 @@
+// Inside the platform only: what the dialog manager, the shell's dialog support and the
+// controls share.
+#pragma once
+
+#include "platform/winuser.h"
+
+// A dialog's state while its loop runs; its window record points at it.
+struct DialogState {
+  DLGPROC proc;  // null until the controls are made, so the procedure first hears WM_INITDIALOG
+  bool ended;
+  int result;
+  bool destroyed;   // the window went before the dialog ended (its owner was destroyed)
+  bool fullScreen;  // fitted to the screen by SHInitDialog
+  HWND doneButton;  // the "ok" button SHInitDialog put in the task bar, or null
+};
+
+// The dialog's state, or null for any other window.
+DialogState* DialogOf(HWND window);
+// The topmost dialog on the screen, or null: the close button closes it.
+HWND DialogOnTop();
+// Whether the dialog has ended or gone, so loops running inside it (an open drop-down list)
+// stop too.
+bool DialogEnded(HWND dialog);
+// Fits a dialog to the screen below the task bar.
+void FitDialogToScreen(HWND dialog);
+
+// The control classes (controls.cpp), registered before a dialog makes its controls.
+void RegisterControlClasses();
+// Base units of the device's font on this screen.
+SIZE DialogBaseUnitsNow();

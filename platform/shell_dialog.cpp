@@ -1,0 +1,113 @@
+// The shell's part in Pocket PC dialogs: fitting them to the screen below the task bar,
+// the round "ok" button on the task bar that ends them, and their empty menu bar.
+#include <vector>
+
+#include "platform/aygshell.h"
+#include "platform/dialog.h"
+#include "platform/screen.h"
+#include "platform/shell.h"
+#include "platform/shell_paint.h"
+#include "platform/window.h"
+
+namespace {
+
+constexpr LPCWSTR DoneButtonClass = u"DoneButton";
+constexpr LPCWSTR TaskBarClass = u"HHTaskBar";
+constexpr COLORREF Ring = RGB(255, 255, 255);
+constexpr COLORREF Face = RGB(40, 92, 188);
+constexpr COLORREF Label = RGB(255, 255, 255);
+
+// A rounded button as high as the task bar allows, wide enough for its label.
+LONG PillHeight() { return ShellBarHeight() - 7 * ShellScale(); }
+LONG PillWidth() { return MeasureText(u"ok", BoldText).cx + PillHeight(); }
+
+// At the task bar's right end, above its bottom edge.
+RECT DonePlace() {
+  const int s = ShellScale();
+  const LONG right = ScreenSize().cx - 2 * s;
+  return RECT{right - PillWidth() - 6 * s, 0, right, ShellBarHeight() - s};
+}
+
+// A disc at each end and the space between them filled.
+void PaintPill(const RECT& clip, const RECT& r, COLORREF colour) {
+  const LONG d = r.bottom - r.top;
+  PaintDisc(clip, RECT{r.left, r.top, r.left + d, r.bottom}, colour);
+  PaintDisc(clip, RECT{r.right - d, r.top, r.right, r.bottom}, colour);
+  PaintFill(clip, RECT{r.left + d / 2, r.top, r.right - d / 2, r.bottom}, colour);
+}
+
+void DrawDoneButton(HWND window, const RECT& area) {
+  const RECT& r = window->window;
+  // The task bar shows around the button.
+  HWND bar = FindWindowW(TaskBarClass, nullptr);
+  if (bar != nullptr && bar->platformDraw != nullptr) bar->platformDraw(bar, RectIntersect(area, r));
+  const int s = ShellScale();
+  const LONG width = PillWidth(), height = PillHeight();
+  const LONG left = (r.left + r.right - width) / 2, top = (r.top + r.bottom - height) / 2;
+  const RECT pill{left, top, left + width, top + height};
+  PaintPill(area, pill, Ring);
+  PaintPill(area, RECT{pill.left + s, pill.top + s, pill.right - s, pill.bottom - s}, Face);
+  const SIZE label = MeasureText(u"ok", BoldText);
+  PaintText(RectIntersect(area, pill), (pill.left + pill.right - label.cx) / 2,
+            (pill.top + pill.bottom - label.cy) / 2, u"ok", Label, BoldText);
+}
+
+LRESULT DoneButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_LBUTTONDOWN) {
+    PostMessageW(window->parent, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void PlaceDoneButton(HWND button) {
+  const RECT place = DonePlace();
+  MoveWindow(button, place.left, place.top, place.right - place.left, place.bottom - place.top, FALSE);
+}
+
+}  // namespace
+
+void FitDialogToScreen(HWND dialog) {
+  const RECT work = ShellWorkArea();
+  MoveWindow(dialog, work.left, work.top, work.right - work.left, work.bottom - work.top, TRUE);
+}
+
+BOOL SHInitDialog(SHINITDLGINFO* info) {
+  if (info == nullptr || (info->dwMask & SHIDIM_FLAGS) == 0) return FALSE;
+  HWND dialog = info->hDlg;
+  DialogState* state = DialogOf(dialog);
+  if (state == nullptr) return FALSE;
+  const DWORD flags = info->dwFlags;
+  // Without an input panel, sized for it and full screen are the same.
+  if ((flags & (SHIDIF_SIZEDLG | SHIDIF_SIZEDLGFULLSCREEN)) != 0) {
+    state->fullScreen = true;
+    FitDialogToScreen(dialog);
+  }
+  if ((flags & SHIDIF_DONEBUTTON) != 0 && state->doneButton == nullptr && ShellStarted()) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DoneButtonProc;
+    wc.lpszClassName = DoneButtonClass;
+    RegisterClassW(&wc);
+    state->doneButton = CreatePlatformWindow(DoneButtonClass, u"", DonePlace(), dialog,
+                                             PlatformWindow{DrawDoneButton, nullptr, true});
+  }
+  if ((flags & SHIDIF_EMPTYMENU) != 0 && ShellMenuBarOf(dialog) == nullptr) {
+    SHMENUBARINFO menuBar{};
+    menuBar.cbSize = SHMENUBARINFO_SIZE;
+    menuBar.hwndParent = dialog;
+    menuBar.dwFlags = SHCMBF_EMPTYBAR;
+    SHCreateMenuBar(&menuBar);
+  }
+  return TRUE;
+}
+
+void ShellLayOutDialogs() {
+  const std::vector<HWND> windows = WindowStack;
+  for (HWND window : windows) {
+    const DialogState* state = DialogOf(window);
+    if (state == nullptr) continue;
+    HWND doneButton = state->doneButton;
+    if (state->fullScreen) FitDialogToScreen(window);
+    if (IsWindow(doneButton)) PlaceDoneButton(doneButton);
+  }
+}
