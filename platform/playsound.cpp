@@ -28,8 +28,9 @@ constexpr size_t BytesPerSecond = MixRate * MixChannels * 2;
 constexpr int TailBuffers = 3;
 // A device that stops asking for samples must not hold a waiting thread for ever.
 constexpr auto Overrun = std::chrono::seconds(2);
-// After a device failed to open, taps do not each wait for another attempt.
-constexpr auto RetryOpenAfter = std::chrono::seconds(5);
+// After a device failed to open, taps do not each wait for another attempt, and a machine
+// without sound output does not hear from the sound system's complaints at every move.
+constexpr auto RetryOpenAfter = std::chrono::seconds(60);
 
 // Lock order: deviceLock, then SDL's lock of a device, then mixLock. The audio callback
 // takes only mixLock, so no SDL device call is ever made while holding mixLock.
