@@ -49,45 +49,38 @@ TEST_F(Placement, DrawnLineChangesNothingNotEvenTheFlags) {
   EXPECT_TRUE(Effects.empty());
 }
 
-TEST_F(Placement, CellsThatAreNoLinesAreRefused) {
-  EmptyBoard(0);
-  for (int cell : {-1, 8, 152, 161, 1000}) PlaceLine(cell);
-  EXPECT_TRUE(Effects.empty());
-  EXPECT_EQ(f, 0);
-}
-
-TEST_F(Placement, UserLineClosingTwoBoxesScoresBothAndKeepsTheTurn) {
-  // Horizontal line 24 is the bottom of box 12 and the top of box 34, both three-sided.
-  EmptyBoard(0);
-  Draw({2, 11, 13, 33, 35, 46}, OwnerComputer);
-  PlaceLine(24);
-  EXPECT_EQ(UserScore, 2);
-  EXPECT_EQ(occ[12], OwnerUser);
-  EXPECT_EQ(occ[34], OwnerUser);
-  EXPECT_EQ(f, 0);
-  EXPECT_EQ(F, 0);
-  // The box above comes first; each box sounds, scores, draws and pauses.
-  EXPECT_EQ(Effects, (Log{"draw 24", "sound box", "score user", "draw 12", "sleep 200", "sound box",
-                          "score user", "draw 34", "sleep 200"}));
-}
-
-TEST_F(Placement, VerticalLineAddsToTheLeftBoxFirst) {
-  // Vertical line 31 is the right side of box 30 and the left side of box 32.
-  EmptyBoard(1);
-  Draw({22, 29, 44, 23, 33, 45}, OwnerUser);
-  PlaceLine(31);
-  EXPECT_EQ(ComputerScore, 2);
-  EXPECT_EQ(Effects, (Log{"draw 31", "sound box", "score computer", "draw 30", "sleep 200", "sound box",
-                          "score computer", "draw 32", "sleep 200"}));
-  EXPECT_EQ(f, 1);
-}
-
-TEST_F(Placement, SoundOffPlaysNothing) {
-  EmptyBoard(0);
-  Sound = 0;
-  Draw({1, 9, 23}, OwnerComputer);
-  PlaceLine(11);
-  EXPECT_EQ(Effects, (Log{"draw 11", "score user", "draw 10", "sleep 200"}));
+// A line between two three-sided boxes takes both for the side to move, the box above or
+// to the left first; each box sounds, scores, draws and pauses, and the turn stays.
+TEST_F(Placement, LineClosingTwoBoxesScoresBothInOrderAndKeepsTheTurn) {
+  struct Case {
+    int toMove, line;
+    std::vector<int> drawn;
+    Log effects;
+  };
+  const Case cases[] = {
+      // Horizontal line 24: the bottom of box 12 and the top of box 34.
+      {0,
+       24,
+       {2, 11, 13, 33, 35, 46},
+       {"draw 24", "sound box", "score user", "draw 12", "sleep 200", "sound box", "score user", "draw 34",
+        "sleep 200"}},
+      // Vertical line 31: the right side of box 30 and the left side of box 32.
+      {1,
+       31,
+       {22, 29, 44, 23, 33, 45},
+       {"draw 31", "sound box", "score computer", "draw 30", "sleep 200", "sound box", "score computer",
+        "draw 32", "sleep 200"}},
+  };
+  for (const Case& c : cases) {
+    ResetEffects();
+    EmptyBoard(c.toMove);
+    Draw(c.drawn, OwnerUser);
+    PlaceLine(c.line);
+    EXPECT_EQ(Effects, c.effects);
+    EXPECT_EQ(c.toMove == 1 ? ComputerScore : UserScore, 2);
+    EXPECT_EQ(f, c.toMove);
+    EXPECT_EQ(F, 0);
+  }
 }
 
 TEST_F(Placement, NewGameClearsEverything) {
