@@ -40,12 +40,7 @@ int RunningCopy() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  setenv("SDL_VIDEODRIVER", "dummy", 1);
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
-  const std::string home = MakeTempFolder();
-  setenv("HOME", home.c_str(), 1);
-  setenv("XDG_CONFIG_HOME", home.c_str(), 1);
-  EmulatorSetPauses(FALSE);
+  UseTestEnvironment();
   if (argc > 1 && std::string(argv[1]) == "--running-copy") return RunningCopy();
   // The session is named after the desktop's display; a made-up Wayland one keeps clear of
   // X11, whose name would also send the session bus looking for an X server.

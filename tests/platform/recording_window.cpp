@@ -1,41 +1,45 @@
 // The recording windows.
 #include "tests/platform/recording_window.h"
 
+#include "platform/emulator.h"
 #include "platform/window.h"
+#include "platform/wingdi.h"
 
 std::vector<Received> ReceivedMessages;
+std::function<void(HDC, const PAINTSTRUCT&)> Painter;
 std::function<void()> OnNextPaint;
+HWND owner = nullptr;
 
 namespace {
 
 LRESULT RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   ReceivedMessages.push_back(Received{window, message, wParam, lParam});
-  if (message == WM_PAINT) {
-    PAINTSTRUCT paint;
-    BeginPaint(window, &paint);
-    EndPaint(window, &paint);
-    if (OnNextPaint) {
-      auto action = OnNextPaint;
-      OnNextPaint = nullptr;
-      action();
-    }
-    return 0;
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
+  if (message != WM_PAINT) return DefWindowProcW(window, message, wParam, lParam);
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  if (Painter) Painter(dc, paint);
+  EndPaint(window, &paint);
+  if (OnNextPaint) std::exchange(OnNextPaint, nullptr)();
+  return 0;
 }
 
 }  // namespace
 
-HWND CreateRecordingWindow(HWND owner, LPCWSTR title) {
+void Then(std::function<void()> next) {
+  OnNextPaint = std::move(next);
+  InvalidateRect(owner, nullptr, FALSE);
+}
+
+HWND CreateRecordingWindow(HWND above, DWORD style, int x, int y, int width, int height) {
   static bool registered = false;
   if (!registered) {
     WNDCLASSW wc{};
     wc.lpfnWndProc = RecordingProc;
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     wc.lpszClassName = u"RECORDING";
     registered = RegisterClassW(&wc) != 0;
   }
-  return CreateWindowExW(0, u"RECORDING", title, WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                         CW_USEDEFAULT, owner, nullptr, nullptr, nullptr);
+  return CreateWindowExW(0, u"RECORDING", u"Recorder", style, x, y, width, height, above, nullptr, nullptr, nullptr);
 }
 
 std::vector<Received> ReceivedOf(HWND window, UINT message) {
@@ -53,9 +57,27 @@ void PumpMessages() {
 
 void CloseEverything() {
   OnNextPaint = nullptr;
+  Painter = nullptr;
   while (!WindowStack.empty()) DestroyWindow(WindowStack.back());
   PumpMessages();
   ReceivedMessages.clear();
 }
 
-POINT Middle(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+RECT WindowRect(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return r;
+}
+void TapMiddle(const RECT& r) { EmulatorTap((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
+bool Same(const RECT& a, const RECT& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+void ShellTest::SetUp() {
+  CloseEverything();
+  EmulatorSetScreen(240, 320, 1);
+  EmulatorStartShell();
+  owner = CreateRecordingWindow();
+  PumpMessages();
+  ReceivedMessages.clear();
+}

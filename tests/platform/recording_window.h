@@ -1,8 +1,11 @@
-// Windows that record the messages they get, for tests of the message queue, the shell and
-// message boxes; and a way to act while a platform window runs its own loop.
+// Windows that record the messages they get, for the platform's tests; a way to act while
+// a platform window runs its own loop; and the shell started with such a window.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "platform/winuser.h"
@@ -15,17 +18,29 @@ struct Received {
 };
 extern std::vector<Received> ReceivedMessages;
 
-// Runs once, inside the next paint of a recording window: the way to act while a menu or
-// a message box waits in its own loop (the test invalidates the window first).
+// Draws inside every paint of a recording window, between BeginPaint and EndPaint.
+extern std::function<void(HDC dc, const PAINTSTRUCT& paint)> Painter;
+// Runs once, after the next paint of a recording window: the way to act while a menu, a
+// dialog or a message box waits in its own loop. Then() also invalidates `owner` for it.
 extern std::function<void()> OnNextPaint;
+void Then(std::function<void()> next);
 
-// A top-level window in the default place (below the task bar), recording its messages.
-HWND CreateRecordingWindow(HWND owner = nullptr, LPCWSTR title = u"Recorder");
+// A window erased in white, in the default place (below the task bar) unless one is given.
+HWND CreateRecordingWindow(HWND owner = nullptr, DWORD style = WS_VISIBLE, int x = CW_USEDEFAULT,
+                           int y = CW_USEDEFAULT, int width = CW_USEDEFAULT, int height = CW_USEDEFAULT);
 // The messages of one kind a window got.
 std::vector<Received> ReceivedOf(HWND window, UINT message);
 // Handles every waiting message without waiting; the quit message is taken and dropped.
 void PumpMessages();
 // Destroys every window, the shell's too, and empties the queue.
 void CloseEverything();
-// The middle of a rectangle.
-POINT Middle(const RECT& r);
+RECT WindowRect(HWND window);
+void TapMiddle(const RECT& r);
+bool Same(const RECT& a, const RECT& b);
+
+// The shell on a 240 x 320 screen, and a recording window `owner` below its task bar.
+extern HWND owner;
+struct ShellTest : testing::Test {
+  void SetUp() override;
+  void TearDown() override { CloseEverything(); }
+};

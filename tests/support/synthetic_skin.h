@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/windef.h"
@@ -19,5 +20,6 @@ bool WriteSyntheticSheet(const std::string& folder, SheetKind kind, int resoluti
 COLORREF BackgroundPixel(int skin, int resolutionId, int x, int y);
 // A pixel inside one sprite: (x, y) within the sprite of a skin and owner (1 or -1).
 COLORREF SpritePixel(SheetKind kind, int resolutionId, int skin, int32_t owner, int x, int y);
-// The sprite size in a layout.
-SIZE SpriteSize(SheetKind kind, int resolutionId);
+
+// Any test image, written by the artwork's own GIF writer: at most 256 different colours.
+bool WriteGif(const std::string& path, int width, int height, const std::function<COLORREF(int x, int y)>& pixel);

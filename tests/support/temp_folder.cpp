@@ -5,8 +5,11 @@
 #include <filesystem>
 #include <vector>
 
+#include "platform/emulator.h"
+
 namespace {
 
+// Made on first use: a test may ask for a folder while the program's globals are made.
 std::vector<std::string>& Made() {
   static std::vector<std::string> folders;
   return folders;
@@ -25,4 +28,13 @@ std::string MakeTempFolder() {
   if (Made().empty()) std::atexit(RemoveAll);
   Made().push_back(pattern);
   return pattern;
+}
+
+void UseTestEnvironment() {
+  setenv("SDL_VIDEODRIVER", "dummy", 1);
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  const std::string home = MakeTempFolder();
+  setenv("HOME", home.c_str(), 1);
+  setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+  EmulatorSetPauses(FALSE);
 }

@@ -1,0 +1,190 @@
+// The screen and drawing on it: the dots per inch and the desktop window's whole-factor
+// enlargement, desktop points mapped back to device pixels, output shown enlarged, image
+// files that will not load, the opaque copy cut to its source, the client area and the
+// invalid area, and text cut to its rectangle and sized for the screen.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "platform/aygshell.h"
+#include "platform/emulator.h"
+#include "platform/hostpath.h"
+#include "platform/screen.h"
+#include "platform/wingdi.h"
+#include "tests/platform/recording_window.h"
+#include "tests/support/synthetic_skin.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+constexpr COLORREF Black = RGB(0, 0, 0), White = RGB(255, 255, 255);
+
+TEST(Screen, DotsPerInchAndTheLargestWholeFactorThatFitsTheDesktop) {
+  const struct {
+    int width, height, dpi, scale;  // the headless desktop is 1024 x 768
+  } cases[] = {{240, 320, 96, 2},  {320, 240, 96, 3},  {480, 640, 192, 1}, {640, 480, 192, 1},
+               {480, 800, 192, 1}, {800, 480, 192, 1}, {479, 800, 96, 1},  {800, 479, 96, 1}, {2000, 2000, 192, 1}};
+  for (const auto& c : cases) {
+    EmulatorSetScreen(c.width, c.height, 0);
+    EXPECT_EQ(ScreenDpi(), c.dpi) << c.width << "x" << c.height;
+    EXPECT_EQ(ScreenScale(), c.scale) << c.width << "x" << c.height;
+  }
+  EmulatorSetScreen(240, 320, 4);
+  EXPECT_EQ(ScreenScale(), 4);
+}
+
+TEST(Screen, DesktopPointsMapToDevicePixels) {
+  EmulatorSetScreen(240, 320, 3);
+  const struct {
+    int x, y;
+    BOOL inside;
+    LONG deviceX, deviceY;
+  } cases[] = {{0, 0, TRUE, 0, 0},         {2, 2, TRUE, 0, 0},     {3, 5, TRUE, 1, 1},
+               {719, 959, TRUE, 239, 319}, {720, 0, FALSE, 0, 0},  {0, 960, FALSE, 0, 0},
+               {-1, 4, FALSE, 0, 0},       {100, -3, FALSE, 0, 0}, {45, 93, TRUE, 15, 31}};
+  for (const auto& c : cases) {
+    POINT p{-7, -7};
+    EXPECT_EQ(ScreenPointFromDesktop(c.x, c.y, &p), c.inside) << c.x << ", " << c.y;
+    EXPECT_TRUE(!c.inside || (p.x == c.deviceX && p.y == c.deviceY)) << c.x << ", " << c.y;
+  }
+}
+
+// Every pixel of the test image has a colour of its own.
+constexpr int Side = 16;
+COLORREF ImagePixel(int x, int y) { return RGB(static_cast<BYTE>(16 * x), static_cast<BYTE>(16 * y), 100); }
+const std::string folder = MakeTempFolder();
+HBITMAP Load(const std::string& name) { return SHLoadImageFile(DevicePath(folder + name).c_str()); }
+
+// Copies the image into a device context at (x, y), from (sourceX, sourceY) of the image.
+void CopyImage(HDC dc, HBITMAP image, int x, int y, int width, int height, int sourceX, int sourceY) {
+  HDC memory = CreateCompatibleDC(dc);
+  HGDIOBJ previous = SelectObject(memory, image);
+  EXPECT_TRUE(BitBlt(dc, x, y, width, height, memory, sourceX, sourceY, SRCCOPY));
+  SelectObject(memory, previous);
+  DeleteDC(memory);
+}
+
+// How many pixels of a screen area differ from what should be there: a pixel of the image
+// or, where nothing may have landed, black (the screen's colour when made).
+template <typename Expected>
+int Mismatches(const RECT& area, Expected expected) {
+  int count = 0;
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x)
+      if (EmulatorScreenPixel(x, y) != expected(x, y) && ++count <= 3)
+        ADD_FAILURE() << "(" << x << ", " << y << ") shows " << std::hex << EmulatorScreenPixel(x, y);
+  return count;
+}
+// How many pixels of a screen area are not black.
+int Lit(const RECT& area) {
+  int n = 0;
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x) n += EmulatorScreenPixel(x, y) != Black;
+  return n;
+}
+
+struct DrawingTest : testing::Test {
+  void SetUp() override {
+    CloseEverything();
+    EmulatorSetScreen(240, 320, 1);
+    ASSERT_TRUE(WriteGif(folder + "/image.gif", Side, Side, ImagePixel));
+    image = Load("/image.gif");
+    ASSERT_NE(image, nullptr);
+  }
+  void TearDown() override {
+    CloseEverything();
+    DeleteObject(image);
+  }
+  HBITMAP image = nullptr;
+};
+
+// A drawing outside a paint reaches the desktop window at once, each device pixel as a
+// square of the factor's size, and nothing around it changes.
+TEST_F(DrawingTest, OutputIsShownEnlargedPixelForPixel) {
+  EmulatorSetScreen(240, 320, 3);
+  UpdateWindow(CreateRecordingWindow(nullptr, WS_VISIBLE, 0, 0, 240, 320));  // erased white
+  EXPECT_EQ(ScreenDesktopPixel(719, 959), White);
+  HDC screen = GetDC(nullptr);
+  CopyImage(screen, image, 10, 20, 1, 1, 0, 0);
+  ReleaseDC(nullptr, screen);
+  for (int y = 57; y < 66; ++y)
+    for (int x = 27; x < 36; ++x) {
+      const bool inside = x >= 30 && x < 33 && y >= 60 && y < 63;
+      EXPECT_EQ(ScreenDesktopPixel(x, y), inside ? ImagePixel(0, 0) : White) << x << ", " << y;
+    }
+}
+
+TEST_F(DrawingTest, ImagesThatWillNotLoad) {
+  EXPECT_EQ(Load("/missing.gif"), nullptr);
+  std::ofstream(folder + "/bad.gif") << "GIF89a but not really";
+  EXPECT_EQ(Load("/bad.gif"), nullptr);
+  std::ofstream(folder + "/empty.gif");
+  EXPECT_EQ(Load("/empty.gif"), nullptr);
+  EXPECT_EQ(SHLoadImageFile(u""), nullptr);
+}
+
+TEST_F(DrawingTest, CopiesAreOpaqueUnscaledAndCutToTheSourceAndTheClientArea) {
+  HWND window = CreateRecordingWindow(nullptr, WS_VISIBLE, 50, 60, 40, 30);  // never painted: black
+  HDC dc = GetDC(window);
+  // Hanging over the client area's top-left corner: source pixel (10, 5) lands at its corner.
+  CopyImage(dc, image, -10, -5, Side, Side, 0, 0);
+  // Hanging over its bottom-right corner.
+  CopyImage(dc, image, 25, 20, Side, Side, 0, 0);
+  // Asking for more than the source holds: only its last 6 columns exist.
+  CopyImage(dc, image, 0, 14, 10, 3, 10, 13);
+  ReleaseDC(window, dc);
+  EXPECT_EQ(Mismatches(RECT{40, 50, 100, 100},
+                       [](int x, int y) {
+                         const int cx = x - 50, cy = y - 60;
+                         if (cx < 0 || cy < 0 || cx >= 40 || cy >= 30) return Black;
+                         if (cx >= 25 && cy >= 20) return ImagePixel(cx - 25, cy - 20);
+                         if (cy >= 14 && cy < 17 && cx < 6) return ImagePixel(cx + 10, cy - 1);
+                         if (cx < 6 && cy < 11) return ImagePixel(cx + 10, cy + 5);
+                         return Black;
+                       }),
+            0);
+}
+
+// Inside a paint, output lands only in the invalid area, even from a paint of the whole.
+TEST_F(DrawingTest, PaintsAreCutToTheInvalidArea) {
+  HWND window = CreateRecordingWindow(nullptr, WS_VISIBLE, 10, 10, 100, 100);
+  UpdateWindow(window);            // its first paint: the whole client area
+  EmulatorSetScreen(240, 320, 1);  // black again; the window keeps its place
+  Painter = [this](HDC dc, const PAINTSTRUCT&) { CopyImage(dc, image, 0, 0, Side, Side, 0, 0); };
+  const RECT part{5, 6, 12, 9};
+  InvalidateRect(window, &part, FALSE);
+  UpdateWindow(window);
+  EXPECT_EQ(Mismatches(RECT{0, 0, 60, 60},
+                       [](int x, int y) {
+                         const int cx = x - 10, cy = y - 10;
+                         return cx >= 5 && cx < 12 && cy >= 6 && cy < 9 ? ImagePixel(cx, cy) : Black;
+                       }),
+            0);
+}
+
+// Scores are drawn transparently in a field 20 pixels high, twice as large on screens of
+// twice the dots per inch.
+TEST_F(DrawingTest, TextIsCutToItsRectangleAndSizedForTheScreen) {
+  HDC dc = GetDC(nullptr);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, White);
+  RECT small{150, 100, 154, 104}, wide{20, 200, 220, 240}, field{0, 0, 200, 200};
+  DrawTextW(dc, u"8888888888", -1, &small, 0);
+  DrawTextW(dc, u"8888888888", 1, &wide, 0);  // only the first character
+  const int inSmall = Lit(small), first = Lit(RECT{20, 200, 40, 240});
+  EXPECT_GT(inSmall, 0);
+  EXPECT_GT(first, 0);
+  EXPECT_EQ(Lit(RECT{0, 0, 240, 320}), inSmall + first);
+  const int low = DrawTextW(dc, u"12", -1, &field, 0);
+  ReleaseDC(nullptr, dc);
+  EmulatorSetScreen(480, 640, 1);
+  dc = GetDC(nullptr);
+  const int high = DrawTextW(dc, u"12", -1, &field, 0);
+  ReleaseDC(nullptr, dc);
+  EXPECT_GE(low, 12);
+  EXPECT_LE(low, 20);
+  EXPECT_NEAR(high, 2 * low, 2);
+}
+
+}  // namespace
