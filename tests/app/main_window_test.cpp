@@ -1,11 +1,9 @@
 // The main window driven by messages: the tap rule, the opening rule, New Game, the
-// end-of-game question from a tap and from the computer's turn, turning the screen, and
-// saving when the window goes.
+// end-of-game question from a tap and from the computer's turn, and the window's place on
+// every screen and after turning it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <vector>
 
 #include "app/app.h"
 #include "app/mainwnd.h"
@@ -16,117 +14,71 @@
 #include "platform/winuser.h"
 #include "settings/settings.h"
 #include "tests/app/program.h"
-#include "tests/app/sound_recorder.h"
 #include "tests/game/boards.h"
+#include "tests/settings/saved_game.h"
 #include "view/layout.h"
-#include "view/skin.h"
 
 namespace {
 
-struct GameState {
-  std::array<int32_t, CellCount> occ, box;
-  std::array<int32_t, 5> flagsAndScores;
-  bool operator==(const GameState&) const = default;
-};
-
-GameState State() {
-  GameState s{{}, {}, {f, first, F, UserScore, ComputerScore}};
-  std::copy(std::begin(occ), std::end(occ), s.occ.begin());
-  std::copy(std::begin(box), std::end(box), s.box.begin());
-  return s;
-}
-
 using Names = std::vector<std::u16string>;
 
-// Every line drawn by an owner but the given ones, so every box but theirs is the owner's.
-void FullBoardBut(std::initializer_list<int> left, int toMove, int32_t owner = OwnerUser) {
+// Every line drawn by the user but the given ones, so every box but theirs is the user's.
+void FullBoardBut(const std::vector<int>& left, int toMove) {
   EmptyBoard(toMove);
-  std::vector<int> lines;
-  for (int line : AllLines())
-    if (std::find(left.begin(), left.end(), line) == left.end()) lines.push_back(line);
-  Draw(lines, owner);
+  std::vector<int> lines = AllLines();
+  std::erase_if(lines, [&left](int line) { return std::count(left.begin(), left.end(), line) > 0; });
+  Draw(lines, OwnerUser);
 }
 
-constexpr int LastBox = BoxCell(6, 6);  // its bottom and right sides are border lines
-constexpr int LastBottom = BottomSide(LastBox);
-constexpr int LastRight = RightSide(LastBox);
+// The last box's bottom and right sides, border lines both.
+constexpr int LastBottom = BottomSide(BoxCell(6, 6)), LastRight = RightSide(BoxCell(6, 6));
 
 TEST_F(ProgramTest, TapsBesideEveryLineDoNothingAtAll) {
   ASSERT_TRUE(Start());
   Plays.clear();
-  const GameState before = State();
-  const BoardMetrics& m = BoardLayout;
-  const RECT inBox = CellRect(m, BoxCell(3, 3));
-  const RECT score = UserScoreRect(m);
-  const POINT taps[] = {{(inBox.left + inBox.right) / 2, (inBox.top + inBox.bottom) / 2},
-                        {m.originX + 2, m.originY + 2},  // inside a corner point
-                        {score.left + 3, score.top + 3},
-                        {2, 2},
-                        {m.originX + 7 * m.pitchX() + m.gapX + 5, m.originY + 10}};
-  for (const POINT& tap : taps) TapAt(tap.x, tap.y);
+  const std::vector<int32_t> before = CurrentGame();
+  const RECT inBox = CellRect(BoardLayout, BoxCell(3, 3));
+  TapAt((inBox.left + inBox.right) / 2, (inBox.top + inBox.bottom) / 2);
+  TapAt(BoardLayout.originX + 2, BoardLayout.originY + 2);  // inside a corner point
+  TapAt(2, 2);
   EXPECT_TRUE(Plays.empty());
-  EXPECT_TRUE(State() == before);
+  EXPECT_EQ(CurrentGame(), before);
 }
 
-TEST_F(ProgramTest, ATapOnAFreeLineIsDrawnAndAnsweredInTheSameMessage) {
+// A free line is drawn and answered inside the tap, the player sound before the line and
+// the computer sound after it and before the answer. A drawn line only sounds, in play and
+// on a full board the computer finished after No, where the computer still runs its turn.
+TEST_F(ProgramTest, ATapOnALineSoundsAndDrawsItForTheUser) {
   ASSERT_TRUE(Start());
-  for (int32_t sound : {1, 0}) {
-    Sound = sound;
+  const int lines = LinesDrawn(), line = QuietLine();
+  Plays.clear();
+  TapCell(line);
+  EXPECT_TRUE(occ[line] == OwnerUser && LinesDrawn() == lines + 2 && f == 0);
+  ASSERT_EQ(PlayedNames(), (Names{u"player.wav", u"computer.wav"}));
+  EXPECT_EQ(Plays[0].linesDrawn, lines);
+  EXPECT_EQ(Plays[1].linesDrawn, lines + 1);
+  EXPECT_FALSE(Plays[0].onThread || Plays[1].onThread);
+  for (const Names& sounds : {Names{u"player.wav"}, Names{u"player.wav", u"computer.wav"}}) {
     Plays.clear();
-    const int lines = LinesDrawn();
-    const int line = QuietLine();
+    const std::vector<int32_t> before = CurrentGame();
     TapCell(line);
-    EXPECT_EQ(occ[line], OwnerUser);
-    EXPECT_EQ(LinesDrawn(), lines + 2);  // and the computer's answer
-    EXPECT_EQ(f, 0);
-    if (sound == 0) {
-      EXPECT_TRUE(Plays.empty());
-      continue;
-    }
-    // The player sound before the line, the computer sound after it and before the answer.
-    ASSERT_EQ(PlayedNames(), (Names{u"player.wav", u"computer.wav"}));
-    EXPECT_EQ(Plays[0].linesDrawn, lines);
-    EXPECT_EQ(Plays[1].linesDrawn, lines + 1);
-    EXPECT_FALSE(Plays[0].onThread || Plays[1].onThread);
-  }
-}
-
-TEST_F(ProgramTest, ATapOnADrawnLineOnlySounds) {
-  ASSERT_TRUE(Start());
-  // In play, and on a full board the computer finished after No: it still runs its turn.
-  const struct {
-    bool fullBoard;
-    Names sounds;
-  } cases[] = {{false, {u"player.wav"}}, {true, {u"player.wav", u"computer.wav"}}};
-  for (const auto& c : cases) {
-    if (c.fullBoard) FullBoardBut({}, 1);
-    Plays.clear();
-    const GameState before = State();
-    TapCell(c.fullBoard ? LastBottom : [] {
-      for (int line : AllLines())
-        if (occ[line] != OwnerNone) return line;
-      return -1;
-    }());
-    EXPECT_EQ(PlayedNames(), c.sounds);
-    EXPECT_TRUE(State() == before);
+    EXPECT_EQ(PlayedNames(), sounds);
+    EXPECT_EQ(CurrentGame(), before);
+    FullBoardBut({}, 1);
   }
   EXPECT_TRUE(Questions.empty());
-}
-
-TEST_F(ProgramTest, ALineThatClosesABoxKeepsTheTurn) {
-  ASSERT_TRUE(Start());
+  // With sounds off a tap plays nothing.
+  Sound = 0;
   EmptyBoard(0);
-  const int b = BoxCell(2, 3);
-  Draw({TopSide(b), LeftSide(b), RightSide(b)}, OwnerComputer);
   Plays.clear();
-  TapCell(BottomSide(b));
-  EXPECT_EQ(PlayedNames(), (Names{u"player.wav", u"box.wav"}));
-  EXPECT_EQ(occ[b], OwnerUser);
-  EXPECT_EQ(f, 0);
+  TapCell(line);
+  EXPECT_EQ(LinesDrawn(), 2);
+  EXPECT_TRUE(Plays.empty());
 }
 
-TEST_F(ProgramTest, TheComputerOpensANewGameOnceItsBoardIsPainted) {
-  WatchedPixel = POINT{3, EmulatorBarHeight() + 3};  // the board's background, never a line
+// At the first start, after the paint; after a restart only while no line is drawn.
+TEST_F(ProgramTest, TheComputerOpensAGameOnceItsEmptyBoardIsPainted) {
+  WatchedPixel = POINT{3, 60};  // the background left of the board, below the task bar
   ASSERT_TRUE(Start());
   ASSERT_EQ(PlayedNames(), (Names{u"start.wav"}));
   EXPECT_TRUE(Plays[0].onThread);
@@ -136,31 +88,21 @@ TEST_F(ProgramTest, TheComputerOpensANewGameOnceItsBoardIsPainted) {
   EXPECT_NE(Plays[0].pixel, RGB(0, 0, 0));
   EXPECT_NE(Plays[0].pixel, RGB(255, 255, 255));
   EXPECT_EQ(LinesDrawn(), 1);
-  EXPECT_EQ(first, 0);
-  EXPECT_EQ(f, 0);
 
-  // Later paints leave the game alone.
-  Plays.clear();
-  InvalidateRect(hMainWnd, nullptr, TRUE);
-  UpdateWindow(hMainWnd);
-  EXPECT_TRUE(Plays.empty());
-  EXPECT_EQ(LinesDrawn(), 1);
-}
-
-TEST_F(ProgramTest, ARestoredGameOpensOnlyWhileNoLineIsDrawn) {
-  ASSERT_TRUE(Start());
   TapCell(QuietLine());
+  Stop();  // saved with three lines
   Plays.clear();
-  ASSERT_TRUE(Restart());  // saved with three lines
+  ASSERT_TRUE(Start());
   EXPECT_TRUE(Plays.empty());
   EXPECT_EQ(LinesDrawn(), 3);
-
-  NewGame();  // saved with `first` still 1: the computer opens it at the next start
-  ASSERT_TRUE(Restart());
+  NewGame();  // saved with `first` still 1
+  Stop();
+  ASSERT_TRUE(Start());
   EXPECT_EQ(PlayedNames(), (Names{u"start.wav"}));
   EXPECT_EQ(LinesDrawn(), 1);
 }
 
+// Asked by the command and by the menu bar's left key.
 TEST_F(ProgramTest, NewGameIsAskedOnlyOnceALineIsDrawn) {
   ASSERT_TRUE(Start());
   NewGame();
@@ -169,14 +111,14 @@ TEST_F(ProgramTest, NewGameIsAskedOnlyOnceALineIsDrawn) {
 
   EmptyBoard(0);
   Draw({0, 7}, OwnerComputer);
-  const GameState before = State();
-  SendMessageW(hMainWnd, WM_COMMAND, IDM_NEWGAME, 0);
-  ASSERT_EQ(Questions.size(), 1u);
-  EXPECT_EQ(Questions[0].owner, hMainWnd);
-  EXPECT_EQ(Questions[0].text, u"Do you want to restart the game?");
-  EXPECT_EQ(Questions[0].caption, u"Marlix Pentro");
-  EXPECT_EQ(Questions[0].type, MB_YESNO | MB_ICONQUESTION);
-  EXPECT_TRUE(State() == before);  // No
+  const std::vector<int32_t> before = CurrentGame();
+  RECT bar;
+  GetWindowRect(hMenuBar, &bar);
+  EmulatorTap(bar.right / 4, (bar.top + bar.bottom) / 2);
+  Pump();
+  EXPECT_EQ(Questions, (std::vector<Question>{{hMainWnd, u"Do you want to restart the game?",
+                                               u"Marlix Pentro", MB_YESNO | MB_ICONQUESTION}}));
+  EXPECT_EQ(CurrentGame(), before);  // No
 
   Answer = IDYES;
   Plays.clear();
@@ -193,7 +135,7 @@ TEST_F(ProgramTest, NewGameIsAskedOnlyOnceALineIsDrawn) {
 // after it plays no start sound.
 TEST_F(ProgramTest, YesAfterTheLastBoxOpensTheNextGameInsideTheTap) {
   const struct {
-    std::initializer_list<int> left;
+    std::vector<int> left;
     Names sounds;
   } cases[] = {{{LastBottom}, {u"player.wav", u"box.wav", u"win.wav", u"computer.wav"}},
                {{LastBottom, LastRight}, {u"player.wav", u"computer.wav", u"box.wav", u"win.wav"}}};
@@ -206,55 +148,38 @@ TEST_F(ProgramTest, YesAfterTheLastBoxOpensTheNextGameInsideTheTap) {
     TapCell(LastBottom);
     ASSERT_EQ(Questions.size(), 1u);
     EXPECT_EQ(Questions[0].text, u"Congratulation! You win. Play again?");
-    EXPECT_EQ(LinesDrawn(), 1);
-    EXPECT_EQ(first, 0);
-    EXPECT_EQ(f, 0);
+    EXPECT_TRUE(LinesDrawn() == 1 && first == 0 && f == 0);
     Pump();
     EXPECT_EQ(PlayedNames(), c.sounds);
   }
 }
 
-TEST_F(ProgramTest, TurningTheScreenRefitsTheWindowAndPaintsTheOtherLayout) {
+TEST_F(ProgramTest, TheWindowFillsTheScreenBetweenTheBarsAndTurnsWithIt) {
+  auto fills = [](int width, int height, int id) {
+    RECT window;
+    GetWindowRect(hMainWnd, &window);
+    EXPECT_EQ(std::vector<LONG>({window.left, window.top, window.right, window.bottom}),
+              std::vector<LONG>({0, EmulatorBarHeight(), width, height - EmulatorBarHeight()}))
+        << width << "x" << height;
+    EXPECT_EQ(ResolutionId, id);
+  };
+  const int screens[][3] = {{240, 320, 0}, {480, 640, 1}, {640, 480, 4}, {800, 480, 5}};
+  for (const auto& [width, height, id] : screens) {
+    ASSERT_TRUE(Start(width, height));
+    fills(width, height, id);
+    Stop();
+  }
+  EXPECT_NE(LoadIconW(instance, MAKEINTRESOURCE(IDI_PROGRAM)), nullptr);  // its class's icon
+
   ASSERT_TRUE(Start());
-  const int bar = EmulatorBarHeight();
   EmulatorKey(VK_F2, FALSE);
   Pump();
-  RECT window;
-  GetWindowRect(hMainWnd, &window);
-  EXPECT_EQ(window.top, bar);
-  EXPECT_EQ(window.right, 640);
-  EXPECT_EQ(window.bottom, 480 - bar);
-  EXPECT_EQ(ResolutionId, 4);
-  EXPECT_EQ(BoardLayout.originX, Layouts[4].originX);
+  fills(640, 480, 4);
   // The landscape background fills the width the portrait one could not.
-  const COLORREF right = EmulatorScreenPixel(630, bar + 200);
+  const COLORREF right = EmulatorScreenPixel(630, EmulatorBarHeight() + 200);
   EXPECT_NE(right, RGB(255, 255, 255));
   EXPECT_NE(right, RGB(0, 0, 0));
   EXPECT_EQ(LinesDrawn(), 1);
-}
-
-// By the Exit command and by the desktop window's close button.
-TEST_F(ProgramTest, ClosingTheWindowSavesTheGameAndEndsTheLoop) {
-  for (bool command : {true, false}) {
-    ASSERT_TRUE(Start());
-    TapCell(QuietLine());
-    const GameState played = State();
-    HWND menuBar = hMenuBar;
-    quitSeen = false;
-    if (command)
-      SendMessageW(hMainWnd, WM_COMMAND, IDM_EXIT, 0);
-    else
-      EmulatorCloseButton();
-    Pump();
-    EXPECT_FALSE(IsWindow(hMainWnd));
-    EXPECT_FALSE(IsWindow(menuBar));
-    EXPECT_TRUE(quitSeen);
-    EXPECT_EQ(quitCode, 0u);
-    NewGame();
-    ASSERT_EQ(LoadGame(), 1);
-    EXPECT_TRUE(State() == played);
-    UnregisterClassW(szWindowClass, instance);
-  }
 }
 
 }  // namespace

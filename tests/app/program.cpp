@@ -1,5 +1,7 @@
-// Starting and ending the program for a test.
+// Starting and ending the program for a test; the recorder that stands in for its sounds.
 #include "tests/app/program.h"
+
+#include <unistd.h>
 
 #include "app/app.h"
 #include "app/mainwnd.h"
@@ -7,67 +9,82 @@
 #include "game/board.h"
 #include "platform/emulator.h"
 #include "platform/winuser.h"
-#include "tests/app/sound_recorder.h"
+#include "sound/sounds.h"
 #include "tests/game/boards.h"
 #include "tests/support/temp_config.h"
 #include "view/layout.h"
 
 std::vector<Question> Questions;
 int Answer = IDNO;
+std::vector<Play> Plays;
+POINT WatchedPixel{0, 0};
 
-namespace {
-
-int AnswerQuestion(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
-  Questions.push_back(Question{owner, text, caption, type});
-  return Answer;
+// Each sound's path is its file name alone.
+WCHAR ComputerSoundPath[MAX_PATH] = u"computer.wav", PlayerSoundPath[MAX_PATH] = u"player.wav",
+      BoxSoundPath[MAX_PATH] = u"box.wav", StartSoundPath[MAX_PATH] = u"start.wav",
+      WinSoundPath[MAX_PATH] = u"win.wav", LoseSoundPath[MAX_PATH] = u"lose.wav";
+void BuildSoundPaths() {}
+void PlayEffect(LPCWSTR path) {
+  Plays.push_back(Play{path, false, LinesDrawn(), EmulatorScreenPixel(WatchedPixel.x, WatchedPixel.y)});
+}
+void PlayEffectOnThread(LPCWSTR path) {
+  Plays.push_back(Play{path, true, LinesDrawn(), EmulatorScreenPixel(WatchedPixel.x, WatchedPixel.y)});
 }
 
-}  // namespace
+std::vector<std::u16string> PlayedNames() {
+  std::vector<std::u16string> names;
+  for (const Play& play : Plays) names.push_back(play.name);
+  return names;
+}
+
+// A session named after this test process (and shared with the copies it forks), so
+// programs that other tests start meanwhile are not found. A made-up Wayland display keeps
+// clear of X11, whose name would also send the session bus looking for an X server.
+void ProgramTest::SetUpTestSuite() {
+  unsetenv("DISPLAY");
+  setenv("WAYLAND_DISPLAY", ("marlix-test-" + std::to_string(getpid())).c_str(), 1);
+}
 
 void ProgramTest::SetUp() {
   registryFile = UseTempConfig(configRoot);
-  EmulatorSetScreen(480, 640, 1);
-  EmulatorStartShell();
   Plays.clear();
   Questions.clear();
   Answer = IDNO;
-  EmulatorSetMessageBoxHook(AnswerQuestion);
+  EmulatorSetMessageBoxHook([](HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
+    Questions.push_back(Question{owner, text, caption, type});
+    return Answer;
+  });
   instance = EmulatorLoadModule(ProgramResources, ProgramResourceCount);
   hInst = instance;
   hMainWnd = nullptr;
 }
 
 void ProgramTest::TearDown() {
-  if (IsWindow(hMainWnd)) DestroyWindow(hMainWnd);
-  Pump();
-  UnregisterClassW(szWindowClass, instance);
+  Stop();
   EmulatorSetMessageBoxHook(nullptr);
   RemoveTempConfig(configRoot);
 }
 
-bool ProgramTest::Start() { return InitInstance(instance, SW_SHOW) != 0; }
+bool ProgramTest::Start(int width, int height) {
+  EmulatorSetScreen(width, height, 1);
+  EmulatorStartShell();
+  return InitInstance(instance, SW_SHOW) != 0;
+}
 
-bool ProgramTest::Restart() {
-  DestroyWindow(hMainWnd);
+void ProgramTest::Stop() {
+  if (IsWindow(hMainWnd)) DestroyWindow(hMainWnd);
   Pump();
   UnregisterClassW(szWindowClass, instance);
-  return Start();
 }
 
 void ProgramTest::Pump() {
   HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCE(IDR_ACCELERATORS));
   MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      quitSeen = true;
-      quitCode = msg.wParam;
-      continue;
-    }
-    if (!TranslateAcceleratorW(msg.hwnd, accelerators, &msg)) {
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+    if (msg.message != WM_QUIT && !TranslateAcceleratorW(msg.hwnd, accelerators, &msg)) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }
-  }
 }
 
 void TapAt(int x, int y) {
@@ -81,8 +98,7 @@ void TapCell(int cell) {
 
 int LinesDrawn() {
   int lines = 0;
-  for (int line : AllLines())
-    if (occ[line] != OwnerNone) ++lines;
+  for (int line : AllLines()) lines += occ[line] != OwnerNone ? 1 : 0;
   return lines;
 }
 

@@ -1,5 +1,6 @@
 // The program as the tests run it: started through its own start-up on the headless
-// screen with the shell, its sounds recorded, its questions answered by the test.
+// screen with the shell, in a session of its own, its sounds recorded and its questions
+// answered by the test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,36 +12,45 @@
 
 struct Question {
   HWND owner;
-  std::u16string text;
-  std::u16string caption;
+  std::u16string text, caption;
   UINT type;
+  bool operator==(const Question&) const = default;
+};
+
+// A sound started: its file name, how, and the lines drawn and the screen's colour at
+// WatchedPixel at that moment.
+struct Play {
+  std::u16string name;
+  bool onThread;  // PlayEffectOnThread rather than PlayEffect
+  int linesDrawn;
+  COLORREF pixel;
 };
 
 class ProgramTest : public testing::Test {
  protected:
+  static void SetUpTestSuite();
   void SetUp() override;
   void TearDown() override;
-  // InitInstance on the program's module; false when it ended the program.
-  bool Start();
-  // Closes the window as the program would end, and starts again.
-  bool Restart();
+  // InitInstance on a screen of that size; false when it ended the program.
+  bool Start(int width = 480, int height = 640);
+  // Closes the window and forgets its class, as the program's end does.
+  void Stop();
   // Handles every message waiting, as the program's loop would, without waiting.
   void Pump();
 
   HINSTANCE instance = nullptr;
-  std::string configRoot;
-  std::string registryFile;
-  bool quitSeen = false;
-  WPARAM quitCode = 0;
+  std::string configRoot, registryFile;
 };
 
-// Questions asked so far, and the answer the next ones get (IDYES or IDNO).
 extern std::vector<Question> Questions;
-extern int Answer;
+extern int Answer;  // IDYES or IDNO, for the questions to come
+extern std::vector<Play> Plays;
+extern POINT WatchedPixel;
 
-// A tap at the middle of a cell, sent to the main window; a tap at a client point.
+std::vector<std::u16string> PlayedNames();
+// A tap at the middle of a cell, or at a client point, sent to the main window.
 void TapCell(int cell);
 void TapAt(int x, int y);
 int LinesDrawn();
-// A line whose boxes have no side yet.
+// A free line whose boxes have no side yet.
 int QuietLine();

@@ -1,8 +1,12 @@
-// Settings and the saved game through the registry file: what the first run finds, the
-// stored order, a round trip, and every way a stored value can fail.
+// Settings and the saved game through the registry file: what a start finds however the
+// settings are stored, the stored order, a round trip, every way a saved value can fail,
+// and a save killed at any moment.
 #include "settings/settings.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <iterator>
@@ -18,11 +22,7 @@
 namespace {
 
 struct SettingsTest : testing::Test {
-  std::string root, file;
-  void SetUp() override {
-    file = UseTempConfig(root);
-    NewGame();
-  }
+  std::string root, file = UseTempConfig(root);
   void TearDown() override { RemoveTempConfig(root); }
 };
 
@@ -36,37 +36,24 @@ void SetRaw(LPCWSTR keyPath, LPCWSTR name, const std::vector<BYTE>& data) {
   RegCloseKey(key);
 }
 
-// The first run keeps the defaults and creates the empty settings key, but neither a
-// setting nor the saved game; saving writes both settings, whatever they are.
-TEST_F(SettingsTest, TheFirstRunKeepsTheDefaultsAndSavingWritesBothSettings) {
-  Sound = 0;
-  Skin = 4;
-  LoadSettings();
-  EXPECT_EQ(1, Sound);
-  EXPECT_EQ(0, Skin);
-  EXPECT_EQ(0, LoadGame());
-  const std::string text = ReadFileText(file);
-  EXPECT_NE(std::string::npos, text.find("[HKEY_CURRENT_USER\\Software\\Marlix Pentro]\n"));
-  EXPECT_EQ(std::string::npos, text.find("Sound")) << "no setting is written by reading";
-  EXPECT_EQ(std::string::npos, text.find("Status")) << "reading never creates the saved game";
-  Sound = 0;
-  Skin = 5;
-  SaveSettings();
-  EXPECT_NE(std::string::npos,
-            ReadFileText(file).find("\"Sound\"=dword:00000000\n\"Skin\"=dword:00000005\n"));
-}
-
+// The last case is the first run: the defaults, and neither a setting nor the saved game
+// written by reading. Saving writes both settings, whatever they are.
 TEST_F(SettingsTest, SettingsThatAreMissingOrOutOfRangeTakeTheirDefaults) {
   const struct {
     LPCWSTR name;
     std::vector<BYTE> stored;  // empty: not stored at all
     int32_t sound, skin;       // as read
   } cases[] = {
-      {u"Sound", Le(2), 1, 0}, {u"Sound", Le(-1), 1, 0},         {u"Sound", Le(0), 0, 0},
-      {u"Skin", Le(6), 1, 0},  {u"Skin", Le(-1), 1, 0},          {u"Skin", Le(5), 1, 5},
-      {u"Sound", {}, 1, 0},    {u"Skin", {1, 0, 0, 0, 0}, 1, 0},  // too long: the read fails
-      {u"Skin", {3}, 1, 3},   // one byte fills the low byte of the default 0
-      {u"Sound", {0}, 0, 0},  // and turns the default 1 into 0
+      {u"Sound", Le(2), 1, 0},
+      {u"Sound", Le(-1), 1, 0},
+      {u"Sound", Le(0), 0, 0},
+      {u"Skin", Le(6), 1, 0},
+      {u"Skin", Le(-1), 1, 0},
+      {u"Skin", Le(5), 1, 5},
+      {u"Skin", {1, 0, 0, 0, 0}, 1, 0},  // too long: the read fails
+      {u"Skin", {3}, 1, 3},              // one byte fills the low byte of the default 0
+      {u"Sound", {0}, 0, 0},             // and turns the default 1 into 0
+      {u"Sound", {}, 1, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << std::string(c.name, c.name + 4) << " of " << c.stored.size()
@@ -78,6 +65,14 @@ TEST_F(SettingsTest, SettingsThatAreMissingOrOutOfRangeTakeTheirDefaults) {
     EXPECT_EQ(c.sound, Sound);
     EXPECT_EQ(c.skin, Skin);
   }
+  EXPECT_EQ(0, LoadGame());
+  const std::string text = ReadFileText(file);
+  EXPECT_TRUE(text.find("Sound") == std::string::npos && text.find("Status") == std::string::npos) << text;
+  Sound = 0;
+  Skin = 5;
+  SaveSettings();
+  EXPECT_NE(std::string::npos,
+            ReadFileText(file).find("\"Sound\"=dword:00000000\n\"Skin\"=dword:00000005\n"));
 }
 
 // Any numbers at all, negative ones too, come back unchanged, f and F each as it was.
@@ -131,6 +126,38 @@ TEST_F(SettingsTest, ASavedGameFailsAtAValueThatCannotBeReadAndANewGameResetsWha
     EXPECT_NE(5, first) << "never read after the failure";
     NewGame();
     EXPECT_EQ(fresh, CurrentGame());
+  }
+}
+
+// A process saves games in a loop, the settings replaced in between as Options does, and
+// is killed at random moments: the file then holds one whole game, never a torn or lost
+// one, and never one older than was read before. Game n holds n in every value, so a mix of
+// two saves shows at once.
+TEST_F(SettingsTest, AKillWhileSavingLeavesTheLastWholeGame) {
+  auto numbered = [](int32_t n) { return std::vector<int32_t>(GameValues().size(), n); };
+  const unsigned seed = std::random_device{}();
+  std::printf("seed %u\n", seed);
+  std::mt19937 random(seed);
+  SetGame(numbered(1));
+  SaveGame();
+  for (int kills = 0, latest = 1; kills < 200; ++kills, latest = UserScore) {
+    std::fflush(stdout);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    for (int32_t n = latest + 1; child == 0; ++n) {
+      SetGame(numbered(n));
+      SaveGame();
+      Sound = n & 1;
+      Skin = n % 6;
+      SaveSettings();
+    }
+    usleep(std::uniform_int_distribution<useconds_t>(500, 20000)(random));
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    NewGame();
+    ASSERT_EQ(1, LoadGame()) << "lost after " << kills << " kills, seed " << seed;
+    ASSERT_EQ(numbered(UserScore), CurrentGame()) << "torn after " << kills << " kills, seed " << seed;
+    ASSERT_GE(UserScore, latest) << "older after " << kills << " kills, seed " << seed;
   }
 }
 

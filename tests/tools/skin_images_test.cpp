@@ -1,13 +1,11 @@
 // The skin images as the game loads them: every file under its name and size, sheets whose
-// cells tell the sides and the skins apart, corner points where the layout puts them,
-// readable score fields, and the same bytes from every run.
+// cells tell the sides and the skins apart, corner points where the layout puts them, and
+// readable score fields.
 #include <gif_lib.h>
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <map>
 #include <set>
 #include <string>
@@ -15,13 +13,9 @@
 
 #include "game/board.h"
 #include "tests/support/temp_config.h"
-#include "tools/assetgen/assets.h"
-#include "tools/assetgen/gif_writer.h"
 #include "view/layout_table.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 struct Picture {
   int width = 0, height = 0;
@@ -92,25 +86,19 @@ double Contrast(uint32_t a, uint32_t b) {
   return (std::max(luminance(a), luminance(b)) + 0.05) / (std::min(luminance(a), luminance(b)) + 0.05);
 }
 
-// Every file the game may load, read once from the build's resource folder.
-class SkinImages : public testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    for (int skin = 0; skin < 6; ++skin)
-      for (int id = 0; id < ResolutionCount; ++id) names.push_back(BackgroundName(skin, id));
-    for (int kind = 0; kind < 3; ++kind)
-      for (int id : SheetIds) names.push_back(SheetName(kind, id));
-    for (const std::string& name : names) pictures[name] = ReadGif(std::string(MARLIX_RES_DIR) + "/" + name);
-  }
-  static inline std::vector<std::string> names;
-  static inline std::map<std::string, Picture> pictures;
-};
+// A file the game may load, read once from the build's resource folder.
+const Picture& Image(const std::string& name) {
+  static std::map<std::string, Picture> pictures;
+  auto [it, added] = pictures.try_emplace(name);
+  if (added) it->second = ReadGif(std::string(MARLIX_RES_DIR) + "/" + name);
+  return it->second;
+}
 
 // Each sheet is a grid of its layout's sprites, two sides by six skins, every cell its own.
-TEST_F(SkinImages, SheetsHoldADifferentSpriteForEverySideAndSkin) {
+TEST(SkinImages, SheetsHoldADifferentSpriteForEverySideAndSkin) {
   for (int kind = 0; kind < 3; ++kind)
     for (int id : SheetIds) {
-      const Picture& sheet = pictures[SheetName(kind, id)];
+      const Picture& sheet = Image(SheetName(kind, id));
       const RECT sprite = CellRect(Layouts[id], FirstCellOfKind[kind]);
       const int across = kind == 1 ? 6 : 2;
       ASSERT_EQ(
@@ -131,12 +119,12 @@ TEST_F(SkinImages, SheetsHoldADifferentSpriteForEverySideAndSkin) {
 // differs from the board just outside its four corners; and where two digits of a 9-point
 // font fall in a score field, the field contrasts with the numbers' colour, white or the
 // paper skin's grey.
-TEST_F(SkinImages, EveryBackgroundIsThereAndFitsTheLayoutAndTheSprites) {
+TEST(SkinImages, EveryBackgroundIsThereAndFitsTheLayoutAndTheSprites) {
   for (int id = 0; id < ResolutionCount; ++id)
     for (int skin = 0; skin < 6; ++skin) {
       SCOPED_TRACE(BackgroundName(skin, id));
       const BoardMetrics& m = Layouts[id];
-      const Picture& background = pictures[BackgroundName(skin, id)];
+      const Picture& background = Image(BackgroundName(skin, id));
       ASSERT_EQ(std::make_pair(background.width, background.height),
                 std::make_pair(ScreenSizes[id].cx, ScreenSizes[id].cy))
           << "missing, unreadable or of another size";
@@ -144,7 +132,7 @@ TEST_F(SkinImages, EveryBackgroundIsThereAndFitsTheLayoutAndTheSprites) {
       for (int kind = 0; kind < 3; ++kind) {
         const std::vector<uint32_t> empty = background.Cut(CellRect(m, FirstCellOfKind[kind]));
         for (int32_t owner : {OwnerUser, OwnerComputer})
-          EXPECT_NE(SheetCell(pictures[SheetName(kind, sheetId)], kind, sheetId, skin, owner), empty) << kind;
+          EXPECT_NE(SheetCell(Image(SheetName(kind, sheetId)), kind, sheetId, skin, owner), empty) << kind;
         for (int cell = 0; cell < CellCount; ++cell) {
           if (kind != (IsHorizontalLine(cell) ? 0 : IsVerticalLine(cell) ? 1 : IsBox(cell) ? 2 : -1))
             continue;
@@ -167,38 +155,6 @@ TEST_F(SkinImages, EveryBackgroundIsThereAndFitsTheLayoutAndTheSprites) {
         EXPECT_GE(worst, 3.0) << "score field at " << field.left << "," << field.top;
       }
     }
-}
-
-// The build wrote the resource folder; a fresh run must give the same files, byte for byte,
-// and nothing else.
-TEST_F(SkinImages, EveryRunWritesTheSameBytes) {
-  std::string folder = (fs::temp_directory_path() / "marlix-skins-XXXXXX").string();
-  ASSERT_NE(mkdtemp(folder.data()), nullptr);
-  ASSERT_TRUE(WriteSkins(folder));
-  size_t written = 0;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    const std::string name = entry.path().filename().string();
-    EXPECT_EQ(std::count(names.begin(), names.end(), name), 1) << name << " is not a skin image";
-    EXPECT_EQ(ReadFileText(entry.path()), ReadFileText(std::string(MARLIX_RES_DIR) + "/" + name)) << name;
-    ++written;
-  }
-  EXPECT_EQ(written, names.size());
-  fs::remove_all(folder);
-}
-
-// The artwork relies on sprites matching the background to the bit, so colours are never
-// approximated: 256 come back exactly, and a 257th is refused rather than quantised.
-TEST(GifWriter, KeepsColoursExactAndRefusesTooMany) {
-  std::string folder = (fs::temp_directory_path() / "marlix-gif-XXXXXX").string();
-  ASSERT_NE(mkdtemp(folder.data()), nullptr);
-  Canvas canvas = MakeCanvas(257, 1, 0);
-  for (int i = 0; i < 256; ++i) canvas.pixels[i] = static_cast<Colour>(i * 0x010305 + 0x102030) & 0xFFFFFF;
-  canvas.pixels[256] = canvas.pixels[3];
-  ASSERT_TRUE(WriteGif(folder + "/full.gif", canvas));
-  EXPECT_EQ(ReadGif(folder + "/full.gif").pixels, canvas.pixels);
-  canvas.pixels[256] = 0xFFFFFF;
-  EXPECT_FALSE(WriteGif(folder + "/over.gif", canvas));
-  fs::remove_all(folder);
 }
 
 }  // namespace

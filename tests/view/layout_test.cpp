@@ -1,17 +1,16 @@
-// Layouts by screen size, the cells' rectangles, and taps mapped to lines.
+// Layouts by screen size, where they put the board, and taps mapped to lines. Turning the
+// screen is the program's tests' part.
 #include "view/layout.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
-#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "game/board.h"
 #include "platform/emulator.h"
-#include "platform/screen.h"
 
 namespace {
 
@@ -21,10 +20,6 @@ void UseScreen(int width, int height) {
 }
 
 bool Same(const BoardMetrics& a, const BoardMetrics& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
-
-std::tuple<int, int, int, int> Box(const RECT& r) {
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
 
 // With the board's extents, pitch and the equal sizes the geometry relies on, every field of
 // the board is pinned down; the score fields lie above it.
@@ -42,22 +37,8 @@ TEST(Layout, EveryLayoutPlacesTheBoardAndScoresOnItsScreen) {
     EXPECT_EQ(std::vector<int32_t>(seen, seen + 8), std::vector<int32_t>(expected[id], expected[id] + 8));
     EXPECT_TRUE(m.boxWidth == m.hLineWidth && m.boxHeight == m.vLineHeight && m.vLineWidth == m.gapX &&
                 m.hLineHeight == m.gapY);
-    EXPECT_TRUE(b.right <= ScreenSizes[id].cx && b.bottom <= ScreenSizes[id].cy);
     EXPECT_TRUE(UserScoreRect(m).bottom <= b.top && ComputerScoreRect(m).bottom <= b.top);
   }
-}
-
-// Left, top, width and height of some cells; landscape boxes are wide and flat.
-TEST(Layout, CellRectangles) {
-  const int cells[][6] = {{0, 0, 15, 31, 24, 7},     {0, 7, 8, 38, 7, 24},      {0, 8, 15, 38, 24, 24},
-                          {0, 160, 201, 248, 24, 7}, {0, 153, 225, 224, 7, 24}, {0, 152, 201, 224, 24, 24},
-                          {4, 152, 532, 316, 68, 26}};
-  for (const auto& c : cells)
-    EXPECT_EQ(Box(CellRect(Layouts[c[0]], c[1])), std::make_tuple(c[2], c[3], c[4], c[5]))
-        << "id " << c[0] << " cell " << c[1];
-  EXPECT_EQ(Box(CornerRect(Layouts[0], 7, 7)), std::make_tuple(225, 248, 7, 7));
-  EXPECT_EQ(Box(UserScoreRect(Layouts[0])), std::make_tuple(32, 6, 40, 20));
-  EXPECT_EQ(Box(ComputerScoreRect(Layouts[4])), std::make_tuple(182, 12, 80, 40));
 }
 
 TEST(DetectLayout, ChoosesTheIdFromTheWholeScreen) {
@@ -69,11 +50,6 @@ TEST(DetectLayout, ChoosesTheIdFromTheWholeScreen) {
     // Every field is written, so nothing of the previous layout survives.
     EXPECT_TRUE(Same(BoardLayout, Layouts[id])) << width << "x" << height;
   }
-  EXPECT_TRUE(Same(Layouts[2], Layouts[1]));  // the taller screen keeps the board where it was
-  UseScreen(480, 640);
-  ScreenRotate();
-  DetectLayout();
-  EXPECT_EQ(ResolutionId, 4);
 }
 
 TEST(HitTestLine, TapsInLayoutZero) {
@@ -103,12 +79,11 @@ TEST(HitTestLine, MatchesTheDrawnLinesEverywhere) {
     int mismatches = 0;
     for (int y = board.top - 2; y < board.bottom + 2; ++y)
       for (int x = board.left - 2; x < board.right + 2; ++x) {
-        int expected = -1;
-        for (const auto& [cell, r] : lines)
-          if (r.left <= x && x <= r.right && r.top <= y && y <= r.bottom) {
-            expected = cell;
-            break;
-          }
+        const auto hit = std::find_if(lines.begin(), lines.end(), [x, y](const auto& line) {
+          const RECT& r = line.second;
+          return r.left <= x && x <= r.right && r.top <= y && y <= r.bottom;
+        });
+        const int expected = hit == lines.end() ? -1 : hit->first;
         if (HitTestLine(x, y) != expected && ++mismatches <= 5)
           ADD_FAILURE() << "id " << id << " (" << x << ", " << y << "): " << HitTestLine(x, y) << " not "
                         << expected;

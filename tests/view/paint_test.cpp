@@ -1,5 +1,6 @@
 // The painted board, pixel by pixel, on the emulated screen: sprites where lines and boxes
-// are drawn, the background elsewhere, the scores in the skin's colour.
+// are drawn, the background elsewhere, the scores in the skin's colour, each score field
+// repainted alone when its score changes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -26,52 +27,33 @@
 
 namespace {
 
-constexpr COLORREF White = RGB(255, 255, 255), Grey = RGB(117, 122, 127), Anything = 0xFFFFFFFF;
+constexpr COLORREF White = RGB(255, 255, 255), Grey = RGB(117, 122, 127);
+constexpr COLORREF Anything = 0xFFFFFFFF, Background = 0xFFFFFFFE;
 
-LRESULT BoardWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != WM_PAINT) return DefWindowProcW(window, message, wParam, lParam);
-  PAINTSTRUCT paint;
-  HDC hdc = BeginPaint(window, &paint);
-  PaintBoard(hdc, window);
-  EndPaint(window, &paint);
-  return 0;
-}
-
-void UseResFolder(const std::string& folder) {
-  StringCchCopyW(ResFolder, MAX_PATH, DevicePath(folder).c_str());
-}
-
-// A visible main window on the screen of a resolution id, erased white at its first paint,
-// with a skin loaded from the resource folder.
+// A visible main window on the screen of a resolution id, erased white at its first paint
+// and painted as the program paints its board, with a skin loaded from the stand-in art.
 void OpenBoardWindow(int resolutionId, int skin) {
-  static bool registered = false;
-  if (!registered) {
+  static const bool registered = [] {
     WNDCLASSW wc{};
     wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = BoardWndProc;
+    wc.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+      if (message != WM_PAINT) return DefWindowProcW(window, message, wParam, lParam);
+      PAINTSTRUCT paint;
+      PaintBoard(BeginPaint(window, &paint), window);
+      EndPaint(window, &paint);
+      return 0;
+    };
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     wc.lpszClassName = u"BOARDTEST";
-    registered = RegisterClassW(&wc) != 0;
-  }
+    return RegisterClassW(&wc) != 0;
+  }();
+  ASSERT_TRUE(registered);
   EmulatorSetScreen(ScreenSizes[resolutionId].cx, ScreenSizes[resolutionId].cy, 1);
   DetectLayout();
   Skin = skin;
-  SkinImages = SkinImageHandles{};
   LoadSkin();
   hMainWnd = CreateWindowExW(0, u"BOARDTEST", u"Board", WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
-}
-
-void CloseBoardWindow() {
-  DestroyWindow(hMainWnd);
-  hMainWnd = nullptr;
-  FreeSkin();
-  SkinImages = SkinImageHandles{};
-}
-
-void PaintAll() {
-  InvalidateRect(hMainWnd, nullptr, FALSE);
-  UpdateWindow(hMainWnd);
 }
 
 std::vector<COLORREF> Pixels(const RECT& area) {
@@ -79,11 +61,6 @@ std::vector<COLORREF> Pixels(const RECT& area) {
   for (int y = area.top; y < area.bottom; ++y)
     for (int x = area.left; x < area.right; ++x) pixels.push_back(EmulatorScreenPixel(x, y));
   return pixels;
-}
-
-int CountColour(const RECT& area, COLORREF colour) {
-  const std::vector<COLORREF> pixels = Pixels(area);
-  return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour));
 }
 
 // Some of every kind of cell drawn by each side, among them the board's first and last
@@ -102,10 +79,7 @@ void MidGame() {
 // other checks); an unpainted window shows white with only the `drawn` cells' sprites.
 int Mismatches(int skin, bool painted, const std::vector<int>& drawn = {}) {
   const SIZE screen = ScreenSize();
-  std::vector<COLORREF> expected;
-  for (int y = 0; y < screen.cy; ++y)
-    for (int x = 0; x < screen.cx; ++x)
-      expected.push_back(painted ? BackgroundPixel(skin, ResolutionId, x, y) : White);
+  std::vector<COLORREF> expected(screen.cx * screen.cy, painted ? Background : White);
   for (const RECT& field : {UserScoreRect(BoardLayout), ComputerScoreRect(BoardLayout)})
     for (int y = field.top; painted && y < field.bottom; ++y)
       std::fill_n(expected.begin() + y * screen.cx + field.left, field.right - field.left, Anything);
@@ -123,7 +97,9 @@ int Mismatches(int skin, bool painted, const std::vector<int>& drawn = {}) {
   int mismatches = 0;
   for (int y = 0; y < screen.cy; ++y)
     for (int x = 0; x < screen.cx; ++x) {
-      const COLORREF want = expected[y * screen.cx + x], shown = EmulatorScreenPixel(x, y);
+      COLORREF want = expected[y * screen.cx + x];
+      if (want == Background) want = BackgroundPixel(skin, ResolutionId, x, y);
+      const COLORREF shown = EmulatorScreenPixel(x, y);
       if (want != Anything && shown != want && ++mismatches <= 3)
         ADD_FAILURE() << "(" << x << ", " << y << ") shows " << std::hex << shown << " not " << want;
     }
@@ -137,9 +113,14 @@ struct PaintTest : testing::Test {
       return WriteSyntheticSkins(made) ? made : std::string();
     }();
     ASSERT_FALSE(standInArt.empty());
-    UseResFolder(standInArt);
+    StringCchCopyW(ResFolder, MAX_PATH, DevicePath(standInArt).c_str());
   }
-  void TearDown() override { CloseBoardWindow(); }
+  void TearDown() override {
+    DestroyWindow(hMainWnd);
+    hMainWnd = nullptr;
+    FreeSkin();
+    SkinImages = SkinImageHandles{};
+  }
 };
 
 TEST_F(PaintTest, EveryScreenSizeAndSkinShowsItsBoardAndScores) {
@@ -152,18 +133,34 @@ TEST_F(PaintTest, EveryScreenSizeAndSkinShowsItsBoardAndScores) {
       EXPECT_EQ(Mismatches(skin, true), 0);
       const COLORREF text = skin == 1 ? Grey : White;
       const RECT fields[] = {UserScoreRect(BoardLayout), ComputerScoreRect(BoardLayout)};
+      const std::vector<COLORREF> scores[] = {Pixels(fields[0]), Pixels(fields[1])};  // 7 and 12
       for (const RECT& field : fields) {
-        EXPECT_GT(CountColour(field, text), 2);
-        EXPECT_EQ(CountColour(field, skin == 1 ? White : Grey), 0);
+        EXPECT_GT(std::ranges::count(Pixels(field), text), 2);
+        EXPECT_EQ(std::ranges::count(Pixels(field), skin == 1 ? White : Grey), 0);
       }
       // After a new game only the background shows, and both fields read 0: the same glyph.
-      const std::vector<COLORREF> seven = Pixels(fields[0]);
       NewGame();
-      PaintAll();
+      InvalidateRect(hMainWnd, nullptr, FALSE);
+      UpdateWindow(hMainWnd);
       EXPECT_EQ(Mismatches(skin, true), 0);
-      EXPECT_NE(Pixels(fields[0]), seven);
-      EXPECT_EQ(CountColour(fields[0], text), CountColour(fields[1], text));
-      CloseBoardWindow();
+      EXPECT_NE(Pixels(fields[0]), scores[0]);
+      EXPECT_EQ(std::ranges::count(Pixels(fields[0]), text), std::ranges::count(Pixels(fields[1]), text));
+      // A score that changes repaints its own field and nothing else: not the other score,
+      // nor a line that is in the state but was never drawn.
+      const std::vector<COLORREF> zero = Pixels(fields[1]);
+      occ[0] = OwnerUser;
+      UserScore = 7;
+      ComputerScore = 12;
+      InvalidateUserScore();
+      UpdateWindow(hMainWnd);
+      EXPECT_EQ(Pixels(fields[0]), scores[0]);
+      EXPECT_EQ(Pixels(fields[1]), zero);
+      InvalidateComputerScore();
+      UpdateWindow(hMainWnd);
+      EXPECT_EQ(Pixels(fields[1]), scores[1]);
+      occ[0] = OwnerNone;
+      EXPECT_EQ(Mismatches(skin, true), 0);
+      TearDown();
     }
 }
 
@@ -181,37 +178,11 @@ TEST_F(PaintTest, MissingImagesStopPaintingAndMissingSheetsStopDrawCell) {
     EXPECT_EQ(Mismatches(3, false), 0);
     const std::vector<int> placed = {0, 153, 140, 8, 1};  // cell 1 is nobody's
     for (int cell : placed) DrawCell(cell);
-    PaintAll();
-    const bool sheets = image == &SkinImageHandles::background;
-    EXPECT_EQ(Mismatches(3, false, sheets ? placed : std::vector<int>{}), 0);
-    if (sheets) {  // shown on the desktop at once, not only in the framebuffer
-      const RECT box = CellRect(BoardLayout, 8);
-      EXPECT_EQ(ScreenDesktopPixel(box.left * ScreenScale(), box.top * ScreenScale()),
-                SpritePixel(SquaresSheet, 4, 3, OwnerUser, 0, 0));
-    }
-    CloseBoardWindow();
+    InvalidateRect(hMainWnd, nullptr, FALSE);
+    UpdateWindow(hMainWnd);
+    EXPECT_EQ(Mismatches(3, false, image == &SkinImageHandles::background ? placed : std::vector<int>{}), 0);
+    TearDown();
   }
-}
-
-// A taken box repaints only the scorer's field: the rest of the window keeps what it shows.
-TEST_F(PaintTest, ScoreInvalidationRepaintsOnlyThatField) {
-  OpenBoardWindow(0, 1);
-  NewGame();
-  UpdateWindow(hMainWnd);
-  const std::vector<COLORREF> userZero = Pixels(UserScoreRect(BoardLayout));
-  const std::vector<COLORREF> computerZero = Pixels(ComputerScoreRect(BoardLayout));
-  occ[0] = OwnerUser;  // in the state, never drawn
-  UserScore = 8;
-  ComputerScore = 3;
-  InvalidateUserScore();
-  UpdateWindow(hMainWnd);
-  EXPECT_NE(Pixels(UserScoreRect(BoardLayout)), userZero);
-  EXPECT_EQ(Pixels(ComputerScoreRect(BoardLayout)), computerZero);
-  InvalidateComputerScore();
-  UpdateWindow(hMainWnd);
-  EXPECT_NE(Pixels(ComputerScoreRect(BoardLayout)), computerZero);
-  occ[0] = OwnerNone;
-  EXPECT_EQ(Mismatches(1, true), 0);
 }
 
 }  // namespace

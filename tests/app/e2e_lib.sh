@@ -1,0 +1,100 @@
+# What the tests of the real program under Xvfb share, sourced with the program's path as
+# $1: the tools they need (ending with 77, skipped, when one is missing), a work folder and
+# the processes removed at the end, a display of their own with the program's settings in
+# the work folder, and helpers to wait, start and end the program, read colours and tap.
+
+program=$(realpath "$1")
+res=$(dirname "$program")/res
+for tool in Xvfb xdotool import convert; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "SKIPPED: $tool is missing (tools/install-deps.sh test installs it)"
+    exit 77
+  fi
+done
+
+work=$(mktemp -d)
+xvfb=""
+games=""
+cleanup() {
+  for pid in $games $xvfb; do kill "$pid" 2>/dev/null || true; done
+  for pid in $games $xvfb; do wait "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+fail() {
+  echo "FAILED: $*"
+  for log in "$work/game.log" "$work/xvfb.log"; do
+    [ ! -s "$log" ] || { echo "--- $log"; cat "$log"; }
+  done
+  [ ! -f "$work/shot.png" ] || cp "$work/shot.png" "${TMPDIR:-/tmp}/marlix-e2e-failed.png"
+  exit 1
+}
+
+# A display of our own: the server picks a free number and writes it to fd 3.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+number=$(cat "$work/display")
+[ -n "$number" ] || fail "Xvfb did not start"
+
+export DISPLAY=":$number" XDG_CONFIG_HOME="$work/config" MARLIX_PENTRO_SCALE=1 SDL_AUDIODRIVER=dummy
+unset WAYLAND_DISPLAY MARLIX_PENTRO_SCREEN || true
+registry="$XDG_CONFIG_HOME/marlix-pentro/registry.reg"
+
+# Runs a check until it holds, for up to ten seconds, or fails with the message.
+until_true() {
+  what=$1
+  shift
+  for _ in $(seq 100); do
+    if "$@"; then return 0; fi
+    sleep 0.1
+  done
+  fail "$what"
+}
+
+window=""
+find_window() {
+  window=$(xdotool search --name '^Marlix Pentro$' 2>/dev/null | head -n 1)
+  [ -n "$window" ]
+}
+
+start_game() {
+  "$program" >>"$work/game.log" 2>&1 &
+  game=$!
+  games="$games $game"
+  until_true "the window did not appear" find_window
+}
+
+quit_game() {
+  xdotool mousemove --window "$window" 240 300 key --clearmodifiers ctrl+q
+  for _ in $(seq 100); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+  wait "$game" || fail "the program ended with $?"
+}
+
+# The colours of pixels of an image as six hex digits each, one line: colours FILE X Y [X Y]...
+colours() {
+  file=$1
+  shift
+  format=""
+  while [ $# -gt 1 ]; do
+    format="$format %[hex:p{$1,$2}]"
+    shift 2
+  done
+  convert "$file" -depth 8 -format "${format# }" info:
+}
+
+# A screenshot in $work/shot.png, and the window's place in X, Y, WIDTH and HEIGHT.
+shot() {
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  import -window root "$work/shot.png"
+}
+
+# Whether the window shows a colour at one of its points: pixel_is X Y COLOUR
+pixel_is() {
+  shot
+  [ "$(colours "$work/shot.png" $((X + $1)) $((Y + $2)))" = "$3" ]
+}
+
+tap() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
