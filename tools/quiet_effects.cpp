@@ -1,5 +1,6 @@
-// What the game calls in the parts the pictures do without: settings at their defaults, no
-// sound, and No to the end-of-game question.
+// What the game calls in the parts that programs drawing boards without the whole program
+// (the pictures, the drawing tests and benchmarks) do without: settings at their defaults,
+// no sound, and No to the end-of-game question.
 #include <cstdint>
 
 #include "game/effects.h"
