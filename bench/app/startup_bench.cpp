@@ -153,14 +153,18 @@ double Median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
+// A start that never drew ends the benchmark with its reason.
+bool ShowedAFrame(benchmark::State& state, Running& run) {
+  if (run.firstFrame >= 0) return true;
+  Stop(run);
+  state.SkipWithError("no first frame");
+  return false;
+}
+
 void StartToFirstFrame(benchmark::State& state, const Program& program) {
   for (auto _ : state) {
     Running run = Start(program);
-    if (run.firstFrame < 0) {
-      Stop(run);
-      state.SkipWithError("no first frame");
-      return;
-    }
+    if (!ShowedAFrame(state, run)) return;
     state.SetIterationTime(run.firstFrame);
     figures[program.name].starts.push_back(run.firstFrame);
     Stop(run);
@@ -170,11 +174,7 @@ void StartToFirstFrame(benchmark::State& state, const Program& program) {
 void IdleAndMemory(benchmark::State& state, const Program& program) {
   for (auto _ : state) {
     Running run = Start(program);
-    if (run.firstFrame < 0) {
-      Stop(run);
-      state.SkipWithError("no first frame");
-      return;
-    }
+    if (!ShowedAFrame(state, run)) return;
     std::this_thread::sleep_for(std::chrono::seconds(SettleSeconds));
     const int64_t before = ProcessorTime(run.pid);
     std::this_thread::sleep_for(std::chrono::seconds(IdleSeconds));
