@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "platform/emulator.h"
-#include "tests/platform/recording_window.h"
+#include "tests/support/recording_window.h"
 
 namespace {
 
@@ -40,11 +40,6 @@ int RunDialog(std::function<void()> inside) {
   Then(std::move(inside));
   return DialogBoxIndirectParamW(nullptr, &Template, owner, TestDlgProc, 0);
 }
-// A control's rectangle in its dialog's client area.
-RECT Placed(int id) {
-  const RECT d = WindowRect(Dialog()), r = WindowRect(Item(id));
-  return RECT{r.left - d.left, r.top - d.top, r.right - d.left, r.bottom - d.top};
-}
 
 TEST_F(ShellTest, DialogTemplatesArePlacedInDialogUnitsOfTheScreensFontAndEndByEnterOrEscape) {
   const struct {
@@ -66,8 +61,8 @@ TEST_F(ShellTest, DialogTemplatesArePlacedInDialogUnitsOfTheScreensFontAndEndByE
       MapDialogRect(Dialog(), &units);
       EXPECT_TRUE(Same(WindowRect(Dialog()), RECT{at.left + units.left, at.top + units.top, at.left + units.right,
                                                   at.top + units.bottom}));
-      EXPECT_TRUE(Same(Placed(CheckId), d.check));
-      EXPECT_TRUE(Same(Placed(ListId), d.list));
+      EXPECT_TRUE(Same(Placed(Dialog(), CheckId), d.check));
+      EXPECT_TRUE(Same(Placed(Dialog(), ListId), d.list));
       EmulatorTap(1, d.height - 2);  // beside the dialog, on its owner
       EmulatorKey(d.key, FALSE);
     });

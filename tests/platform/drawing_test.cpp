@@ -12,7 +12,7 @@
 #include "platform/hostpath.h"
 #include "platform/screen.h"
 #include "platform/wingdi.h"
-#include "tests/platform/recording_window.h"
+#include "tests/support/recording_window.h"
 #include "tests/support/synthetic_skin.h"
 #include "tests/support/temp_folder.h"
 

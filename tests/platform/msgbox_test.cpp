@@ -5,7 +5,7 @@
 
 #include "platform/emulator.h"
 #include "platform/shell.h"
-#include "tests/platform/recording_window.h"
+#include "tests/support/recording_window.h"
 
 namespace {
 

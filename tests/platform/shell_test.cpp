@@ -7,7 +7,7 @@
 #include "platform/aygshell.h"
 #include "platform/emulator.h"
 #include "platform/winbase.h"
-#include "tests/platform/recording_window.h"
+#include "tests/support/recording_window.h"
 
 namespace {
 

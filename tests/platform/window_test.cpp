@@ -8,7 +8,7 @@
 #include "platform/screen.h"
 #include "platform/window.h"
 #include "platform/wingdi.h"
-#include "tests/platform/recording_window.h"
+#include "tests/support/recording_window.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "platform/screen.h"
 #include "platform/strsafe.h"
 #include "platform/wingdi.h"
-#include "platform/winuser.h"
+#include "tests/support/recording_window.h"
 #include "tests/support/synthetic_skin.h"
 #include "tests/support/temp_folder.h"
 #include "view/board_paint.h"
@@ -33,27 +33,12 @@ constexpr COLORREF Anything = 0xFFFFFFFF, Background = 0xFFFFFFFE;
 // A visible main window on the screen of a resolution id, erased white at its first paint
 // and painted as the program paints its board, with a skin loaded from the stand-in art.
 void OpenBoardWindow(int resolutionId, int skin) {
-  static const bool registered = [] {
-    WNDCLASSW wc{};
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-      if (message != WM_PAINT) return DefWindowProcW(window, message, wParam, lParam);
-      PAINTSTRUCT paint;
-      PaintBoard(BeginPaint(window, &paint), window);
-      EndPaint(window, &paint);
-      return 0;
-    };
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = u"BOARDTEST";
-    return RegisterClassW(&wc) != 0;
-  }();
-  ASSERT_TRUE(registered);
   EmulatorSetScreen(ScreenSizes[resolutionId].cx, ScreenSizes[resolutionId].cy, 1);
   DetectLayout();
   Skin = skin;
   LoadSkin();
-  hMainWnd = CreateWindowExW(0, u"BOARDTEST", u"Board", WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
+  Painter = [](HDC dc, const PAINTSTRUCT&) { PaintBoard(dc, hMainWnd); };
+  hMainWnd = CreateRecordingWindow();
 }
 
 std::vector<COLORREF> Pixels(const RECT& area) {

@@ -1,5 +1,5 @@
 // The recording windows.
-#include "tests/platform/recording_window.h"
+#include "tests/support/recording_window.h"
 
 #include "platform/emulator.h"
 #include "platform/window.h"
@@ -67,6 +67,10 @@ RECT WindowRect(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);
   return r;
+}
+RECT Placed(HWND dialog, int id) {
+  const RECT d = WindowRect(dialog), r = WindowRect(GetDlgItem(dialog, id));
+  return RECT{r.left - d.left, r.top - d.top, r.right - d.left, r.bottom - d.top};
 }
 void TapMiddle(const RECT& r) { EmulatorTap((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
 bool Same(const RECT& a, const RECT& b) {

@@ -1,5 +1,5 @@
-// Windows that record the messages they get, for the platform's tests; a way to act while
-// a platform window runs its own loop; and the shell started with such a window.
+// Windows that record the messages they get and draw what a test asks in their paints; a
+// way to act while a platform window runs its own loop; and the shell started with such a window.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -35,6 +35,8 @@ void PumpMessages();
 // Destroys every window, the shell's too, and empties the queue.
 void CloseEverything();
 RECT WindowRect(HWND window);
+// A control's rectangle in its dialog's client area.
+RECT Placed(HWND dialog, int id);
 void TapMiddle(const RECT& r);
 bool Same(const RECT& a, const RECT& b);
 
