@@ -1,9 +1,15 @@
 // The main window driven by messages: the tap rule, the opening rule, New Game, the
-// end-of-game question from a tap and from the computer's turn, and the window's place on
-// every screen and after turning it.
+// end-of-game question from a tap and from the computer's turn, the window's place on every
+// screen and after turning it, the command keys and help. Its loop, its end with the game
+// saved and a second copy ending at once are played under Xvfb by e2e.sh; taps beside the
+// lines are the layout tests' part.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
 
 #include "app/app.h"
 #include "app/mainwnd.h"
@@ -16,6 +22,9 @@
 #include "tests/app/program.h"
 #include "tests/game/boards.h"
 #include "tests/settings/saved_game.h"
+#include "tests/support/recording_window.h"
+#include "tests/support/temp_config.h"
+#include "tests/support/temp_folder.h"
 #include "view/layout.h"
 
 namespace {
@@ -32,18 +41,6 @@ void FullBoardBut(const std::vector<int>& left, int toMove) {
 
 // The last box's bottom and right sides, border lines both.
 constexpr int LastBottom = BottomSide(BoxCell(6, 6)), LastRight = RightSide(BoxCell(6, 6));
-
-TEST_F(ProgramTest, TapsBesideEveryLineDoNothingAtAll) {
-  ASSERT_TRUE(Start());
-  Plays.clear();
-  const std::vector<int32_t> before = CurrentGame();
-  const RECT inBox = CellRect(BoardLayout, BoxCell(3, 3));
-  TapAt((inBox.left + inBox.right) / 2, (inBox.top + inBox.bottom) / 2);
-  TapAt(BoardLayout.originX + 2, BoardLayout.originY + 2);  // inside a corner point
-  TapAt(2, 2);
-  EXPECT_TRUE(Plays.empty());
-  EXPECT_EQ(CurrentGame(), before);
-}
 
 // A free line is drawn and answered inside the tap, the player sound before the line and
 // the computer sound after it and before the answer. A drawn line only sounds, in play and
@@ -180,6 +177,42 @@ TEST_F(ProgramTest, TheWindowFillsTheScreenBetweenTheBarsAndTurnsWithIt) {
   EXPECT_NE(right, RGB(255, 255, 255));
   EXPECT_NE(right, RGB(0, 0, 0));
   EXPECT_EQ(LinesDrawn(), 1);
+}
+
+// Waits up to ten seconds for a condition.
+template <typename Condition>
+bool Eventually(Condition condition) {
+  for (int i = 0; i < 1000 && !condition(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  return condition();
+}
+
+// The keys of accelerator table 2, taken from the desktop as the loop takes them.
+TEST_F(ProgramTest, TheCommandKeysNeedCtrl) {
+  HWND window = CreateRecordingWindow();  // its commands recorded, not acted on
+  const std::pair<int, BOOL> keys[] = {{'A', TRUE}, {'N', FALSE}, {'Q', TRUE}, {'Q', FALSE},
+                                       {'N', TRUE}, {'X', TRUE},  {'O', TRUE}, {VK_RETURN, TRUE}};
+  for (const auto& [key, control] : keys) EmulatorKey(key, control);
+  Pump();
+  std::vector<WORD> commands;
+  for (const Received& r : ReceivedOf(window, WM_COMMAND)) commands.push_back(LOWORD(r.wParam));
+  EXPECT_EQ(commands, (std::vector<WORD>{IDM_ABOUT, IDM_EXIT, IDM_NEWGAME, IDM_OPTIONS}));
+  DestroyWindow(window);
+}
+
+TEST_F(ProgramTest, HelpOpensThePageBesideTheProgramInTheDesktopsViewer) {
+  const std::string bin = MakeTempFolder(), log = bin + "/opened";
+  std::ofstream(bin + "/xdg-open") << "#!/bin/sh\nprintf '%s' \"$1\" > '" << log << "'\n";
+  std::filesystem::permissions(bin + "/xdg-open", std::filesystem::perms::owner_all);
+  const std::string path = std::getenv("PATH") == nullptr ? "" : std::getenv("PATH");
+  setenv("PATH", (bin + ":" + path).c_str(), 1);
+  ASSERT_TRUE(Start());
+  EmulatorKey(VK_F1, FALSE);
+  Pump();
+  setenv("PATH", path.c_str(), 1);
+  const std::string page =
+      std::filesystem::read_symlink("/proc/self/exe").parent_path().string() + "/res/Marlix Pentro.htm";
+  EXPECT_TRUE(Eventually([&] { return ReadFileText(log) == page; })) << ReadFileText(log);
+  EXPECT_TRUE(FileExists(page));
 }
 
 }  // namespace
