@@ -1,7 +1,8 @@
 // The screen and drawing on it: the dots per inch and the desktop window's whole-factor
 // enlargement, desktop points mapped back to device pixels, output shown enlarged, image
-// files that will not load, the opaque copy cut to its source, the client area and the
-// invalid area, and text cut to its rectangle and sized for the screen.
+// files that will not load, the opaque copy cut to its source and the client area, the
+// invalid area and the paint it asks for, and text cut to its rectangle and sized for the
+// screen.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -146,10 +147,22 @@ TEST_F(DrawingTest, CopiesAreOpaqueUnscaledAndCutToTheSourceAndTheClientArea) {
             0);
 }
 
-// Inside a paint, output lands only in the invalid area, even from a paint of the whole.
-TEST_F(DrawingTest, PaintsAreCutToTheInvalidArea) {
+// The invalid area collects until one paint, cut to the client area; inside a paint, output
+// lands only in the invalid area, even from a paint of the whole.
+TEST_F(DrawingTest, TheInvalidAreaCollectsUntilOnePaintAndCutsWhatItDraws) {
+  RECT painted{};
+  Painter = [&painted](HDC, const PAINTSTRUCT& paint) { painted = paint.rcPaint; };
   HWND window = CreateRecordingWindow(nullptr, WS_VISIBLE, 10, 10, 100, 100);
-  UpdateWindow(window);            // its first paint: the whole client area
+  UpdateWindow(window);  // its first paint: the whole client area
+  for (const RECT& part : {RECT{32, 6, 72, 26}, RECT{82, 6, 92, 26}, RECT{0, 80, 10, 500}})
+    InvalidateRect(window, &part, FALSE);
+  ReceivedMessages.clear();
+  UpdateWindow(window);
+  EXPECT_EQ(ReceivedOf(window, WM_PAINT).size(), 1u);
+  EXPECT_TRUE(Same(painted, RECT{0, 6, 92, 100}));
+  UpdateWindow(window);
+  EXPECT_EQ(ReceivedOf(window, WM_PAINT).size(), 1u) << "nothing invalid: no paint";
+
   EmulatorSetScreen(240, 320, 1);  // black again; the window keeps its place
   Painter = [this](HDC dc, const PAINTSTRUCT&) { CopyImage(dc, image, 0, 0, Side, Side, 0, 0); };
   const RECT part{5, 6, 12, 9};

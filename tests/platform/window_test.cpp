@@ -1,6 +1,5 @@
-// Windows and input: the invalid area and the paint it asks for, windows above drawn again
-// over output beneath them, and taps reaching the client pixels of the window under them at
-// every enlargement.
+// Windows and input: windows above drawn again over output beneath them, and taps reaching
+// the client pixels of the window under them at every enlargement.
 #include <gtest/gtest.h>
 
 #include "platform/emulator.h"
@@ -11,22 +10,6 @@
 #include "tests/support/recording_window.h"
 
 namespace {
-
-RECT painted;  // what the last paint covered
-
-TEST_F(ShellTest, TheInvalidAreaCollectsUntilThePaintCutToTheClientArea) {
-  Painter = [](HDC, const PAINTSTRUCT& paint) { painted = paint.rcPaint; };
-  HWND window = CreateRecordingWindow(nullptr, WS_VISIBLE, 0, 0, 240, 320);
-  UpdateWindow(window);
-  for (const RECT& part : {RECT{32, 6, 72, 26}, RECT{82, 6, 122, 26}, RECT{0, 300, 10, 500}})
-    InvalidateRect(window, &part, FALSE);
-  ReceivedMessages.clear();
-  UpdateWindow(window);
-  EXPECT_EQ(ReceivedOf(window, WM_PAINT).size(), 1u);
-  EXPECT_TRUE(Same(painted, RECT{0, 6, 122, 320}));
-  UpdateWindow(window);
-  EXPECT_EQ(ReceivedOf(window, WM_PAINT).size(), 1u) << "nothing invalid: no paint";
-}
 
 int drawsOver = 0;
 RECT drawnArea;
