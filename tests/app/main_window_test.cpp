@@ -179,6 +179,26 @@ TEST_F(ProgramTest, TheWindowFillsTheScreenBetweenTheBarsAndTurnsWithIt) {
   EXPECT_EQ(LinesDrawn(), 1);
 }
 
+// The desktop window's close button ends the program through its own loop, with the game
+// saved as Ctrl+Q saves it (the Xvfb run plays the Ctrl+Q way).
+TEST_F(ProgramTest, TheCloseButtonSavesTheGameAndEnds) {
+  EmulatorSetScreen(480, 640, 1);
+  EmulatorStartShell();
+  for (int cell : {0, 160}) {
+    const RECT r = CellRect(Layouts[1], cell);
+    EmulatorTap((r.left + r.right) / 2, EmulatorBarHeight() + (r.top + r.bottom) / 2);
+  }
+  EmulatorCloseButton();
+  WCHAR commandLine[] = u"";
+  EXPECT_EQ(WinMain(instance, nullptr, commandLine, SW_SHOW), 0);
+  EXPECT_TRUE(occ[0] != OwnerNone && occ[160] != OwnerNone && LinesDrawn() >= 3);
+  const std::vector<int32_t> played = CurrentGame();
+  NewGame();
+  ASSERT_EQ(LoadGame(), 1);
+  EXPECT_EQ(CurrentGame(), played);
+  Stop();
+}
+
 // Waits up to ten seconds for a condition.
 template <typename Condition>
 bool Eventually(Condition condition) {
