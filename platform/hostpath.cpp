@@ -38,7 +38,8 @@ std::string Utf8FromDevice(LPCWSTR text) {
   size_t length = 0;
   while (text[length] != 0) ++length;
   std::string result;
-  if (!Convert("UTF-8", Utf16, reinterpret_cast<const char*>(text), length * sizeof(WCHAR), result)) return {};
+  if (!Convert("UTF-8", Utf16, reinterpret_cast<const char*>(text), length * sizeof(WCHAR), result))
+    return {};
   return result;
 }
 

@@ -171,7 +171,8 @@ bool LoadWave(LPCWSTR name, std::vector<Uint8>& samples) {
   Uint8* data = nullptr;
   Uint32 length = 0;
   if (SDL_LoadWAV(path.c_str(), &format, &data, &length) == nullptr) return false;
-  SDL_AudioStream* stream = SDL_NewAudioStream(format.format, format.channels, format.freq, MixFormat, MixChannels, MixRate);
+  SDL_AudioStream* stream =
+      SDL_NewAudioStream(format.format, format.channels, format.freq, MixFormat, MixChannels, MixRate);
   bool converted = stream != nullptr && SDL_AudioStreamPut(stream, data, static_cast<int>(length)) == 0 &&
                    SDL_AudioStreamFlush(stream) == 0;
   if (converted) {

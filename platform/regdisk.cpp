@@ -131,8 +131,8 @@ bool RegSave(const RegStore& store) {
   if (fd < 0) return false;
   const bool written = !Stopped(RegistryWriteFirstHalf) && fchmod(fd, 0600) == 0 &&
                        WriteAll(fd, text.data(), half) && !Stopped(RegistryWriteSecondHalf) &&
-                       WriteAll(fd, text.data() + half, text.size() - half) &&
-                       !Stopped(RegistryWriteSync) && fsync(fd) == 0 && !Stopped(RegistryWriteClose);
+                       WriteAll(fd, text.data() + half, text.size() - half) && !Stopped(RegistryWriteSync) &&
+                       fsync(fd) == 0 && !Stopped(RegistryWriteClose);
   if (close(fd) != 0 || !written) return false;
   if (Stopped(RegistryWriteRename) || rename(temp.c_str(), file.c_str()) != 0) return false;
   // Without this the rename itself might not survive a power cut.

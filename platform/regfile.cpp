@@ -100,8 +100,7 @@ bool ParseName(std::string_view& rest, std::u16string& name) {
     const char c = rest[i];
     if (c == '"') {
       rest.remove_prefix(i + 1);
-      return text.size() <= 4 * RegMaxNameChars && DeviceFromFileText(text, name) &&
-             RegValidValueName(name);
+      return text.size() <= 4 * RegMaxNameChars && DeviceFromFileText(text, name) && RegValidValueName(name);
     }
     if (c == '\\') {
       if (i + 1 == rest.size() || (rest[i + 1] != '\\' && rest[i + 1] != '"')) return false;
@@ -289,8 +288,8 @@ void RegReadText(std::string_view text, RegStore& store) {
         continue;
       }
       inner.remove_suffix(1);
-      const bool inHive = inner.substr(0, Hive.size()) == Hive &&
-                          (inner.size() == Hive.size() || inner[Hive.size()] == '\\');
+      const bool inHive =
+          inner.substr(0, Hive.size()) == Hive && (inner.size() == Hive.size() || inner[Hive.size()] == '\\');
       if (inHive) inner.remove_prefix(inner.size() == Hive.size() ? Hive.size() : Hive.size() + 1);
       if (inHive && inner.size() <= 4 * RegMaxKeyPathChars && DeviceFromFileText(inner, path) &&
           RegCanonicalKeyPath(path, canonical) &&

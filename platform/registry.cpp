@@ -54,7 +54,8 @@ LONG OpenKeyAt(HKEY key, LPCWSTR subKey, bool create, PHKEY result, LPDWORD disp
   std::lock_guard<std::mutex> guard(lock);
   std::u16string path;
   const LONG status = KeyPath(key, subKey, path);
-  if (status != ERROR_SUCCESS) return create || status == ERROR_INVALID_HANDLE ? status : ERROR_FILE_NOT_FOUND;
+  if (status != ERROR_SUCCESS)
+    return create || status == ERROR_INVALID_HANDLE ? status : ERROR_FILE_NOT_FOUND;
   LoadIfIdle();
   const bool exists = store.keys.count(path) != 0;
   if (!exists && !create) return ERROR_FILE_NOT_FOUND;

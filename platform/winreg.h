@@ -30,16 +30,13 @@ constexpr DWORD REG_OPENED_EXISTING_KEY = 2;
 // Key paths and value names are compared exactly, so "f" and "F" are two values.
 LONG RegOpenKeyExW(HKEY key, LPCWSTR subKey, DWORD options, REGSAM access, PHKEY result);
 // Creates the key and any missing key above it.
-LONG RegCreateKeyExW(HKEY key, LPCWSTR subKey, DWORD reserved, LPWSTR keyClass, DWORD options,
-                     REGSAM access, LPSECURITY_ATTRIBUTES security, PHKEY result,
-                     LPDWORD disposition);
+LONG RegCreateKeyExW(HKEY key, LPCWSTR subKey, DWORD reserved, LPWSTR keyClass, DWORD options, REGSAM access,
+                     LPSECURITY_ATTRIBUTES security, PHKEY result, LPDWORD disposition);
 // *size holds the buffer's size in bytes and comes back as the value's size. A value larger
 // than the buffer gives ERROR_MORE_DATA and leaves the buffer alone; a smaller one fills
 // the leading bytes. A null data pointer only asks for the type and size.
-LONG RegQueryValueExW(HKEY key, LPCWSTR valueName, LPDWORD reserved, LPDWORD type, LPBYTE data,
-                      LPDWORD size);
+LONG RegQueryValueExW(HKEY key, LPCWSTR valueName, LPDWORD reserved, LPDWORD type, LPBYTE data, LPDWORD size);
 // Creates or replaces the value. Names with control characters are refused.
-LONG RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD reserved, DWORD type, const BYTE* data,
-                    DWORD size);
+LONG RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD reserved, DWORD type, const BYTE* data, DWORD size);
 // Releases the handle; when values or keys were changed through it, the file is replaced.
 LONG RegCloseKey(HKEY key);

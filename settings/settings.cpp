@@ -35,7 +35,8 @@ void WriteAll(StoredKey which) {
   if (!OpenOrCreate(KeyPath(which), key)) return;
   for (const StoredValue& value : StoredValues)
     if (value.key == which)
-      RegSetValueExW(key, value.name, 0, value.type, reinterpret_cast<const BYTE*>(value.variable), value.size);
+      RegSetValueExW(key, value.name, 0, value.type, reinterpret_cast<const BYTE*>(value.variable),
+                     value.size);
   RegCloseKey(key);
 }
 

@@ -12,7 +12,9 @@ inline constexpr LPCWSTR SettingsKeyPath = TEXT("Software\\Marlix Pentro\\");
 inline constexpr LPCWSTR SavedGameKeyPath = TEXT("Software\\Marlix Pentro\\Status\\");
 
 enum class StoredKey { Settings, SavedGame };
-constexpr LPCWSTR KeyPath(StoredKey key) { return key == StoredKey::Settings ? SettingsKeyPath : SavedGameKeyPath; }
+constexpr LPCWSTR KeyPath(StoredKey key) {
+  return key == StoredKey::Settings ? SettingsKeyPath : SavedGameKeyPath;
+}
 
 struct StoredValue {
   StoredKey key;

@@ -6,8 +6,8 @@
 
 #include "view/layout_table.h"
 
-extern int32_t ResolutionId;        // 0-5
-extern BoardMetrics BoardLayout;    // the metrics of ResolutionId
+extern int32_t ResolutionId;      // 0-5
+extern BoardMetrics BoardLayout;  // the metrics of ResolutionId
 
 void DetectLayout();
 // The cell index of the line under a client-area point, or -1.

@@ -42,11 +42,13 @@ RECT CellRect(const BoardMetrics& m, int cell) {
     return Rect(m.originX + m.pitchX() * ((offset - 7) / 2), m.originY + m.gapY + m.pitchY() * row,
                 m.vLineWidth, m.vLineHeight);
   const int col = (offset - 8) / 2;
-  return Rect(m.originX + m.gapX + (m.boxWidth + m.gapX) * col, m.originY + m.gapY + (m.boxHeight + m.gapY) * row,
-              m.boxWidth, m.boxHeight);
+  return Rect(m.originX + m.gapX + (m.boxWidth + m.gapX) * col,
+              m.originY + m.gapY + (m.boxHeight + m.gapY) * row, m.boxWidth, m.boxHeight);
 }
 
-RECT UserScoreRect(const BoardMetrics& m) { return Rect(m.userScoreX, m.userScoreY, m.scoreWidth, m.scoreHeight); }
+RECT UserScoreRect(const BoardMetrics& m) {
+  return Rect(m.userScoreX, m.userScoreY, m.scoreWidth, m.scoreHeight);
+}
 
 RECT ComputerScoreRect(const BoardMetrics& m) {
   return Rect(m.computerScoreX, m.computerScoreY, m.scoreWidth, m.scoreHeight);

@@ -49,8 +49,8 @@ TEST_F(ShellTest, DialogTemplatesArePlacedInDialogUnitsOfTheScreensFontAndEndByE
       const RECT at = WindowRect(owner);
       RECT units{4, 6, 160, 159};
       MapDialogRect(Dialog(), &units);
-      EXPECT_TRUE(Same(WindowRect(Dialog()), RECT{at.left + units.left, at.top + units.top, at.left + units.right,
-                                                  at.top + units.bottom}));
+      EXPECT_TRUE(Same(WindowRect(Dialog()), RECT{at.left + units.left, at.top + units.top,
+                                                  at.left + units.right, at.top + units.bottom}));
       EXPECT_TRUE(Same(Placed(Dialog(), CheckId), d.check));
       EXPECT_TRUE(Same(Placed(Dialog(), ListId), d.list));
       EmulatorTap(1, d.height - 2);  // beside the dialog, on its owner

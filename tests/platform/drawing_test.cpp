@@ -24,8 +24,9 @@ constexpr COLORREF Black = RGB(0, 0, 0), White = RGB(255, 255, 255);
 TEST(Screen, DotsPerInchAndTheLargestWholeFactorThatFitsTheDesktop) {
   const struct {
     int width, height, dpi, scale;  // the headless desktop is 1024 x 768
-  } cases[] = {{240, 320, 96, 2},  {320, 240, 96, 3},  {480, 640, 192, 1}, {640, 480, 192, 1},
-               {480, 800, 192, 1}, {800, 480, 192, 1}, {479, 800, 96, 1},  {800, 479, 96, 1}, {2000, 2000, 192, 1}};
+  } cases[] = {{240, 320, 96, 2},  {320, 240, 96, 3},  {480, 640, 192, 1},
+               {640, 480, 192, 1}, {480, 800, 192, 1}, {800, 480, 192, 1},
+               {479, 800, 96, 1},  {800, 479, 96, 1},  {2000, 2000, 192, 1}};
   for (const auto& c : cases) {
     EmulatorSetScreen(c.width, c.height, 0);
     EXPECT_EQ(ScreenDpi(), c.dpi) << c.width << "x" << c.height;

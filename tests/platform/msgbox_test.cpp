@@ -10,7 +10,8 @@
 namespace {
 
 int Ask() {
-  return MessageBoxW(owner, u"Do you want to restart the game?", u"Marlix Pentro", MB_YESNO | MB_ICONQUESTION);
+  return MessageBoxW(owner, u"Do you want to restart the game?", u"Marlix Pentro",
+                     MB_YESNO | MB_ICONQUESTION);
 }
 HWND Box() { return FindWindowW(u"MessageBox", nullptr); }
 
@@ -44,7 +45,8 @@ TEST_F(ShellTest, AMessageBoxDropsInputForOtherWindowsWhileTheOwnerStillPaints) 
   EXPECT_EQ(ReceivedOf(owner, WM_PAINT).size(), 1u);
   EXPECT_EQ(ReceivedOf(owner, WM_USER).size(), 1u);
   PumpMessages();  // dropped, not held back
-  for (UINT input : {WM_LBUTTONDOWN, WM_KEYDOWN, WM_HELP}) EXPECT_TRUE(ReceivedOf(owner, input).empty()) << input;
+  for (UINT input : {WM_LBUTTONDOWN, WM_KEYDOWN, WM_HELP})
+    EXPECT_TRUE(ReceivedOf(owner, input).empty()) << input;
   // The owner was told it lost and got back the activation.
   const auto activations = ReceivedOf(owner, WM_ACTIVATE);
   ASSERT_EQ(activations.size(), 2u);

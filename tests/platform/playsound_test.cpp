@@ -27,7 +27,7 @@ std::u16string Wave(const std::string& name, double seconds) {
   static const std::string folder = MakeTempFolder();
   const uint32_t rate = 22050, bytes = 2 * static_cast<uint32_t>(seconds * rate);
   // RIFF, WAVE, "fmt " of 16 bytes: PCM mono, the rate, bytes a second, 2 a frame, 16 bits.
-  const uint32_t header[] = {0x46464952, 36 + bytes, 0x45564157, 0x20746d66, 16,        0x00010001,
+  const uint32_t header[] = {0x46464952, 36 + bytes, 0x45564157, 0x20746d66, 16,   0x00010001,
                              rate,       rate * 2,   0x00100002, 0x61746164, bytes};
   WriteFileText(folder + "/" + name,
                 std::string(reinterpret_cast<const char*>(header), sizeof header) + std::string(bytes, '\0'));

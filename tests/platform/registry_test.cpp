@@ -27,7 +27,8 @@ LONG Open(LPCWSTR path, HKEY& key) { return RegOpenKeyExW(HKEY_CURRENT_USER, pat
 // Sets a dword through a key created (or opened) for it, and closes the key.
 void SetDword(LPCWSTR path, LPCWSTR name, DWORD value) {
   HKEY key;
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0, 0, nullptr, &key, nullptr));
+  ASSERT_EQ(ERROR_SUCCESS,
+            RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0, 0, nullptr, &key, nullptr));
   EXPECT_EQ(ERROR_SUCCESS, RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4));
   RegCloseKey(key);
 }
@@ -83,7 +84,8 @@ TEST_F(RegistryTest, DamagedTextGivesWhatIsValidAndIsKeptAsideWhenReplaced) {
       {"empty file", "", ""},
       {"no header", "[HKEY_CURRENT_USER\\T]\n\"a\"=dword:00000001\n", "a"},
       {"binary junk between values",
-       Head + "\"a\"=dword:00000001\n" + std::string("\0\xff\xfe\x01junk\0\n", 10) + "\"b\"=dword:00000002\n", "ab"},
+       Head + "\"a\"=dword:00000001\n" + std::string("\0\xff\xfe\x01junk\0\n", 10) + "\"b\"=dword:00000002\n",
+       "ab"},
       {"cut inside the last line", Head + "\"a\"=dword:00000001\n\"b\"=dword:0000000", "a"},
       {"last line complete but not ended", Head + "\"a\"=dword:00000001\n\"b\"=hex:02,00", "a"},
       {"cut after a wrapped line", Head + "\"a\"=dword:00000001\n\"b\"=hex:02,00,\\\n", "a"},
@@ -99,7 +101,8 @@ TEST_F(RegistryTest, DamagedTextGivesWhatIsValidAndIsKeptAsideWhenReplaced) {
       {"a huge line", Head + std::string(3 << 20, 'x') + "\n\"a\"=dword:00000001\n", "a"},
       {"a value over a megabyte", hugeValue + "\n", ""},
       {"a name given twice: the later holds", Head + "\"a\"=dword:00000009\n\"a\"=dword:00000001\n", "a"},
-      {"value before any key", Version + "\"a\"=dword:00000001\n[HKEY_CURRENT_USER\\T]\n\"b\"=dword:00000002\n", "b"},
+      {"value before any key",
+       Version + "\"a\"=dword:00000001\n[HKEY_CURRENT_USER\\T]\n\"b\"=dword:00000002\n", "b"},
       {"another hive", Version + "[HKEY_LOCAL_MACHINE\\T]\n\"a\"=dword:00000001\n", ""},
       {"key with an empty part", Version + "[HKEY_CURRENT_USER\\\\T]\n\"a\"=dword:00000001\n", ""},
   };

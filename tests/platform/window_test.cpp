@@ -1,11 +1,12 @@
 // Windows and input: windows above drawn again over output beneath them, and taps reaching
 // the client pixels of the window under them at every enlargement.
+#include "platform/window.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/emulator.h"
 #include "platform/gdi.h"
 #include "platform/screen.h"
-#include "platform/window.h"
 #include "platform/wingdi.h"
 #include "tests/support/recording_window.h"
 

@@ -39,7 +39,8 @@ HWND CreateRecordingWindow(HWND above, DWORD style, int x, int y, int width, int
     wc.lpszClassName = u"RECORDING";
     registered = RegisterClassW(&wc) != 0;
   }
-  return CreateWindowExW(0, u"RECORDING", u"Recorder", style, x, y, width, height, above, nullptr, nullptr, nullptr);
+  return CreateWindowExW(0, u"RECORDING", u"Recorder", style, x, y, width, height, above, nullptr, nullptr,
+                         nullptr);
 }
 
 std::vector<Received> ReceivedOf(HWND window, UINT message) {

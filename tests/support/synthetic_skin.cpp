@@ -16,7 +16,8 @@ COLORREF SpritePixel(SheetKind kind, int resolutionId, int skin, int32_t owner, 
              static_cast<BYTE>(40 * ((x + 2 * y) % 4) + 5 * resolutionId));
 }
 
-bool WriteGif(const std::string& path, int width, int height, const std::function<COLORREF(int x, int y)>& pixel) {
+bool WriteGif(const std::string& path, int width, int height,
+              const std::function<COLORREF(int x, int y)>& pixel) {
   Canvas canvas = MakeCanvas(width, height, 0);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) {
@@ -28,8 +29,9 @@ bool WriteGif(const std::string& path, int width, int height, const std::functio
 
 bool WriteSyntheticBackground(const std::string& folder, int skin, int id) {
   const SIZE screen = ScreenSizes[id];
-  return WriteGif(folder + HostPath(SkinPrefix(skin)) + HostPath(BackgroundName) + HostPath(BackgroundSuffix(id)),
-                  screen.cx, screen.cy, [=](int x, int y) { return BackgroundPixel(skin, id, x, y); });
+  return WriteGif(
+      folder + HostPath(SkinPrefix(skin)) + HostPath(BackgroundName) + HostPath(BackgroundSuffix(id)),
+      screen.cx, screen.cy, [=](int x, int y) { return BackgroundPixel(skin, id, x, y); });
 }
 
 // Horizontal lines and squares: owners across, skins down; vertical lines: skins across,
@@ -42,7 +44,8 @@ bool WriteSyntheticSheet(const std::string& folder, SheetKind kind, int id) {
   const bool skinsDown = kind != VerticalSheet;
   LPCWSTR names[] = {HorizontalLinesName, VerticalLinesName, SquaresName};
   return WriteGif(folder + HostPath(names[kind]) + HostPath(BackgroundSuffix(id)),
-                  cell.cx * (skinsDown ? 2 : SkinCount), cell.cy * (skinsDown ? SkinCount : 2), [=](int x, int y) {
+                  cell.cx * (skinsDown ? 2 : SkinCount), cell.cy * (skinsDown ? SkinCount : 2),
+                  [=](int x, int y) {
                     const int across = x / cell.cx, down = y / cell.cy;
                     const int32_t owner = (skinsDown ? across : down) == 0 ? -1 : 1;
                     return SpritePixel(kind, id, skinsDown ? down : across, owner, x % cell.cx, y % cell.cy);

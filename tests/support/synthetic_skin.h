@@ -22,4 +22,5 @@ COLORREF BackgroundPixel(int skin, int resolutionId, int x, int y);
 COLORREF SpritePixel(SheetKind kind, int resolutionId, int skin, int32_t owner, int x, int y);
 
 // Any test image, written by the artwork's own GIF writer: at most 256 different colours.
-bool WriteGif(const std::string& path, int width, int height, const std::function<COLORREF(int x, int y)>& pixel);
+bool WriteGif(const std::string& path, int width, int height,
+              const std::function<COLORREF(int x, int y)>& pixel);

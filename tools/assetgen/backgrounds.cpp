@@ -1,12 +1,11 @@
 // Backgrounds: the skin's backdrop over the whole screen, the framed board with every
 // corner point, line and box not yet taken, and the two labelled score fields above it.
-#include "tools/assetgen/skin_images.h"
-
 #include <algorithm>
 #include <cmath>
 
 #include "game/board.h"
 #include "tools/assetgen/pixel_font.h"
+#include "tools/assetgen/skin_images.h"
 
 namespace {
 
@@ -45,7 +44,8 @@ void DrawStars(Canvas& canvas, const SkinTheme& theme, const RECT& clear, int s)
   for (int y = 0; y < canvas.height; y += s)
     for (int x = 0; x < canvas.width; x += s) {
       const uint32_t h = Hash(x / s, y / s, 7);
-      if (h % 420 != 0 || (x >= clear.left && x < clear.right && y >= clear.top && y < clear.bottom)) continue;
+      if (h % 420 != 0 || (x >= clear.left && x < clear.right && y >= clear.top && y < clear.bottom))
+        continue;
       const int brightness = h / 420 % 3;
       FillRect(canvas, x, y, x + s, y + s, shades[brightness]);
       if (brightness == 2 && h / 1260 % 3 == 0) {  // now and then a twinkle
@@ -83,7 +83,8 @@ void DrawSunset(Canvas& canvas, const SkinTheme& theme, const RECT& board, int s
   const Colour sea = Shade(theme.backdropDetail, -60);
   const auto row = [&](int y) {
     if (y < horizon / 2) return Band(theme.backdropTop, theme.backdropDetail, y, horizon / 2, 16);
-    if (y < horizon) return Band(theme.backdropDetail, theme.backdropBottom, y - horizon / 2, horizon - horizon / 2, 16);
+    if (y < horizon)
+      return Band(theme.backdropDetail, theme.backdropBottom, y - horizon / 2, horizon - horizon / 2, 16);
     return Band(sea, theme.backdropTop, y - horizon, canvas.height - horizon, 6);
   };
   for (int y = 0; y < canvas.height; ++y) FillRect(canvas, 0, y, canvas.width, y + 1, row(y));
@@ -132,8 +133,8 @@ void DrawPlate(Canvas& canvas, const RECT& board, const SkinTheme& theme, int s)
 
 // A score field: a panel behind the number, which is drawn at its top left, and the side's
 // name at its right.
-void DrawScoreField(Canvas& canvas, const RECT& field, const char* label, Colour labelColour, const SkinTheme& theme,
-                    int s) {
+void DrawScoreField(Canvas& canvas, const RECT& field, const char* label, Colour labelColour,
+                    const SkinTheme& theme, int s) {
   const float l = field.left - 4.0f * s, t = field.top - 3.0f * s;
   const float r = field.right + 3.0f * s, b = field.top + 18.0f * s;
   FillRoundRect(canvas, l, t, r, b, 3.0f * s, theme.panelRim);
@@ -141,7 +142,8 @@ void DrawScoreField(Canvas& canvas, const RECT& field, const char* label, Colour
   // sitting on the numbers' baseline, about 11 pixels (22 on the large screens) down
   const PixelFont& font = s == 1 ? SmallFont : RegularFont;
   const int width = TextWidth(font, label, s, 0);
-  DrawText(canvas, field.right - s - width, field.top + 11 * s - font.height * s, font, label, s, 0, labelColour);
+  DrawText(canvas, field.right - s - width, field.top + 11 * s - font.height * s, font, label, s, 0,
+           labelColour);
 }
 
 }  // namespace
@@ -167,7 +169,7 @@ Canvas DrawBackground(const SkinTheme& theme, int32_t resolutionId) {
   DrawScoreField(canvas, UserScoreRect(m), "YOU", theme.userLabel, theme, s);
   DrawScoreField(canvas, ComputerScoreRect(m), "CPU", theme.computerLabel, theme, s);
   const char* title = "MARLIX PENTRO";
-  DrawText(canvas, board.right - TextWidth(RegularFont, title, s, s), m.userScoreY + 4 * s, RegularFont, title, s, s,
-           theme.title);
+  DrawText(canvas, board.right - TextWidth(RegularFont, title, s, s), m.userScoreY + 4 * s, RegularFont,
+           title, s, s, theme.title);
   return canvas;
 }

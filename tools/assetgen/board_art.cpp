@@ -14,7 +14,9 @@ CellKind KindOfCell(int cell) {
 
 namespace {
 
-const Ink& InkOf(const SkinTheme& theme, int32_t owner) { return owner == OwnerUser ? theme.user : theme.computer; }
+const Ink& InkOf(const SkinTheme& theme, int32_t owner) {
+  return owner == OwnerUser ? theme.user : theme.computer;
+}
 
 // A line not yet drawn, lying along x in a length x thickness canvas.
 void DrawLineHint(Canvas& line, const SkinTheme& theme, int s) {
@@ -54,7 +56,8 @@ void DrawLineHint(Canvas& line, const SkinTheme& theme, int s) {
 template <typename Piece>
 void Spread(int total, int count, int length, bool toEnds, const Piece& piece) {
   for (int i = 0; i < count; ++i) {
-    const int start = toEnds ? (total - length) * i / (count - 1) : total * (2 * i + 1) / (2 * count) - length / 2;
+    const int start =
+        toEnds ? (total - length) * i / (count - 1) : total * (2 * i + 1) / (2 * count) - length / 2;
     piece(start, start + length);
   }
 }
@@ -109,8 +112,8 @@ void DrawLine(Canvas& canvas, int left, int top, int length, const SkinTheme& th
 
 // A taken box. Its tile leaves a rim of board around it, so neighbouring taken boxes stay
 // apart and the lines between them still show.
-void DrawTakenBox(Canvas& canvas, int left, int top, int width, int height, const SkinTheme& theme, int32_t owner,
-                  int s) {
+void DrawTakenBox(Canvas& canvas, int left, int top, int width, int height, const SkinTheme& theme,
+                  int32_t owner, int s) {
   const Ink& ink = InkOf(theme, owner);
   const int inset = s * (height >= 20 * s ? 2 : 1);
   const float l = left + inset, t = top + inset, r = left + width - inset, b = top + height - inset;

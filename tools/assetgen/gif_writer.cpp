@@ -23,8 +23,9 @@ bool WriteGif(const std::string& path, const Canvas& canvas) {
   if (map == nullptr) return false;
   for (int i = 0; i < map->ColorCount; ++i) {
     const Colour colour = i < static_cast<int>(palette.size()) ? palette[i] : 0;
-    map->Colors[i] = GifColorType{static_cast<GifByteType>(colour >> 16), static_cast<GifByteType>(colour >> 8 & 0xFF),
-                                  static_cast<GifByteType>(colour & 0xFF)};
+    map->Colors[i] =
+        GifColorType{static_cast<GifByteType>(colour >> 16), static_cast<GifByteType>(colour >> 8 & 0xFF),
+                     static_cast<GifByteType>(colour & 0xFF)};
   }
   // Opened here rather than by giflib, which would make the file readable by its owner only.
   int error = 0;

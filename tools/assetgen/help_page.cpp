@@ -190,14 +190,16 @@ std::string Header() {
   svg = svg.substr(svg.find("<svg"));
   svg.insert(svg.find("<svg") + 4, " aria-hidden=\"true\"");
   return "<header>\n<div class=\"wrap\">\n" + svg +
-         "<div><h1>Marlix Pentro</h1><p class=\"tagline\">Dots and boxes against the computer</p></div>\n</div>\n";
+         "<div><h1>Marlix Pentro</h1><p class=\"tagline\">Dots and boxes against the "
+         "computer</p></div>\n</div>\n";
 }
 
 std::string Sides() {
   return "<div class=\"sides\">\n<div class=\"side\">" + ClosedBox(OwnerUser) +
          "<p><b>Yours</b>Whole lines, and a ring on each box you take.</p></div>\n<div class=\"side\">" +
          ClosedBox(OwnerComputer) +
-         "<p><b>The computer&rsquo;s</b>Lines with a row of dashes (on graph paper, broken into dashes), and a "
+         "<p><b>The computer&rsquo;s</b>Lines with a row of dashes (on graph paper, broken into dashes), and "
+         "a "
          "diamond on each box it takes.</p></div>\n</div>\n<p class=\"note\">Shown in the Default skin.</p>\n"
          "</section>\n";
 }

@@ -20,12 +20,14 @@ struct Piece {
   int32_t owner;
 };
 const Piece Game[] = {
-    {0, OwnerUser},       {7, OwnerUser},       {22, OwnerComputer},  {9, OwnerUser},       {8, OwnerUser},
-    {1, OwnerComputer},   {23, OwnerUser},      {11, OwnerUser},      {10, OwnerUser},      {70, OwnerUser},
-    {92, OwnerComputer},  {81, OwnerComputer},  {83, OwnerComputer},  {82, OwnerComputer},  {112, OwnerComputer},
-    {134, OwnerUser},     {121, OwnerComputer}, {123, OwnerComputer}, {122, OwnerComputer}, {49, OwnerUser},
-    {41, OwnerComputer},  {157, OwnerUser},     {139, OwnerComputer}, {89, OwnerUser},      {57, OwnerComputer},
-    {138, OwnerComputer}, {109, OwnerUser},     {19, OwnerComputer},  {153, OwnerUser},
+    {0, OwnerUser},       {7, OwnerUser},       {22, OwnerComputer},  {9, OwnerUser},
+    {8, OwnerUser},       {1, OwnerComputer},   {23, OwnerUser},      {11, OwnerUser},
+    {10, OwnerUser},      {70, OwnerUser},      {92, OwnerComputer},  {81, OwnerComputer},
+    {83, OwnerComputer},  {82, OwnerComputer},  {112, OwnerComputer}, {134, OwnerUser},
+    {121, OwnerComputer}, {123, OwnerComputer}, {122, OwnerComputer}, {49, OwnerUser},
+    {41, OwnerComputer},  {157, OwnerUser},     {139, OwnerComputer}, {89, OwnerUser},
+    {57, OwnerComputer},  {138, OwnerComputer}, {109, OwnerUser},     {19, OwnerComputer},
+    {153, OwnerUser},
 };
 constexpr int UserBoxes = 2, ComputerBoxes = 2;
 
@@ -48,8 +50,8 @@ std::string SpriteStyle(CellKind kind, int32_t owner, int skin, int shrink) {
     sheetWidth = SkinCount * width, sheetHeight = 2 * height;
   }
   return "width:" + Px(width, shrink) + ";height:" + Px(height, shrink) + ";background:url(" +
-         ResourceFileName({sheet, SheetSuffix(ShotLayout)}) + ") -" + Px(x, shrink) + " -" + Px(y, shrink) + "/" +
-         Px(sheetWidth, shrink) + " " + Px(sheetHeight, shrink);
+         ResourceFileName({sheet, SheetSuffix(ShotLayout)}) + ") -" + Px(x, shrink) + " -" + Px(y, shrink) +
+         "/" + Px(sheetWidth, shrink) + " " + Px(sheetHeight, shrink);
 }
 
 // Sprites for `pieces` over a crop of the skin's background that starts at left, top.
@@ -71,15 +73,16 @@ std::string BackgroundFile(int skin) {
 
 std::string SkinShot(int skin, const char* description) {
   const BoardMetrics& m = Layouts[ShotLayout];
-  std::string html = "<div class=\"shot\"><img src=\"" + BackgroundFile(skin) + "\" alt=\"" + description + "\">";
+  std::string html =
+      "<div class=\"shot\"><img src=\"" + BackgroundFile(skin) + "\" alt=\"" + description + "\">";
   html += Pieces(Game, std::size(Game), skin, 0, 0, Shrink);
   // The numbers as the game writes them: at the top left of each score field.
   const char* scoreClass = skin == 1 ? "score grey" : "score";
   const RECT you = UserScoreRect(m), cpu = ComputerScoreRect(m);
-  html += std::string("<b class=\"") + scoreClass + "\" style=\"left:" + Px(you.left, Shrink) + ";top:" +
-          Px(you.top, Shrink) + "\">" + std::to_string(UserBoxes) + "</b>";
-  html += std::string("<b class=\"") + scoreClass + "\" style=\"left:" + Px(cpu.left, Shrink) + ";top:" +
-          Px(cpu.top, Shrink) + "\">" + std::to_string(ComputerBoxes) + "</b></div>";
+  html += std::string("<b class=\"") + scoreClass + "\" style=\"left:" + Px(you.left, Shrink) +
+          ";top:" + Px(you.top, Shrink) + "\">" + std::to_string(UserBoxes) + "</b>";
+  html += std::string("<b class=\"") + scoreClass + "\" style=\"left:" + Px(cpu.left, Shrink) +
+          ";top:" + Px(cpu.top, Shrink) + "\">" + std::to_string(ComputerBoxes) + "</b></div>";
   return html;
 }
 
@@ -90,7 +93,7 @@ std::string ClosedBox(int32_t owner) {
   const Piece pieces[] = {{0, owner}, {7, owner}, {9, owner}, {22, owner}, {8, owner}};
   const int margin = 6, size = 2 * m.gapX + m.hLineWidth + 2 * margin;
   const int left = m.originX - margin, top = m.originY - margin;
-  return "<div class=\"closed\" style=\"width:" + Px(size, 1) + ";height:" + Px(size, 1) + ";background:url(" +
-         BackgroundFile(0) + ") -" + Px(left, 1) + " -" + Px(top, 1) + "\">" +
+  return "<div class=\"closed\" style=\"width:" + Px(size, 1) + ";height:" + Px(size, 1) +
+         ";background:url(" + BackgroundFile(0) + ") -" + Px(left, 1) + " -" + Px(top, 1) + "\">" +
          Pieces(pieces, std::size(pieces), 0, left, top, 1) + "</div>";
 }

@@ -11,7 +11,7 @@ namespace {
 
 constexpr float Grid = 64;
 constexpr float Near = 16, Far = 48;  // the corner points' centres
-constexpr float Rod = 7;               // a drawn line's thickness
+constexpr float Rod = 7;              // a drawn line's thickness
 
 std::vector<Shape> IconShapes() {
   const SkinTheme& theme = SkinThemes[0];

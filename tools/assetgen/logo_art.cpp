@@ -27,9 +27,8 @@ struct Piece {
   int32_t owner;
 };
 const Piece Play[] = {
-    {0, OwnerUser},       {22, OwnerUser},      {7, OwnerUser},       {9, OwnerComputer},
-    {8, OwnerUser},       {23, OwnerComputer},  {45, OwnerComputer},  {31, OwnerUser},
-    {33, OwnerComputer},  {32, OwnerComputer},
+    {0, OwnerUser},      {22, OwnerUser},     {7, OwnerUser},  {9, OwnerComputer},  {8, OwnerUser},
+    {23, OwnerComputer}, {45, OwnerComputer}, {31, OwnerUser}, {33, OwnerComputer}, {32, OwnerComputer},
 };
 
 }  // namespace
@@ -48,7 +47,8 @@ Canvas DrawLogo(int s) {
   const int edge = m.originX + 2 * m.pitchX() + m.gapX;
   for (int cell = 0; cell < 2 * RowStride + 2; ++cell) {
     const RECT r = CellRect(m, cell);
-    if (r.right <= edge && r.bottom <= edge) DrawCell(canvas, r.left, r.top, m, theme, KindOfCell(cell), OwnerNone);
+    if (r.right <= edge && r.bottom <= edge)
+      DrawCell(canvas, r.left, r.top, m, theme, KindOfCell(cell), OwnerNone);
   }
   for (const Piece& piece : Play) {
     const RECT r = CellRect(m, piece.cell);
@@ -62,7 +62,8 @@ Canvas DrawLogo(int s) {
 
   // The name in two colours, spaced out a little so the small letters stay apart.
   const int spacing = s, space = 5 * s;
-  const int marlix = TextWidth(SmallFont, "MARLIX", s, spacing), pentro = TextWidth(SmallFont, "PENTRO", s, spacing);
+  const int marlix = TextWidth(SmallFont, "MARLIX", s, spacing),
+            pentro = TextWidth(SmallFont, "PENTRO", s, spacing);
   const int left = (LogoWidth * s - marlix - space - pentro) / 2, top = 74 * s;
   DrawText(canvas, left, top, SmallFont, "MARLIX", s, spacing, theme.plateRim);
   DrawText(canvas, left + marlix + space, top, SmallFont, "PENTRO", s, spacing, theme.computer.dark);

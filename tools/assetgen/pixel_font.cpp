@@ -73,15 +73,15 @@ int TextWidth(const PixelFont& font, const char* text, int scale, int spacing) {
   return count == 0 ? 0 : count * font.width * scale + (count - 1) * (scale + spacing);
 }
 
-void DrawText(Canvas& canvas, int left, int top, const PixelFont& font, const char* text, int scale, int spacing,
-              Colour colour) {
+void DrawText(Canvas& canvas, int left, int top, const PixelFont& font, const char* text, int scale,
+              int spacing, Colour colour) {
   for (int x = left; *text != '\0'; ++text, x += (font.width + 1) * scale + spacing) {
     if (*text < 'A' || *text > 'Z') continue;
     const uint8_t* rows = font.letters[*text - 'A'];
     for (int row = 0; row < font.height; ++row)
       for (int column = 0; column < font.width; ++column)
         if (rows[row] >> (font.width - 1 - column) & 1)
-          FillRect(canvas, x + column * scale, top + row * scale, x + (column + 1) * scale, top + (row + 1) * scale,
-                   colour);
+          FillRect(canvas, x + column * scale, top + row * scale, x + (column + 1) * scale,
+                   top + (row + 1) * scale, colour);
   }
 }

@@ -18,5 +18,5 @@ extern const PixelFont SmallFont;    // 3 x 5
 // Width of a text in pixels with one scaled pixel column between letters plus `spacing`.
 int TextWidth(const PixelFont& font, const char* text, int scale, int spacing);
 // Draws capital letters and spaces; other characters are left blank.
-void DrawText(Canvas& canvas, int left, int top, const PixelFont& font, const char* text, int scale, int spacing,
-              Colour colour);
+void DrawText(Canvas& canvas, int left, int top, const PixelFont& font, const char* text, int scale,
+              int spacing, Colour colour);

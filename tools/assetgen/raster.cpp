@@ -38,8 +38,8 @@ void FillRect(Canvas& canvas, int left, int top, int right, int bottom, Colour c
   right = std::min(right, canvas.width);
   bottom = std::min(bottom, canvas.height);
   for (int y = top; y < bottom; ++y)
-    std::fill_n(canvas.pixels.begin() + static_cast<size_t>(y) * canvas.width + left, std::max(right - left, 0),
-                colour);
+    std::fill_n(canvas.pixels.begin() + static_cast<size_t>(y) * canvas.width + left,
+                std::max(right - left, 0), colour);
 }
 
 void BlendRect(Canvas& canvas, int left, int top, int right, int bottom, Colour colour, int amount256) {
@@ -87,8 +87,8 @@ void FillRing(Canvas& canvas, float cx, float cy, float outer, float inner, Colo
   });
 }
 
-void FillRoundRect(Canvas& canvas, float left, float top, float right, float bottom, float radius, Colour colour,
-                   int opacity) {
+void FillRoundRect(Canvas& canvas, float left, float top, float right, float bottom, float radius,
+                   Colour colour, int opacity) {
   const auto inside = [=](float x, float y) {
     if (x < left || x > right || y < top || y > bottom) return false;
     const float dx = std::max({left + radius - x, x - (right - radius), 0.0f});

@@ -51,8 +51,8 @@ void FillShape(Canvas& canvas, int left, int top, int right, int bottom, Colour 
 // Shapes in pixel coordinates (a pixel's centre is at +0.5).
 void FillEllipse(Canvas& canvas, float cx, float cy, float rx, float ry, Colour colour);
 void FillRing(Canvas& canvas, float cx, float cy, float outer, float inner, Colour colour);
-void FillRoundRect(Canvas& canvas, float left, float top, float right, float bottom, float radius, Colour colour,
-                   int opacity = 256);
+void FillRoundRect(Canvas& canvas, float left, float top, float right, float bottom, float radius,
+                   Colour colour, int opacity = 256);
 void FillDiamond(Canvas& canvas, float cx, float cy, float rx, float ry, Colour colour);
 // A stroke with round ends from (x0, y0) to (x1, y1).
 void FillStroke(Canvas& canvas, float x0, float y0, float x1, float y1, float width, Colour colour);

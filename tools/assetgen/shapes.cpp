@@ -13,7 +13,9 @@ void DrawShapes(Canvas& canvas, const std::vector<Shape>& shapes, float grid) {
       case ShapeKind::Ellipse: FillEllipse(canvas, s.a * k, s.b * k, s.c * k, s.d * k, s.colour); break;
       case ShapeKind::Ring: FillRing(canvas, s.a * k, s.b * k, s.c * k, s.d * k, s.colour); break;
       case ShapeKind::Diamond: FillDiamond(canvas, s.a * k, s.b * k, s.c * k, s.d * k, s.colour); break;
-      case ShapeKind::Stroke: FillStroke(canvas, s.a * k, s.b * k, s.c * k, s.d * k, s.e * k, s.colour); break;
+      case ShapeKind::Stroke:
+        FillStroke(canvas, s.a * k, s.b * k, s.c * k, s.d * k, s.e * k, s.colour);
+        break;
     }
 }
 
@@ -39,8 +41,8 @@ std::string Element(const Shape& s) {
       return "<rect x=\"" + Number(s.a) + "\" y=\"" + Number(s.b) + "\" width=\"" + Number(s.c - s.a) +
              "\" height=\"" + Number(s.d - s.b) + "\" rx=\"" + Number(s.e) + "\" fill=\"" + colour + "\"/>";
     case ShapeKind::Ellipse:
-      return "<ellipse cx=\"" + Number(s.a) + "\" cy=\"" + Number(s.b) + "\" rx=\"" + Number(s.c) + "\" ry=\"" +
-             Number(s.d) + "\" fill=\"" + colour + "\"/>";
+      return "<ellipse cx=\"" + Number(s.a) + "\" cy=\"" + Number(s.b) + "\" rx=\"" + Number(s.c) +
+             "\" ry=\"" + Number(s.d) + "\" fill=\"" + colour + "\"/>";
     case ShapeKind::Ring:  // a circle stroked along the middle of the ring
       return "<circle cx=\"" + Number(s.a) + "\" cy=\"" + Number(s.b) + "\" r=\"" + Number((s.c + s.d) / 2) +
              "\" fill=\"none\" stroke=\"" + colour + "\" stroke-width=\"" + Number(s.c - s.d) + "\"/>";
@@ -60,9 +62,10 @@ std::string Element(const Shape& s) {
 
 std::string ShapesSvg(const std::vector<Shape>& shapes, float grid, int size, const char* title) {
   const std::string side = std::to_string(size);
-  std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
-                    side + "\" height=\"" + side + "\" viewBox=\"0 0 " + Number(grid) + " " + Number(grid) +
-                    "\">\n  <title>" + title + "</title>\n";
+  std::string svg =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+      side + "\" height=\"" + side + "\" viewBox=\"0 0 " + Number(grid) + " " + Number(grid) +
+      "\">\n  <title>" + title + "</title>\n";
   for (const Shape& shape : shapes) svg += "  " + Element(shape) + "\n";
   return svg + "</svg>\n";
 }

@@ -29,12 +29,12 @@ struct SkinTheme {
   Colour plate, plateRim, plateRimLight;  // the board and its frame
   Colour dot, dotLight, dotDark;          // corner points
   Hint hint;
-  Colour hintDark, hintLight;             // lines not yet drawn
-  Colour well;                            // a box not yet taken; `plate` for none
+  Colour hintDark, hintLight;  // lines not yet drawn
+  Colour well;                 // a box not yet taken; `plate` for none
   Rod rod;
   Tile tile;
   Ink user, computer;
-  Colour panel, panelRim;                 // behind the score numbers
+  Colour panel, panelRim;  // behind the score numbers
   Colour userLabel, computerLabel, title;
 };
 

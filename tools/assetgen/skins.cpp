@@ -36,6 +36,8 @@ bool WriteSkins(const std::string& folder) {
   for (const auto& sheet : sheets)
     for (int32_t id = 0; id < ResolutionCount; ++id)
       if (SheetResolutionId(id) == id)  // 480 x 800 and 800 x 480 share the sheets of their neighbours
-        ok = WriteGif(folder + "/" + ResourceFileName({sheet.name, SheetSuffix(id)}), DrawSheet(sheet.kind, id)) && ok;
+        ok = WriteGif(folder + "/" + ResourceFileName({sheet.name, SheetSuffix(id)}),
+                      DrawSheet(sheet.kind, id)) &&
+             ok;
   return ok;
 }

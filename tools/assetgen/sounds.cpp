@@ -14,9 +14,9 @@ namespace {
 
 constexpr int Rate = 44100;
 constexpr double Pi = 3.14159265358979323846;
-constexpr double Peak = 0.5;         // -6 dBFS
-constexpr double EndFade = 0.012;    // seconds of fade at the end of every note
-constexpr double FileFade = 0.004;   // and of the whole file
+constexpr double Peak = 0.5;        // -6 dBFS
+constexpr double EndFade = 0.012;   // seconds of fade at the end of every note
+constexpr double FileFade = 0.004;  // and of the whole file
 
 // Musical pitches in hertz.
 constexpr double C4 = 261.63, Eb4 = 311.13, G4 = 392.00, Ab4 = 415.30;
@@ -131,7 +131,8 @@ std::vector<int16_t> Finish(std::vector<double> mix) {
   for (size_t i = 0; i < mix.size(); ++i) {
     mix[i] -= mean;
     const size_t edge = std::min(i, mix.size() - 1 - i);
-    if (edge < fade) mix[i] *= 0.5 - 0.5 * std::cos(Pi * static_cast<double>(edge) / static_cast<double>(fade));
+    if (edge < fade)
+      mix[i] *= 0.5 - 0.5 * std::cos(Pi * static_cast<double>(edge) / static_cast<double>(fade));
     peak = std::max(peak, std::fabs(mix[i]));
   }
   std::vector<int16_t> samples(mix.size());
