@@ -11,8 +11,9 @@ target_link_options(marlix-pentro PRIVATE
   -sENVIRONMENT=web
   # The settings and the saved game live in the browser's IndexedDB.
   -lidbfs.js
-  # SDL's audio and its calls back into the program need these from emscripten's library.
-  "-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=[\"$autoResumeAudioContext\",\"$dynCall\"]"
+  # SDL's audio and its calls back into the program need these from emscripten's library;
+  # named in a file, as CMake would double the dollar signs on the command line.
+  -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${CMAKE_CURRENT_LIST_DIR}/web-library-functions.json
   "SHELL:--preload-file ${MARLIX_RES_DIR}@/res")
 # A changed data file is packed again.
 set_property(TARGET marlix-pentro APPEND PROPERTY LINK_DEPENDS ${MARLIX_ASSETS} ${MARLIX_RES_DIR}/DejaVuSans.ttf)
