@@ -5,6 +5,7 @@
 #
 #   tools/web/build-deps.sh            build what the cache lacks, then print its folder
 #   MARLIX_WEB_DEPS=DIR ...            use DIR as the cache's top folder instead
+#   tools/web/build-deps.sh --source-entry   print the temporary deb-src entry, change nothing
 #
 # emscripten's own "ports" would download these libraries from the internet; Debian's
 # sources come through apt like everything else the project installs.
@@ -33,6 +34,35 @@ ttf_flags="-DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=OFF -DSDL2TTF_SAMPLES=OFF"
 common_flags="-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF"
 
 log() { echo "build-deps: $*" >&2; }
+
+# The deb-src entry for the archive and suite the machine already installs packages from
+# (the first Debian archive in apt's sources that is not the security archive).
+apt_etc=${MARLIX_APT_ETC:-/etc/apt}
+source_entry() {
+  entry=$(cat "$apt_etc"/sources.list.d/*.sources 2>/dev/null | awk '
+    BEGIN { RS = ""; FS = "\n" }
+    /(^|\n)Types:[^\n]*deb($|[ \n])/ && /debian-archive-keyring|(^|\n)URIs:[^\n]*debian/ && !/security/ {
+      for (i = 1; i <= NF; i++) {
+        if ($i ~ /^URIs:/) uris = $i
+        if ($i ~ /^Suites:/) suites = $i
+      }
+      print uris; print suites; exit
+    }')
+  if [ -z "$entry" ]; then
+    # The one-line format: "deb [options] URI SUITE COMPONENTS".
+    entry=$(cat "$apt_etc/sources.list" "$apt_etc"/sources.list.d/*.list 2>/dev/null | awk '
+      $1 == "deb" && $0 ~ /debian/ && $0 !~ /security/ {
+        i = 2; if ($i ~ /^\[/) { while ($i !~ /\]$/) i++; i++ }
+        print "URIs: " $i; print "Suites: " $(i + 1); exit }')
+  fi
+  [ -n "$entry" ] || return 1
+  printf 'Types: deb-src\n%s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' "$entry"
+}
+
+if [ "${1:-}" = --source-entry ]; then
+  source_entry
+  exit
+fi
 
 "$top/tools/install-deps.sh" web >&2
 
@@ -71,29 +101,12 @@ as_root() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM HUP
 
-# A temporary deb-src entry for the archive and suite the machine already installs from.
-entry=$(awk '
-  BEGIN { RS = ""; FS = "\n" }
-  /(^|\n)Types:[^\n]*deb($|[ \n])/ && /debian-archive-keyring|(^|\n)URIs:[^\n]*debian/ && !/security/ {
-    for (i = 1; i <= NF; i++) {
-      if ($i ~ /^URIs:/) uris = $i
-      if ($i ~ /^Suites:/) suites = $i
-    }
-    print uris; print suites; exit
-  }' /etc/apt/sources.list.d/*.sources 2>/dev/null || true)
-if [ -z "$entry" ] && [ -f /etc/apt/sources.list ]; then
-  # The one-line format: "deb [options] URI SUITE COMPONENTS".
-  entry=$(awk '$1 == "deb" && $0 !~ /security/ {
-      i = 2; if ($i ~ /^\[/) { while ($i !~ /\]$/) i++; i++ }
-      print "URIs: " $i; print "Suites: " $(i + 1); exit }' /etc/apt/sources.list)
-fi
-if [ -z "$entry" ]; then
+if ! entry=$(source_entry); then
   log "no Debian archive found in apt's sources"
   exit 1
 fi
 log "adding a temporary deb-src entry"
-printf 'Types: deb-src\n%s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' "$entry" |
-  as_root tee "$srclist" >/dev/null
+echo "$entry" | as_root tee "$srclist" >/dev/null
 as_root apt-get update -q >&2
 
 mkdir -p "$work/src"
