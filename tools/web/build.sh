@@ -21,6 +21,12 @@ cmake -S . -B build-web-native -DCMAKE_BUILD_TYPE=Release -DMARLIX_TESTS=OFF -DM
 cmake --build build-web-native -j "$jobs" --target assetgen
 
 echo "== the web version =="
+# CMake keeps where it found the libraries; other libraries need a fresh configuration.
+if [ "$(cat build-web-cmake/deps-prefix 2>/dev/null)" != "$prefix" ]; then
+  rm -rf build-web-cmake
+  mkdir -p build-web-cmake
+  echo "$prefix" >build-web-cmake/deps-prefix
+fi
 emcmake cmake -S . -B build-web-cmake -DCMAKE_BUILD_TYPE=Release \
   -DMARLIX_ASSETGEN="$PWD/build-web-native/tools/assetgen" \
   -DCMAKE_FIND_ROOT_PATH="$prefix" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
