@@ -5,7 +5,7 @@
 set -eu
 
 # xdg-utils: xdg-open shows the help page.
-play="cmake make g++ pkg-config libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libgif-dev fonts-dejavu-core xdg-utils"
+play="cmake make g++ pkg-config libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libgif-dev zlib1g-dev fonts-dejavu-core xdg-utils"
 # libclang-rt-dev: libFuzzer and the sanitizer runtimes for clang (the fuzz targets).
 # git: tests/check-layering.sh reads the checkout. dpkg-dev and file: CPack's .deb and its
 # library dependencies; lintian, appstream and desktop-file-utils check the installed files.
