@@ -3,8 +3,9 @@
 # - installed into a DESTDIR under a prefix with a space in it, the menu entry and the
 #   AppStream metadata pass their validators and the icons are there in every size;
 # - the menu entry's command starts the game there under Xvfb, and it draws its opening line;
-# - installed under another prefix, every file is in the manifest, the menu entry names that
-#   prefix, and the README's removal command takes every file away again;
+# - installed under a prefix full of characters a shell would read, the menu entry still
+#   names that prefix, every file is in the manifest, and the README's removal command takes
+#   every file away again;
 # - the Debian package cpack makes has its dependencies, and lintian finds no errors in it.
 #   tests/install/check.sh build-release
 set -eu
@@ -24,13 +25,13 @@ fail() {
 }
 
 # The command a menu entry's Exec line runs, as the desktop reads it: the file's escapes
-# first (\\ is one \), then words quoted as a shell quotes them. Our entries have no field codes.
+# first (\\ is one \), then words quoted as a shell quotes them, then %% is one %.
 exec_of() {
   line=$(sed -n 's/^Exec=//p' "$1")
   line=$(printf '%s\n' "$line" | sed 's/\\\\/\\/g')
   eval "set -- $line"
   [ $# -eq 1 ] || fail "Exec= in $1 is not one word: $line"
-  printf '%s\n' "$1"
+  printf '%s\n' "$1" | sed 's/%%/%/g'
 }
 
 echo "== installed into a DESTDIR under /opt/marlix pentro"
@@ -67,9 +68,10 @@ echo "== the menu entry's command under Xvfb"
 ) || fail "the installed game did not start and draw its opening line"
 echo "the installed game drew its opening line"
 
-echo "== installed under a prefix, and removed by the manifest"
-plain="$stage/plain prefix"
+echo "== installed under a prefix a shell would misread, and removed by the manifest"
+plain="$stage/plain 100% \"quoted\" \$HOME's \`game\`"
 cmake --install "$build" --prefix "$plain" >"$stage/install.log"
+desktop-file-validate "$plain/share/applications/marlix-pentro.desktop" || fail "desktop-file-validate under $plain"
 [ "$(exec_of "$plain/share/applications/marlix-pentro.desktop")" = "$plain/bin/marlix-pentro" ] ||
   fail "the menu entry does not name the launcher under $plain"
 find "$plain" ! -type d | sort >"$stage/installed"
