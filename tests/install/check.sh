@@ -1,7 +1,8 @@
 #!/bin/sh
 # The installed game as a desktop and Debian see it, from a built Release folder:
 # - installed into a DESTDIR under a prefix with a space in it, the menu entry and the
-#   AppStream metadata pass their validators and the icons are there in every size;
+#   AppStream metadata (with and without the screenshot's address) pass their validators,
+#   and the icons are there in every size;
 # - the menu entry's command starts the game there under Xvfb, and it draws its opening line;
 # - installed under a prefix full of characters a shell would read, the menu entry still
 #   names that prefix, every file is in the manifest, and the README's removal command takes
@@ -44,6 +45,12 @@ desktop-file-validate "$desktop" || fail "desktop-file-validate"
 echo "desktop-file-validate: no complaints"
 metainfo=$(ls "$top"/share/metainfo/*.metainfo.xml)
 appstreamcli validate --no-net --pedantic "$metainfo" || fail "appstreamcli validate"
+# With the screenshot's address given, the metadata lists it (a configure writes the file).
+cmake -S . -B "$stage/configured" -DMARLIX_SCREENSHOT_URL=https://marlix-pentro.invalid/screenshot.png \
+  -DMARLIX_TESTS=OFF -DMARLIX_BENCH=OFF >"$stage/configure.log" || fail "configuring with a screenshot address"
+shown=$(ls "$stage"/configured/install/*.metainfo.xml)
+grep -q '<image>https://marlix-pentro.invalid/screenshot.png</image>' "$shown" || fail "no screenshot in $shown"
+appstreamcli validate --no-net --pedantic "$shown" || fail "appstreamcli validate, with the screenshot"
 launcher=$(exec_of "$desktop")
 [ "$launcher" = "$prefix/bin/marlix-pentro" ] || fail "the menu entry starts $launcher"
 for size in 16 24 32 48 64 128 256; do
