@@ -4,6 +4,7 @@
 // saved and a second copy ending at once are played under Xvfb by e2e.sh; taps beside the
 // lines are the layout tests' part.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <chrono>
@@ -17,6 +18,7 @@
 #include "game/board.h"
 #include "platform/emulator.h"
 #include "platform/wingdi.h"
+#include "platform/winreg.h"
 #include "platform/winuser.h"
 #include "settings/settings.h"
 #include "tests/app/program.h"
@@ -177,6 +179,53 @@ TEST_F(ProgramTest, TheWindowFillsTheScreenBetweenTheBarsAndTurnsWithIt) {
   EXPECT_NE(right, RGB(255, 255, 255));
   EXPECT_NE(right, RGB(0, 0, 0));
   EXPECT_EQ(LinesDrawn(), 1);
+}
+
+// What the saved game holds now, read from the file; empty when it cannot be read.
+std::vector<int32_t> SavedGame() {
+  RegFlushKey(HKEY_CURRENT_USER);
+  const std::vector<int32_t> live = CurrentGame();
+  std::vector<int32_t> saved;
+  if (LoadGame() == 1) saved = CurrentGame();
+  SetGame(live);
+  return saved;
+}
+
+// The file's identity: a replacement is a new file.
+ino_t FileNumber(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
+}
+
+std::vector<int32_t> savedAtQuestion;
+
+// Besides the save when the window goes, the game is saved whenever a move has ended, and
+// never in the middle of one: while the end-of-game question is open the file still holds
+// the board before the last tap. A tap that changes nothing writes nothing.
+TEST_F(ProgramTest, EveryMoveEndsWithTheGameSaved) {
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(SavedGame(), CurrentGame()) << "the opening line";
+  const int line = QuietLine();
+  TapCell(line);
+  EXPECT_TRUE(LinesDrawn() == 3 && f == 0);
+  EXPECT_EQ(SavedGame(), CurrentGame()) << "the tap and the answer";
+  const ino_t file = FileNumber(registryFile);
+  TapCell(line);
+  RegFlushKey(HKEY_CURRENT_USER);
+  EXPECT_EQ(FileNumber(registryFile), file) << "a drawn line changes nothing";
+
+  FullBoardBut({LastBottom}, 0);
+  SaveGame();
+  const std::vector<int32_t> before = SavedGame();
+  ASSERT_EQ(before, CurrentGame());
+  EmulatorSetMessageBoxHook([](HWND, LPCWSTR, LPCWSTR, UINT) {
+    savedAtQuestion = SavedGame();
+    return IDNO;
+  });
+  TapCell(LastBottom);
+  EXPECT_EQ(savedAtQuestion, before);
+  EXPECT_EQ(UserScore, 49);
+  EXPECT_EQ(SavedGame(), CurrentGame()) << "the full board, once the tap has ended";
 }
 
 // The desktop window's close button ends the program through its own loop, with the game
