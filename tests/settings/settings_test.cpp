@@ -145,6 +145,7 @@ TEST_F(SettingsTest, AKillWhileSavingLeavesTheLastWholeGame) {
   std::mt19937 random(seed);
   SetGame(numbered(1));
   SaveGame();
+  RegFlushKey(HKEY_CURRENT_USER);  // one process writes the file at a time
   for (int kills = 0, latest = 1; kills < 200; ++kills, latest = UserScore) {
     std::fflush(stdout);
     const pid_t child = fork();
