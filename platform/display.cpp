@@ -4,7 +4,9 @@
 #include "platform/display.h"
 
 #include <SDL.h>
+#ifdef MARLIX_X11
 #include <X11/Xlib.h>
+#endif
 
 #include <atomic>
 #include <cstdio>
@@ -28,6 +30,16 @@ std::string Variable(const char* name) {
   return value == nullptr ? "" : value;
 }
 
+// Whether SDL was built with a desktop's video drivers (the web version has its own).
+bool DesktopDrivers() {
+  for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+    const char* driver = SDL_GetVideoDriver(i);
+    if (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "wayland") == 0) return true;
+  }
+  return false;
+}
+
+#ifdef MARLIX_X11
 // Xlib calls this from inside whichever call found the connection broken, and would end
 // the program itself on its return. It ends here instead, after the program's thread has
 // had its say; on any other thread (a wake-up sent to the display) the saved game of the
@@ -39,6 +51,7 @@ int OnConnectionLost(Display*) {
   if (DisplayOnProgramThread() && lostHook != nullptr) lostHook();
   std::quick_exit(1);
 }
+#endif
 
 }  // namespace
 
@@ -48,7 +61,7 @@ bool DisplayOpen() {
   const std::string display = Variable("DISPLAY"), wayland = Variable("WAYLAND_DISPLAY");
   // Only the desktop named is tried: over ssh or from a text console, or when the named
   // one does not answer, SDL would go on to the console's own graphics and show nothing.
-  if (Variable("SDL_VIDEODRIVER").empty()) {
+  if (Variable("SDL_VIDEODRIVER").empty() && DesktopDrivers()) {
     if (display.empty() && wayland.empty()) {
       problem =
           "marlix-pentro: no display to open a window on: DISPLAY is not set (set it to the desktop's "
@@ -69,8 +82,10 @@ bool DisplayOpen() {
   }
   state = State::Open;
   programThread = SDL_ThreadID();
+#ifdef MARLIX_X11
   const char* driver = SDL_GetCurrentVideoDriver();
   if (driver != nullptr && std::strcmp(driver, "x11") == 0) XSetIOErrorHandler(OnConnectionLost);
+#endif
   return true;
 }
 
