@@ -23,6 +23,12 @@ namespace {
 
 constexpr DWORD ComputerReplyPause = 600;  // ms between the player's line and the computer's turn
 
+// Besides the save when the window goes, the game is saved whenever a move has ended and
+// the next message may be taken, so a crash or a power cut loses at most the move being
+// made. The registry writes its file on a thread of its own: the next tap never waits for
+// the disk, and a save that changes nothing writes nothing.
+void SaveMove() { SaveGame(); }
+
 void Tap(LPARAM lParam) {
   const int cell = HitTestLine(LOWORD(lParam), HIWORD(lParam));
   if (cell == -1) return;
@@ -35,6 +41,7 @@ void OpenGame() {
   if (first != 1) return;
   if (Sound == 1) PlayEffectOnThread(StartSoundPath);
   ComputerTurn();
+  SaveMove();
 }
 
 void Paint(HWND hWnd) {
@@ -60,6 +67,7 @@ void AskNewGame(HWND hWnd) {
   if (first != 0) return;
   if (MessageBoxW(hWnd, u"Do you want to restart the game?", szTitle, MB_YESNO | MB_ICONQUESTION) == IDYES) {
     NewGame();
+    SaveMove();
     InvalidateRect(hWnd, nullptr, FALSE);
   }
 }
@@ -86,6 +94,7 @@ void TapLine(int cell) {
     if (Sound == 1) PlayEffect(ComputerSoundPath);
     ComputerTurn();
   }
+  SaveMove();
 }
 
 LRESULT MainWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {

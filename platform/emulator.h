@@ -7,6 +7,11 @@
 // Sleep pauses for real unless switched off; tests and benchmarks switch it off.
 void EmulatorSetPauses(BOOL on);
 
+// Connects the desktop program to the desktop's display. FALSE, after one line on standard
+// error saying what was missing and what to set (DISPLAY unset, or no X server answering
+// there), when there is none: the program then ends at once, holding nothing.
+BOOL EmulatorOpenDesktop();
+
 // The device screen: its size in pixels, and the whole factor by which the desktop window
 // shows it (0: MARLIX_PENTRO_SCALE if set, else the largest that fits the desktop). Without
 // this call the size comes from MARLIX_PENTRO_SCREEN ("WIDTHxHEIGHT", default 480x640).
@@ -61,9 +66,14 @@ void EmulatorSetMessageBoxHook(MessageBoxHook hook);
 // Input as the desktop delivers it, queued behind what waits already: a tap (a click of
 // the left mouse button) at a device pixel, a key press and release with or without Ctrl,
 // or with the modifiers given as the accelerators' FSHIFT, FCONTROL and FALT (virtual key
-// codes; VK_F1 asks for help, VK_F2 turns the screen), and the desktop window's close
-// button.
+// codes; VK_F1 asks for help, VK_F2 turns the screen, VK_F11 switches the desktop window
+// to fullscreen and back), and the desktop window's close button.
 void EmulatorTap(int x, int y);
+// A click at a point of the desktop window, in its own pixels.
+void EmulatorClickDesktop(int x, int y);
+// The desktop window resized as the player or the window manager resizes it (maximising,
+// say); the screen is laid out anew when the program next reads its events or pauses.
+void EmulatorResizeDesktop(int width, int height);
 // A finger on the touch screen: SDL's finger event, with the copy as a mouse click that
 // SDL makes of it.
 void EmulatorTouch(int x, int y);

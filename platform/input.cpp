@@ -1,7 +1,8 @@
 // The desktop's events as the device's input: the left mouse button and touch become taps
 // on the window under the point, keys go to the active window unless the shell takes them
 // (its soft keys), F1 asks it for help, F2 turns the screen, and the desktop window's close
-// button closes the program's window, or the dialog open over it.
+// button closes the program's window, or the dialog open over it. A request to end
+// (SIGTERM, SIGINT, SIGHUP) closes the program's window as the close button does.
 #include "platform/input.h"
 
 #include <SDL.h>
@@ -10,11 +11,13 @@
 
 #include <csignal>
 
+#include "platform/desktop_events.h"
 #include "platform/dialog.h"
 #include "platform/emulator.h"
 #include "platform/instance.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
+#include "platform/sleep.h"
 #include "platform/window.h"
 
 namespace {
@@ -63,6 +66,7 @@ SDL_Keycode KeyCode(int virtualKey) {
     case VK_F2: return SDLK_F2;
     case VK_F9: return SDLK_F9;
     case VK_F10: return SDLK_F10;
+    case VK_F11: return SDLK_F11;
     case VK_APPS: return SDLK_APPLICATION;
     default: return SDLK_UNKNOWN;
   }
@@ -72,10 +76,10 @@ MSG Message(HWND window, UINT message, WPARAM wParam, LPARAM lParam, Uint32 time
   return MSG{window, message, wParam, lParam, time, {}};
 }
 
-// A tap at a point of the desktop window, in its pixels.
-void Tap(int desktopX, int desktopY, Uint32 time, std::deque<MSG>& messages) {
-  POINT device;
-  if (!ScreenPointFromDesktop(desktopX, desktopY, &device)) return;
+// A tap at a device pixel.
+void Tap(const DesktopEvent& read, Uint32 time, std::deque<MSG>& messages) {
+  if (!read.onScreen) return;
+  const POINT device = read.device;
   HWND window = WindowAt(device);
   if (window == nullptr) return;
   const POINT local{device.x - window->client.left, device.y - window->client.top};
@@ -113,8 +117,9 @@ void Key(const SDL_KeyboardEvent& key, std::deque<MSG>& messages) {
     messages.push_back(Message(active, WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1, key.timestamp));
 }
 
-// A request to end (SIGTERM from the session, SIGINT from a terminal) closes the program's
-// window like the close button, so the game is saved. SDL notices signals only when it
+// A request to end (SIGTERM from the session, SIGINT from a terminal, SIGHUP from a
+// terminal closed under it) closes the program's window like the close button, so the game
+// is saved. SDL notices signals only when it
 // next looks at its queue, which a waiting program does not; so the handler wakes a thread
 // that queues the request, which wakes the wait.
 // A second request ends the program at once, the system's way, and so does the first
@@ -160,6 +165,7 @@ void WatchSignals() {
   action.sa_flags = SA_RESTART;
   sigaction(SIGTERM, &action, nullptr);
   sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGHUP, &action, nullptr);
 }
 
 Uint32 DesktopWindowId() {
@@ -183,29 +189,25 @@ bool InputReady() {
     // The close button is its own request, not also a request to end the program.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     WatchSignals();
+    // The program's pauses keep the desktop window alive.
+    SetSleepWait(DesktopServeWhile);
   }
   return true;
 }
 
-void InputTranslate(const SDL_Event& event, std::deque<MSG>& messages) {
-  if (InstanceHandleEvent(event)) return;
+void InputTranslate(const DesktopEvent& read, std::deque<MSG>& messages) {
+  const SDL_Event& event = read.event;
+  if (InstanceHandleEvent(event) || DesktopRunCall(event)) return;
   switch (event.type) {
     case SDL_MOUSEBUTTONDOWN:
       // Touch comes as finger events; SDL's mouse copies of them are left out.
       if (event.button.which != SDL_TOUCH_MOUSEID && event.button.button == SDL_BUTTON_LEFT)
-        Tap(event.button.x, event.button.y, event.button.timestamp, messages);
+        Tap(read, event.button.timestamp, messages);
       break;
-    case SDL_FINGERDOWN: {
-      int width = 0, height = 0;
-      if (SDL_Window* desktop = ScreenDesktopWindow()) SDL_GetWindowSize(desktop, &width, &height);
-      Tap(static_cast<int>(event.tfinger.x * static_cast<float>(width)),
-          static_cast<int>(event.tfinger.y * static_cast<float>(height)), event.tfinger.timestamp, messages);
-      break;
-    }
+    case SDL_FINGERDOWN: Tap(read, event.tfinger.timestamp, messages); break;
     case SDL_KEYDOWN:
     case SDL_KEYUP: Key(event.key, messages); break;
     case SDL_WINDOWEVENT:
-      if (event.window.event == SDL_WINDOWEVENT_EXPOSED) ScreenPresentAll();
       if (event.window.event == SDL_WINDOWEVENT_CLOSE) Close(event.window.timestamp, false, messages);
       break;
     case SDL_QUIT: Close(event.quit.timestamp, true, messages); break;
@@ -226,10 +228,9 @@ bool InputKeyDown(int virtualKey) {
 
 short GetKeyState(int virtualKey) { return static_cast<short>(InputKeyDown(virtualKey) ? 0x8000 : 0); }
 
-void EmulatorTap(int x, int y) {
-  const Uint32 id = DesktopWindowId();
-  if (id == 0) return;
-  const int scale = ScreenScale();
+namespace {
+
+void Click(Uint32 id, Sint32 x, Sint32 y) {
   SDL_Event event{};
   event.button.type = SDL_MOUSEBUTTONDOWN;
   event.button.windowID = id;
@@ -237,25 +238,39 @@ void EmulatorTap(int x, int y) {
   event.button.button = SDL_BUTTON_LEFT;
   event.button.state = SDL_PRESSED;
   event.button.clicks = 1;
-  event.button.x = x * scale + scale / 2;
-  event.button.y = y * scale + scale / 2;
+  event.button.x = x;
+  event.button.y = y;
   SDL_PushEvent(&event);
   event.button.type = SDL_MOUSEBUTTONUP;
   event.button.state = SDL_RELEASED;
   SDL_PushEvent(&event);
 }
 
+}  // namespace
+
+void EmulatorTap(int x, int y) {
+  const Uint32 id = DesktopWindowId();
+  if (id == 0) return;
+  const POINT at = ScreenDesktopFromPoint(POINT{x, y});
+  Click(id, at.x, at.y);
+}
+
+void EmulatorClickDesktop(int x, int y) {
+  if (const Uint32 id = DesktopWindowId()) Click(id, x, y);
+}
+
 void EmulatorTouch(int x, int y) {
   const Uint32 id = DesktopWindowId();
   if (id == 0) return;
-  const int scale = ScreenScale();
-  const SIZE screen = ScreenSize();
+  const POINT at = ScreenDesktopFromPoint(POINT{x, y});
+  int width = 1, height = 1;
+  SDL_GetWindowSize(ScreenDesktopWindow(), &width, &height);
   SDL_Event event{};
   event.tfinger.type = SDL_FINGERDOWN;
   event.tfinger.touchId = 1;
   event.tfinger.fingerId = 1;
-  event.tfinger.x = (static_cast<float>(x) + 0.5f) / static_cast<float>(screen.cx);
-  event.tfinger.y = (static_cast<float>(y) + 0.5f) / static_cast<float>(screen.cy);
+  event.tfinger.x = (static_cast<float>(at.x) + 0.5f) / static_cast<float>(width);
+  event.tfinger.y = (static_cast<float>(at.y) + 0.5f) / static_cast<float>(height);
   event.tfinger.pressure = 1;
   event.tfinger.windowID = id;
   SDL_PushEvent(&event);
@@ -266,8 +281,8 @@ void EmulatorTouch(int x, int y) {
   copy.button.button = SDL_BUTTON_LEFT;
   copy.button.state = SDL_PRESSED;
   copy.button.clicks = 1;
-  copy.button.x = x * scale;
-  copy.button.y = y * scale;
+  copy.button.x = at.x;
+  copy.button.y = at.y;
   SDL_PushEvent(&copy);
 }
 

@@ -5,15 +5,16 @@
 
 #include "platform/winuser.h"
 
-union SDL_Event;
+struct DesktopEvent;
 
 // Readies the event queue: the screen is opened, and events no window uses are not
 // collected, so they never wake a waiting program. False when there is no video.
 bool InputReady();
 // Turns one desktop event into the messages it means (none, one or more), addressed as
 // the device addresses them: taps to the window under the point, keys to the active
-// window. Some events are handled here at once: exposure, the rotate key, raise requests.
-void InputTranslate(const SDL_Event& event, std::deque<MSG>& messages);
+// window. Some events are handled here at once: the rotate key, raise requests, calls
+// handed to the program's thread.
+void InputTranslate(const DesktopEvent& event, std::deque<MSG>& messages);
 // The modifier keys as of the last key event taken.
 bool InputKeyDown(int virtualKey);
 // The shell's own keys: the hook hears every key pressed (a virtual key) before the active

@@ -5,6 +5,8 @@
 
 #include <deque>
 
+#include "platform/desktop_events.h"
+#include "platform/display.h"
 #include "platform/input.h"
 #include "platform/window.h"
 #include "platform/winuser.h"
@@ -15,6 +17,23 @@ std::deque<MSG> posted;
 std::deque<MSG> input;
 bool quitPosted = false;
 int quitCode = 0;
+int readingDesktop = 0;  // the program's thread waits here for its next message
+
+// The display went away. While the program waited for a message its game is whole, so
+// its window is closed as the close button closes it, which saves the game. Inside a
+// message (a move half made) nothing of the program runs any more: the save made when
+// its last move ended stands.
+void CloseOnDisplayLost() {
+  if (readingDesktop == 0) return;
+  if (HWND window = ProgramWindow()) SendMessageW(window, WM_CLOSE, 0, 0);
+}
+
+bool ReadDesktop(DesktopEvent* event, bool wait) {
+  ++readingDesktop;
+  const bool read = DesktopNextEvent(event, wait);
+  --readingDesktop;
+  return read;
+}
 
 // A window whose invalid area waits for a paint, as a WM_PAINT message; platform-drawn
 // windows draw theirs here and now.
@@ -54,14 +73,15 @@ bool Next(MSG* msg, bool wait, bool remove) {
       *msg = MSG{nullptr, WM_QUIT, 0, 0, 0, {}};
       return true;
     }
-    SDL_Event event;
-    if (SDL_PollEvent(&event) != 0) {
+    DisplaySetLostHook(CloseOnDisplayLost);
+    DesktopEvent event;
+    if (ReadDesktop(&event, false)) {
       InputTranslate(event, input);
       continue;
     }
     if (NextPaint(msg)) return true;
     if (!wait) return false;
-    if (SDL_WaitEvent(&event) != 0) InputTranslate(event, input);
+    if (ReadDesktop(&event, true)) InputTranslate(event, input);
   }
 }
 

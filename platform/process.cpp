@@ -1,11 +1,17 @@
 // Starting the device's help viewer: the desktop's own viewer opens the document from the
-// resource folder beside the program, as a process of its own.
+// resource folder beside the program, as a process of its own. When the desktop has none
+// (no xdg-open, or no browser behind it), the viewer says where the page is instead.
+#include "platform/process.h"
+
 #include <SDL.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <memory>
 #include <string>
 
 #include "platform/handles.h"
@@ -19,10 +25,22 @@ namespace {
 constexpr std::u16string_view HelpViewer = u"peghelp.exe";
 constexpr const char* DesktopViewer = "xdg-open";
 
-// The viewer ends on its own; a thread waits for it so it leaves no zombie behind.
-int Reap(void* pid) {
+std::atomic<void (*)(const std::string&)> notShown{nullptr};
+
+struct Viewer {
+  pid_t pid;
+  std::string document;
+};
+
+// The viewer ends on its own; a thread waits for it so it leaves no zombie behind, and
+// hears whether it could hand the page to a browser.
+int Reap(void* data) {
+  const std::unique_ptr<Viewer> viewer(static_cast<Viewer*>(data));
   int status = 0;
-  waitpid(static_cast<pid_t>(reinterpret_cast<intptr_t>(pid)), &status, 0);
+  while (waitpid(viewer->pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    if (auto hook = notShown.load()) hook(viewer->document);
   return 0;
 }
 
@@ -59,9 +77,16 @@ BOOL CreateProcessW(LPCWSTR applicationName, LPWSTR commandLine, LPSECURITY_ATTR
   std::string viewer = DesktopViewer;
   char* argv[] = {viewer.data(), document.data(), nullptr};
   pid_t pid = 0;
-  if (posix_spawnp(&pid, DesktopViewer, nullptr, nullptr, argv, environ) != 0) return FALSE;
-  SDL_Thread* reaper = SDL_CreateThread(Reap, "reaper", reinterpret_cast<void*>(static_cast<intptr_t>(pid)));
-  if (reaper != nullptr) SDL_DetachThread(reaper);
+  if (posix_spawnp(&pid, DesktopViewer, nullptr, nullptr, argv, environ) != 0) {
+    pid = 0;
+    if (auto hook = notShown.load()) hook(document);
+  } else {
+    Viewer* watched = new Viewer{pid, document};
+    if (SDL_Thread* reaper = SDL_CreateThread(Reap, "reaper", watched))
+      SDL_DetachThread(reaper);
+    else
+      delete watched;
+  }
   if (processInformation != nullptr) {
     processInformation->hProcess = NewKernelHandle(static_cast<DWORD>(pid));
     processInformation->hThread = NewKernelHandle(static_cast<DWORD>(pid));
@@ -70,3 +95,5 @@ BOOL CreateProcessW(LPCWSTR applicationName, LPWSTR commandLine, LPSECURITY_ATTR
   }
   return TRUE;
 }
+
+void SetHelpNotShownHook(void (*hook)(const std::string& page)) { notShown = hook; }

@@ -56,6 +56,16 @@ std::string RegFolder();
 // Reads the file into an empty store; no file gives an empty registry. A file that cannot
 // be read or is not fully understood marks the store damaged.
 void RegLoad(RegStore& store);
-// Replaces the file by the store's text, atomically: a crash at any moment leaves the old
-// file or the new one. A damaged file is first kept aside as registry.reg.damaged.
-bool RegSave(const RegStore& store);
+// Replaces the file in the folder (RegFolder's) by the store's text, atomically: a crash at
+// any moment leaves the old file or the new one. A damaged file is first kept aside as
+// registry.reg.damaged. A replacement that fails (a full disk, say) leaves the old file as
+// it was.
+bool RegSave(const RegStore& store, const std::string& folder);
+
+// The same on the writer thread (regwriter.cpp), in the folder of the moment of the call:
+// the call returns at once with a copy of the store queued, taking the place of one that
+// waits still. Whether one waits or is being written, and waiting until none is; the
+// program's end waits too.
+void RegQueueSave(const RegStore& store);
+bool RegSavesPending();
+void RegWaitForSaves();

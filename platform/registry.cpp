@@ -1,7 +1,8 @@
 // The registry calls on HKEY_CURRENT_USER. The file is the registry: it is read afresh
-// whenever a key is opened while no other is open, and written when a key through which
-// something changed is closed, so the values set between an open and its close reach the
-// disk together, in one replacement of the file.
+// whenever a key is opened while no other is open and no replacement waits, and replaced
+// when a key through which something changed is closed, so the values set between an open
+// and its close reach the disk together, in one replacement of the file. Replacements are
+// written on a thread of their own; RegFlushKey waits for them.
 #include <cstring>
 #include <mutex>
 #include <set>
@@ -25,13 +26,17 @@ OpenKey* Find(HKEY key) {
   return found == openKeys.end() ? nullptr : *found;
 }
 
-// Between uses the file may have been edited by the player or replaced by a test.
+// Between uses the file may have been edited by the player or replaced by a test; while
+// a replacement waits to be written, what is held here is newer than the file.
 void LoadIfIdle() {
-  if (openKeys.empty()) RegLoad(store);
+  if (openKeys.empty() && !RegSavesPending()) RegLoad(store);
 }
 
+// The queued copy keeps a damaged file aside before replacing it; should that fail, the
+// next load finds the damage again.
 void Save() {
-  if (RegSave(store)) store.damaged = false;
+  RegQueueSave(store);
+  store.damaged = false;
 }
 
 // The path of `subKey` below `key`, or false when `key` is no key or the path is invalid.
@@ -115,11 +120,25 @@ LONG RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD, DWORD type, const BYTE* 
   std::lock_guard<std::mutex> guard(lock);
   RegKey* owner = ValueKey(key);
   if (owner == nullptr) return ERROR_INVALID_HANDLE;
+  // A value set to what it holds already changes nothing, so the file is left alone.
+  const RegValue* old = RegFindValue(*owner, name);
+  if (old != nullptr && old->type == type && old->data.size() == size &&
+      (size == 0 || std::memcmp(old->data.data(), data, size) == 0))
+    return ERROR_SUCCESS;
   RegPutValue(*owner, name, type, std::vector<BYTE>(data, data + size));
   if (key == HKEY_CURRENT_USER)
     Save();  // no handle will be closed for it
   else
     Find(key)->changed = true;
+  return ERROR_SUCCESS;
+}
+
+LONG RegFlushKey(HKEY key) {
+  if (key != HKEY_CURRENT_USER) {
+    std::lock_guard<std::mutex> guard(lock);
+    if (Find(key) == nullptr) return ERROR_INVALID_HANDLE;
+  }
+  RegWaitForSaves();
   return ERROR_SUCCESS;
 }
 

@@ -1,11 +1,17 @@
 // The Pocket PC shell on the emulated screen: the task bar along the top showing the
-// active window's title, the screen below it for programs, and turning the screen.
+// active window's title, the screen below it for programs, turning the screen, and the
+// help viewer's word when the desktop has no browser to show a help page.
 #include "platform/shell.h"
 
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/aygshell.h"
+#include "platform/desktop_events.h"
 #include "platform/emulator.h"
+#include "platform/hostpath.h"
+#include "platform/process.h"
 #include "platform/screen.h"
 #include "platform/shell_paint.h"
 #include "platform/window.h"
@@ -20,6 +26,9 @@ constexpr COLORREF TaskBarEdge = RGB(4, 16, 52);
 constexpr COLORREF TitleColour = RGB(255, 255, 255);
 
 HWND taskBar = nullptr;
+
+// Posted to the task bar when a help page could not be shown; lParam owns the page's path.
+constexpr UINT WM_HELPNOTSHOWN = WM_USER + 1;
 
 // The title of the active window, or of its owner when it has none of its own.
 LPCWSTR ActiveTitle() {
@@ -40,9 +49,35 @@ void DrawTaskBar(HWND window, const RECT& area) {
             BoldText);
 }
 
+// Over the program, captioned with its title, so the player can open the page by hand.
+void TellWhereTheHelpIs(const std::string& page) {
+  HWND program = ProgramWindow();
+  const std::u16string text =
+      u"The help page could not be opened: no web browser was found to show it. The page is here:\n" +
+      DeviceFromUtf8(page);
+  MessageBoxW(program, text.c_str(), program != nullptr ? program->title.c_str() : u"Help", MB_OK);
+}
+
 LRESULT TaskBarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DESTROY && window == taskBar) taskBar = nullptr;
+  if (message == WM_HELPNOTSHOWN) {
+    const std::unique_ptr<std::string> page(reinterpret_cast<std::string*>(lParam));
+    TellWhereTheHelpIs(*page);
+    return 0;
+  }
   return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// The viewer reports from a thread of its own; the box is shown by the program's thread
+// when it next takes a message, never in the middle of a move.
+void PostHelpNotShown(void* page) {
+  if (taskBar == nullptr || !PostMessageW(taskBar, WM_HELPNOTSHOWN, 0, reinterpret_cast<LPARAM>(page)))
+    delete static_cast<std::string*>(page);
+}
+
+void HelpNotShown(const std::string& page) {
+  std::string* copy = new std::string(page);
+  if (!DesktopCallOnProgramThread(PostHelpNotShown, copy)) delete copy;
 }
 
 void Redraw(HWND window) {
@@ -76,6 +111,7 @@ void EmulatorStartShell() {
     RegisterClassW(&wc);
     taskBar =
         CreatePlatformWindow(TaskBarClass, u"", bar, nullptr, PlatformWindow{DrawTaskBar, nullptr, true});
+    SetHelpNotShownHook(HelpNotShown);
   } else {
     MoveWindow(taskBar, bar.left, bar.top, bar.right, bar.bottom, FALSE);
   }

@@ -22,7 +22,9 @@ BOOL CloseHandle(HANDLE handle);
 
 // Processes. Of the device's programs only the help viewer "peghelp.exe" is offered: its
 // command line names a document in the resource folder beside the program ("res"), which
-// the desktop's viewer opens (xdg-open). FALSE when no viewer could be started.
+// the desktop's viewer opens (xdg-open). The help viewer always starts; when the desktop
+// cannot show the page (no xdg-open, or no browser behind it) it shows a message box with
+// the page's path. FALSE for any other program.
 struct STARTUPINFOW;
 typedef STARTUPINFOW* LPSTARTUPINFOW;
 struct PROCESS_INFORMATION {

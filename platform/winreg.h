@@ -1,7 +1,8 @@
 // The handheld's registry, for HKEY_CURRENT_USER only. The desktop keeps it in one text
 // file in the registry editor's export format ($XDG_CONFIG_HOME/marlix-pentro/registry.reg),
 // read when a first key is opened and replaced whole, atomically, when a changed key is
-// closed: all values set through one open key land in the file together.
+// closed: all values set through one open key land in the file together. The replacement
+// is written on a thread of its own; RegFlushKey, and the program's end, wait for it.
 #pragma once
 
 #include "platform/winbase.h"
@@ -39,4 +40,7 @@ LONG RegQueryValueExW(HKEY key, LPCWSTR valueName, LPDWORD reserved, LPDWORD typ
 // Creates or replaces the value. Names with control characters are refused.
 LONG RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD reserved, DWORD type, const BYTE* data, DWORD size);
 // Releases the handle; when values or keys were changed through it, the file is replaced.
+// Setting a value to what it holds changes nothing.
 LONG RegCloseKey(HKEY key);
+// Returns once every change closed so far is in the file (or its replacement failed).
+LONG RegFlushKey(HKEY key);

@@ -150,6 +150,7 @@ constexpr int VK_F1 = 0x70;
 constexpr int VK_F2 = 0x71;
 constexpr int VK_F9 = 0x78;
 constexpr int VK_F10 = 0x79;
+constexpr int VK_F11 = 0x7A;
 // The high bit is set while the key is down, as of the message last taken from the queue.
 short GetKeyState(int virtualKey);
 

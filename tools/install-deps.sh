@@ -5,8 +5,9 @@
 # sudo) only when a package is missing.
 set -eu
 
-# xdg-utils: xdg-open shows the help page.
-play="cmake make g++ pkg-config libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libgif-dev zlib1g-dev fonts-dejavu-core xdg-utils"
+# xdg-utils: xdg-open shows the help page. libx11-dev: the program hears from Xlib when
+# the display goes away.
+play="cmake make g++ pkg-config libsdl2-dev libx11-dev libsdl2-image-dev libsdl2-ttf-dev libgif-dev zlib1g-dev fonts-dejavu-core xdg-utils"
 # libclang-rt-dev: libFuzzer and the sanitizer runtimes for clang (the fuzz targets).
 # git: tests/check-layering.sh reads the checkout. dpkg-dev and file: CPack's .deb and its
 # library dependencies; lintian, appstream and desktop-file-utils check the installed files.

@@ -143,3 +143,39 @@ count_lines() {
   echo "$user $computer"
 }
 board_is() { [ "$(count_lines)" = "$1" ]; }
+
+# Another display of our own, for a test that ended the first one: DISPLAY names it.
+new_display() {
+  : >"$work/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >>"$work/xvfb.log" 2>&1 &
+  xvfb="$xvfb $!"
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || fail "Xvfb did not start"
+  export DISPLAY=":$(cat "$work/display")"
+}
+
+# The saved game in a registry file, as "USER COMPUTER f first": the lines each side has
+# drawn (from "occ", cell by cell) and the two turn flags.
+saved_game() {
+  [ -f "$1" ] || { echo "no file"; return; }
+  awk '
+    /^"[A-Za-z]+"=/ { name = $0; sub(/^"/, "", name); sub(/".*/, "", name); text = $0; sub(/^[^=]*=/, "", text) }
+    !/^"[A-Za-z]+"=/ { text = $0 }
+    name != "" {
+      sub(/^ +/, "", text); more = text ~ /\\$/; sub(/\\$/, "", text)
+      data[name] = data[name] text
+      if (!more) name = ""
+    }
+    END {
+      occ = data["occ"]; sub(/^hex:/, "", occ); split(occ, bytes, /,/)
+      user = 0; computer = 0
+      for (i = 0; i < 161; i++) {
+        row = int(i / 22); at = i % 22
+        if (at > 6 && (row > 6 || at % 2 == 0)) continue  # a box, not a line
+        if (bytes[4 * i + 1] == "01") computer++
+        if (bytes[4 * i + 1] == "ff") user++
+      }
+      f = data["f"]; first = data["first"]; sub(/^dword:/, "", f); sub(/^dword:/, "", first)
+      print user, computer, f + 0, first + 0
+    }' "$1"
+}

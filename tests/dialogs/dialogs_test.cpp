@@ -12,6 +12,7 @@
 #include "app/resource.h"
 #include "game/board.h"
 #include "platform/emulator.h"
+#include "platform/winreg.h"
 #include "settings/settings.h"
 #include "tests/app/program.h"
 #include "tests/support/recording_window.h"
@@ -73,6 +74,7 @@ TEST_F(DialogsTest, OptionsShowsSetsAndWritesBothSettingsHoweverItEnds) {
     InvalidateRect(hMainWnd, nullptr, FALSE);
     Pump();
     const COLORREF before = BoardPixel();
+    RegFlushKey(HKEY_CURRENT_USER);  // no write of the game lands after the removal
     std::remove(registryFile.c_str());
     scoreTextColour = RGB(1, 2, 3);  // set again only by a skin loaded anew
 
@@ -96,6 +98,7 @@ TEST_F(DialogsTest, OptionsShowsSetsAndWritesBothSettingsHoweverItEnds) {
     ASSERT_TRUE(IsWindow(hMainWnd));
     EXPECT_EQ(Sound, c.wantSound);
     EXPECT_EQ(Skin, c.wantSkin);
+    RegFlushKey(HKEY_CURRENT_USER);
     const std::string written = ReadFileText(registryFile);
     EXPECT_NE(written.find("\"Sound\"=dword:0000000" + std::to_string(c.wantSound)), std::string::npos);
     EXPECT_NE(written.find("\"Skin\"=dword:0000000" + std::to_string(c.wantSkin)), std::string::npos);

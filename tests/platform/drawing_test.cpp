@@ -1,5 +1,6 @@
 // The screen and drawing on it: the dots per inch and the desktop window's whole-factor
-// enlargement, desktop points mapped back to device pixels, output shown enlarged, image
+// enlargement, never larger than the desktop holds, desktop points mapped back to device
+// pixels, output shown enlarged and, in a larger window, centred on the backdrop, image
 // files that will not load, the opaque copy cut to its source and the client area, the
 // invalid area and the paint it asks for, and text cut to its rectangle and sized for the
 // screen.
@@ -21,29 +22,31 @@ namespace {
 
 constexpr COLORREF Black = RGB(0, 0, 0), White = RGB(255, 255, 255);
 
+// A factor asked for (as MARLIX_PENTRO_SCALE asks) larger than the desktop holds is
+// brought down to the largest that fits.
 TEST(Screen, DotsPerInchAndTheLargestWholeFactorThatFitsTheDesktop) {
   const struct {
-    int width, height, dpi, scale;  // the headless desktop is 1024 x 768
-  } cases[] = {{240, 320, 96, 2},  {320, 240, 96, 3},  {480, 640, 192, 1},
-               {640, 480, 192, 1}, {480, 800, 192, 1}, {800, 480, 192, 1},
-               {479, 800, 96, 1},  {800, 479, 96, 1},  {2000, 2000, 192, 1}};
+    int width, height, asked, dpi, scale;  // the headless desktop is 1024 x 768
+  } cases[] = {{240, 320, 0, 96, 2},    {320, 240, 0, 96, 3},  {480, 640, 0, 192, 1}, {640, 480, 0, 192, 1},
+               {480, 800, 0, 192, 1},   {800, 480, 0, 192, 1}, {479, 800, 0, 96, 1},  {800, 479, 0, 96, 1},
+               {2000, 2000, 0, 192, 1}, {240, 320, 4, 96, 2},  {240, 320, 1, 96, 1},  {320, 240, 3, 96, 3},
+               {480, 640, 3, 192, 1}};
   for (const auto& c : cases) {
-    EmulatorSetScreen(c.width, c.height, 0);
+    EmulatorSetScreen(c.width, c.height, c.asked);
     EXPECT_EQ(ScreenDpi(), c.dpi) << c.width << "x" << c.height;
-    EXPECT_EQ(ScreenScale(), c.scale) << c.width << "x" << c.height;
+    EXPECT_EQ(ScreenScale(), c.scale) << c.width << "x" << c.height << " asked " << c.asked;
+    EXPECT_EQ(ScreenShownScale(), c.scale) << "the window at its own size";
   }
-  EmulatorSetScreen(240, 320, 4);
-  EXPECT_EQ(ScreenScale(), 4);
 }
 
 TEST(Screen, DesktopPointsMapToDevicePixels) {
-  EmulatorSetScreen(240, 320, 3);
+  EmulatorSetScreen(320, 240, 3);
   const struct {
     int x, y;
     BOOL inside;
     LONG deviceX, deviceY;
   } cases[] = {{0, 0, TRUE, 0, 0},         {2, 2, TRUE, 0, 0},     {3, 5, TRUE, 1, 1},
-               {719, 959, TRUE, 239, 319}, {720, 0, FALSE, 0, 0},  {0, 960, FALSE, 0, 0},
+               {959, 719, TRUE, 319, 239}, {960, 0, FALSE, 0, 0},  {0, 720, FALSE, 0, 0},
                {-1, 4, FALSE, 0, 0},       {100, -3, FALSE, 0, 0}, {45, 93, TRUE, 15, 31}};
   for (const auto& c : cases) {
     POINT p{-7, -7};
@@ -104,9 +107,9 @@ struct DrawingTest : testing::Test {
 // A drawing outside a paint reaches the desktop window at once, each device pixel as a
 // square of the factor's size, and nothing around it changes.
 TEST_F(DrawingTest, OutputIsShownEnlargedPixelForPixel) {
-  EmulatorSetScreen(240, 320, 3);
-  UpdateWindow(CreateRecordingWindow(nullptr, WS_VISIBLE, 0, 0, 240, 320));  // erased white
-  EXPECT_EQ(ScreenDesktopPixel(719, 959), White);
+  EmulatorSetScreen(320, 240, 3);
+  UpdateWindow(CreateRecordingWindow(nullptr, WS_VISIBLE, 0, 0, 320, 240));  // erased white
+  EXPECT_EQ(ScreenDesktopPixel(959, 719), White);
   HDC screen = GetDC(nullptr);
   CopyImage(screen, image, 10, 20, 1, 1, 0, 0);
   ReleaseDC(nullptr, screen);
@@ -115,6 +118,47 @@ TEST_F(DrawingTest, OutputIsShownEnlargedPixelForPixel) {
       const bool inside = x >= 30 && x < 33 && y >= 60 && y < 63;
       EXPECT_EQ(ScreenDesktopPixel(x, y), inside ? ImagePixel(0, 0) : White) << x << ", " << y;
     }
+}
+
+// A window resized, maximised or made fullscreen shows the screen by the largest whole
+// factor it holds, centred, on a dark backdrop, and its points map to device pixels by
+// that layout; back at its own size it is filled again. The screen is 320 x 240, marked
+// at its first and last pixels.
+TEST_F(DrawingTest, ALargerWindowShowsTheScreenCentredByTheLargestWholeFactor) {
+  constexpr COLORREF Backdrop = RGB(22, 23, 26);
+  const struct {
+    int width, height, factor, left, top;
+  } cases[] = {{960, 720, 3, 0, 0}, {1300, 1000, 4, 10, 20}, {1000, 1000, 3, 20, 140}, {330, 1000, 1, 5, 380},
+               {320, 240, 1, 0, 0}, {1024, 768, 3, 32, 24},  {961, 1000, 3, 0, 140}};
+  EmulatorSetScreen(320, 240, 3);
+  HWND window = CreateRecordingWindow(nullptr, WS_VISIBLE, 0, 0, 320, 240);
+  UpdateWindow(window);  // white
+  HDC screen = GetDC(nullptr);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.width << "x" << c.height);
+    EmulatorResizeDesktop(c.width, c.height);
+    // The first output after the change lays the window out anew.
+    CopyImage(screen, image, 0, 0, 1, 1, 0, 0);
+    CopyImage(screen, image, 319, 239, 1, 1, Side - 1, Side - 1);
+    EXPECT_EQ(ScreenShownScale(), c.factor);
+    const int right = c.left + 320 * c.factor, bottom = c.top + 240 * c.factor;
+    EXPECT_EQ(ScreenDesktopPixel(c.left, c.top), ImagePixel(0, 0));
+    EXPECT_EQ(ScreenDesktopPixel(right - 1, bottom - 1), ImagePixel(Side - 1, Side - 1));
+    EXPECT_EQ(ScreenDesktopPixel(c.left + c.factor, c.top), White);
+    // Beside each edge where there is room: the backdrop.
+    const COLORREF beside[4] = {ScreenDesktopPixel(c.left - 1, c.top), ScreenDesktopPixel(c.left, c.top - 1),
+                                ScreenDesktopPixel(right, bottom - 1), ScreenDesktopPixel(c.left, bottom)};
+    const bool room[4] = {c.left > 0, c.top > 0, right < c.width, bottom < c.height};
+    for (int edge = 0; edge < 4; ++edge) EXPECT_EQ(beside[edge] == Backdrop, room[edge]) << "edge " << edge;
+    POINT p{-1, -1};
+    EXPECT_TRUE(ScreenPointFromDesktop(right - 1, bottom - 1, &p));
+    EXPECT_TRUE(p.x == 319 && p.y == 239) << p.x << ", " << p.y;
+    EXPECT_TRUE(ScreenPointFromDesktop(c.left + 10 * c.factor, c.top + 7 * c.factor + c.factor - 1, &p));
+    EXPECT_TRUE(p.x == 10 && p.y == 7) << p.x << ", " << p.y;
+    EXPECT_EQ(ScreenPointFromDesktop(c.left - 1, c.top, nullptr), FALSE);
+    EXPECT_EQ(ScreenPointFromDesktop(c.left, bottom, nullptr), FALSE);
+  }
+  ReleaseDC(nullptr, screen);
 }
 
 TEST_F(DrawingTest, ImagesThatWillNotLoad) {

@@ -24,13 +24,15 @@ struct RegistryTest : testing::Test {
 
 LONG Open(LPCWSTR path, HKEY& key) { return RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, 0, &key); }
 
-// Sets a dword through a key created (or opened) for it, and closes the key.
+// Sets a dword through a key created (or opened) for it, closes the key and waits until
+// the file is written.
 void SetDword(LPCWSTR path, LPCWSTR name, DWORD value) {
   HKEY key;
   ASSERT_EQ(ERROR_SUCCESS,
             RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0, 0, nullptr, &key, nullptr));
   EXPECT_EQ(ERROR_SUCCESS, RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4));
   RegCloseKey(key);
+  RegFlushKey(HKEY_CURRENT_USER);
 }
 
 // A value's bytes as a fresh open of its key finds them; empty when it is missing.
@@ -56,6 +58,7 @@ TEST_F(RegistryTest, TheFileIsWrittenWhenAChangedKeyIsClosedAndReadAtTheNextOpen
   RegSetValueExW(key, u"b", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&two), 4);
   EXPECT_EQ(before, ReadFileText(file)) << "nothing reaches the disk before the close";
   RegCloseKey(key);
+  RegFlushKey(HKEY_CURRENT_USER);
   std::string after = ReadFileText(file);
   EXPECT_NE(std::string::npos, after.find("\"a\"=dword:00000001\n\"b\"=dword:00000002\n"));
   after.replace(after.find("00000002"), 8, "00000007");

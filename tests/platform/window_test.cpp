@@ -1,12 +1,16 @@
-// Windows and input: windows above drawn again over output beneath them, and taps reaching
-// the client pixels of the window under them at every enlargement.
+// Windows and input: windows above drawn again over output beneath them, taps reaching
+// the client pixels of the window under them at every enlargement, and the desktop served
+// while the program pauses, its input kept for afterwards.
 #include "platform/window.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "platform/emulator.h"
 #include "platform/gdi.h"
 #include "platform/screen.h"
+#include "platform/winbase.h"
 #include "platform/wingdi.h"
 #include "tests/support/recording_window.h"
 
@@ -75,6 +79,51 @@ TEST_F(ShellTest, TapsAndTouchesArriveInTheClientPixelsOfTheWindowUnderThem) {
     EXPECT_EQ(taps[0].wParam, static_cast<WPARAM>(MK_LBUTTON));
     EXPECT_EQ(taps[1].lParam, MAKELPARAM(17, 300 - 26));
   }
+}
+
+// While the program pauses, the desktop window is served at once: resized, it is laid out
+// anew; F11 makes it fullscreen and back. Taps and the close button wait, in order, for
+// the program's next message, each tap mapped by the window's size when it was made.
+TEST_F(ShellTest, WhileTheProgramPausesTheDesktopIsServedAndInputWaits) {
+  constexpr COLORREF Backdrop = RGB(22, 23, 26);
+  EmulatorSetScreen(240, 320, 1);
+  PumpMessages();
+  ReceivedMessages.clear();
+  EmulatorTap(100, 200);                                     // in the window at its own size
+  EmulatorResizeDesktop(1000, 700);                          // factor 2, the screen at (260, 30)
+  EmulatorClickDesktop(260 + 2 * 17 + 1, 30 + 2 * 300 + 1);  // device pixel (17, 300)
+  EmulatorCloseButton();
+  EmulatorSetPauses(TRUE);
+  const auto start = std::chrono::steady_clock::now();
+  Sleep(60);
+  const auto slept = std::chrono::steady_clock::now() - start;
+  EmulatorSetPauses(FALSE);
+  EXPECT_GE(slept, std::chrono::milliseconds(60)) << "the pause is whole";
+  EXPECT_TRUE(ReceivedOf(owner, WM_LBUTTONDOWN).empty() && ReceivedOf(owner, WM_CLOSE).empty());
+  EXPECT_EQ(ScreenShownScale(), 2);
+  EXPECT_EQ(ScreenDesktopPixel(259, 30), Backdrop);
+  EXPECT_EQ(ScreenDesktopPixel(260, 30), EmulatorScreenPixel(0, 0));
+
+  PumpMessages();
+  std::vector<UINT> order;
+  for (const Received& r : ReceivedMessages)
+    if (r.window == owner && (r.message == WM_LBUTTONDOWN || r.message == WM_CLOSE))
+      order.push_back(r.message);
+  EXPECT_EQ(order, (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONDOWN, WM_CLOSE}));
+  const auto taps = ReceivedOf(owner, WM_LBUTTONDOWN);
+  ASSERT_EQ(taps.size(), 2u);
+  EXPECT_EQ(taps[0].lParam, MAKELPARAM(100, 200 - 26));
+  EXPECT_EQ(taps[1].lParam, MAKELPARAM(17, 300 - 26));
+
+  EmulatorSetScreen(240, 320, 1);
+  EmulatorKey(VK_F11, FALSE);
+  EmulatorSetPauses(TRUE);
+  Sleep(20);
+  EXPECT_EQ(ScreenShownScale(), 2) << "fullscreen on the 1024 x 768 desktop";
+  EmulatorKey(VK_F11, FALSE);
+  Sleep(20);
+  EmulatorSetPauses(FALSE);
+  EXPECT_EQ(ScreenShownScale(), 1) << "back at its own size";
 }
 
 }  // namespace

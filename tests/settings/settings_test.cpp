@@ -34,6 +34,7 @@ void SetRaw(LPCWSTR keyPath, LPCWSTR name, const std::vector<BYTE>& data) {
             RegCreateKeyExW(HKEY_CURRENT_USER, keyPath, 0, nullptr, 0, 0, nullptr, &key, nullptr));
   RegSetValueExW(key, name, 0, REG_BINARY, data.data(), static_cast<DWORD>(data.size()));
   RegCloseKey(key);
+  RegFlushKey(HKEY_CURRENT_USER);
 }
 
 // The last case is the first run: the defaults, and neither a setting nor the saved game
@@ -66,11 +67,13 @@ TEST_F(SettingsTest, SettingsThatAreMissingOrOutOfRangeTakeTheirDefaults) {
     EXPECT_EQ(c.skin, Skin);
   }
   EXPECT_EQ(0, LoadGame());
+  RegFlushKey(HKEY_CURRENT_USER);
   const std::string text = ReadFileText(file);
   EXPECT_TRUE(text.find("Sound") == std::string::npos && text.find("Status") == std::string::npos) << text;
   Sound = 0;
   Skin = 5;
   SaveSettings();
+  RegFlushKey(HKEY_CURRENT_USER);
   EXPECT_NE(std::string::npos,
             ReadFileText(file).find("\"Sound\"=dword:00000000\n\"Skin\"=dword:00000005\n"));
 }
@@ -87,6 +90,7 @@ TEST_F(SettingsTest, TheSavedGameIsStoredInItsOrderAndComesBackExactly) {
   F = 1;
   const std::vector<int32_t> saved = CurrentGame();
   SaveGame();
+  RegFlushKey(HKEY_CURRENT_USER);
   const std::string text = ReadFileText(file);
   size_t at = text.find("[HKEY_CURRENT_USER\\Software\\Marlix Pentro\\Status]\n");
   for (const char* value : {"\"UserScore\"=dword:00000003\n", "\"ComputerScore\"=dword:fffffffe\n",
@@ -116,6 +120,7 @@ TEST_F(SettingsTest, ASavedGameFailsAtAValueThatCannotBeReadAndANewGameResetsWha
     if (bad < std::size(names)) {
       SetRaw(SavedGameKeyPath, names[bad], std::vector<BYTE>(bad == 2 || bad == 3 ? 645 : 5, 0x11));
     } else {  // the last round: `first` is missing
+      RegFlushKey(HKEY_CURRENT_USER);
       std::string text = ReadFileText(file);
       text.erase(text.find("\"first\"=dword:00000005\n"), 23);
       WriteFileText(file, text);
@@ -140,6 +145,7 @@ TEST_F(SettingsTest, AKillWhileSavingLeavesTheLastWholeGame) {
   std::mt19937 random(seed);
   SetGame(numbered(1));
   SaveGame();
+  RegFlushKey(HKEY_CURRENT_USER);  // one process writes the file at a time
   for (int kills = 0, latest = 1; kills < 200; ++kills, latest = UserScore) {
     std::fflush(stdout);
     const pid_t child = fork();

@@ -8,6 +8,8 @@
 #include <sstream>
 #include <string>
 
+#include "platform/winreg.h"
+
 // Makes the folder and points the environment at it; returns the registry file's path.
 inline std::string UseTempConfig(std::string& root) {
   char pattern[] = "/tmp/marlix-test-XXXXXX";
@@ -17,7 +19,9 @@ inline std::string UseTempConfig(std::string& root) {
   return root + "/config/marlix-pentro/registry.reg";
 }
 
+// The registry's writes still on their way land first, so none makes the folder again.
 inline void RemoveTempConfig(const std::string& root) {
+  RegFlushKey(HKEY_CURRENT_USER);
   std::error_code error;
   if (!root.empty()) std::filesystem::remove_all(root, error);
 }
