@@ -33,8 +33,9 @@ fail() {
   exit 1
 }
 
-# A display of our own: the server picks a free number and writes it to fd 3.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+# A display of our own: the server picks a free number and writes it to fd 3. It does not
+# reset when its last client leaves, so a program started just then is not refused.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 number=$(cat "$work/display")
@@ -147,7 +148,7 @@ board_is() { [ "$(count_lines)" = "$1" ]; }
 # Another display of our own, for a test that ended the first one: DISPLAY names it.
 new_display() {
   : >"$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >>"$work/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >>"$work/xvfb.log" 2>&1 &
   xvfb="$xvfb $!"
   for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
   [ -s "$work/display" ] || fail "Xvfb did not start"
