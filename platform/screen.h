@@ -31,6 +31,8 @@ void ScreenRaise();
 void ScreenPresent(const RECT& area);
 // Shows the whole framebuffer again, as after the desktop window was uncovered.
 void ScreenPresentAll();
+// Notes that a frame went to the desktop window, for a benchmark that asks (frames.cpp).
+void ScreenReportFrame();
 
 // Turns the device between portrait and landscape: width and height swap, the framebuffer
 // and the desktop window take the new size. The windows are left to their owners.

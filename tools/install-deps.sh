@@ -6,7 +6,10 @@ set -eu
 # xdg-utils: xdg-open shows the help page.
 play="cmake make g++ pkg-config libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libgif-dev fonts-dejavu-core xdg-utils"
 # libclang-rt-dev: libFuzzer and the sanitizer runtimes for clang (the fuzz targets).
+# pulseaudio, pulseaudio-utils: a sound server of the tests' own; libxtst-dev: the clicks
+# of the tap benchmark.
 test="$play libgtest-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth xdotool x11-utils imagemagick"
+test="$test pulseaudio pulseaudio-utils libxtst-dev"
 
 case "${1:-}" in
   play) packages=$play ;;
