@@ -106,24 +106,34 @@ bool OpenDevice(Player& p) {
 }
 
 // Starts the latest request, unless a later play or stop came while it was being readied.
+// The sound is in place before a closed device is opened, so the device's first samples are
+// the sound's and not silence that would hold it back.
 void StartRequest(Player& p, std::unique_lock<std::mutex>& lock) {
   const std::u16string path = std::move(p.request);
   p.pending = false;
   const uint64_t generation = p.generation;
   lock.unlock();
   const std::vector<int16_t>* samples = Decoded(p, path);
-  const bool ready = samples != nullptr && OpenDevice(p);
   lock.lock();
   if (p.generation != generation) return;
-  if (!ready) {
+  if (samples == nullptr) {
     EndSound(p, Failed);
-  } else {
-    p.samples = samples;
-    p.position = 0;
-    p.tail = 0;
-    p.outcome = Playing;
-    p.deadline =
-        WaveClock::now() + std::chrono::milliseconds(samples->size() * 1000 / HostAudioRate) + Overrun;
+    WaveThreadWake(lock);
+    return;
+  }
+  p.samples = samples;
+  p.position = 0;
+  p.tail = 0;
+  p.outcome = Playing;
+  const auto length = std::chrono::milliseconds(samples->size() * 1000 / HostAudioRate);
+  p.deadline = WaveClock::now() + length + Overrun;
+  if (!p.deviceOpen) {
+    lock.unlock();
+    const bool opened = OpenDevice(p);
+    lock.lock();
+    if (p.generation != generation) return;
+    if (!opened) EndSound(p, Failed);
+    p.deadline = WaveClock::now() + length + Overrun;
   }
   WaveThreadWake(lock);
 }

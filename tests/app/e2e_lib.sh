@@ -135,6 +135,9 @@ start_sound_server() {
   sound_server=$!
   export SDL_AUDIODRIVER=pulseaudio PULSE_SERVER="unix:$work/pulse/run/native"
   until_true "the sound server did not start" sound_server_answers
+  # A new null sink holds back its first stream by some hundred milliseconds; a tenth of a
+  # second of silence gets that over with, as on a desktop whose sink has played before.
+  head -c 8820 /dev/zero | pacat --raw --format=s16le --channels=1 --rate=44100 --latency-msec=10
 }
 sound_server_answers() { pactl info >/dev/null 2>&1; }
 
