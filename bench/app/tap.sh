@@ -1,6 +1,7 @@
 #!/bin/sh
 # Runs the tap benchmark on a private Xvfb display with a private sound server (PulseAudio
-# with a null sink), optionally under a window manager:
+# with a null sink), optionally under a window manager, and then the sound benchmark (what
+# a tap's sound costs the game's thread) through the same server:
 #   bench/app/tap.sh [build folder] [benchmark options]
 #   MARLIX_WM=openbox bench/app/tap.sh build-rel
 set -eu
@@ -18,3 +19,4 @@ if [ -n "${MARLIX_WM:-}" ]; then
 fi
 # shellcheck disable=SC2086
 "$build/bench/tap_bench" $options
+"$build/bench/sound_bench"

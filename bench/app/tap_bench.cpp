@@ -255,7 +255,31 @@ const Variant GameServer{"game_sound_server", MARLIX_PROGRAM, "Marlix Pentro", "
 
 struct Figures {
   std::vector<double> frames, sounds;  // milliseconds
+  double peakMiB = -1;
+  double idleMs = -1;  // processor time over IdleSeconds once all was quiet
 };
+constexpr int IdleSeconds = 5;
+
+// Processor time of every thread of a process so far, in nanoseconds.
+int64_t ProcessorTime(pid_t pid) {
+  int64_t total = 0;
+  std::error_code error;
+  for (const auto& task :
+       std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
+    std::ifstream stat(task.path() / "schedstat");
+    int64_t onCpu = 0;
+    if (stat >> onCpu) total += onCpu;
+  }
+  return total;
+}
+
+double PeakMiB(pid_t pid) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6)) / 1024;
+  return -1;
+}
 std::map<std::string, Figures> figures;
 
 // Waits until nothing was presented, and nothing heard, for `quiet`.
@@ -338,6 +362,15 @@ void ClickToFrame(benchmark::State& state, const Variant& variant) {
       state.SetIterationTime(static_cast<double>(frame - pressed) / 1e9);
     }
   }
+  // After the last click: once the sounds have ended and the output has closed, no processor
+  // time at all; and the most memory the program held.
+  if (window != 0) {
+    WaitQuiet(frames, variant.sound ? &sink : nullptr, 3000ms);
+    const int64_t before = ProcessorTime(program.pid);
+    std::this_thread::sleep_for(std::chrono::seconds(IdleSeconds));
+    figures[variant.name].idleMs = static_cast<double>(ProcessorTime(program.pid) - before) / 1e6;
+    figures[variant.name].peakMiB = PeakMiB(program.pid);
+  }
   End(program);
   End(recorder);
   std::error_code ignored;
@@ -382,6 +415,8 @@ int main(int argc, char** argv) {
     if (v != &Floor && floor > 0)
       std::printf(", %+.1f ms beside the floor (target 2 at most)", Median(f.frames) - floor);
     std::printf("\n");
+    std::printf("  peak memory %.1f MiB; processor time over %d idle seconds after the clicks %.3f ms\n",
+                f.peakMiB, IdleSeconds, f.idleMs);
     if (!f.sounds.empty())
       std::printf(
           "click to its sound at the sink, %s: median %.1f ms, max %.1f ms over %zu clicks (target 50)\n",
