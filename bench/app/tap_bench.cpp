@@ -167,7 +167,13 @@ struct Sink {
 
 // The display, and the program's window on it.
 struct Screen {
-  Display* display = XOpenDisplay(nullptr);
+  Display* display = Open();
+
+  // One connection for the whole run.
+  static Display* Open() {
+    static Display* opened = XOpenDisplay(nullptr);
+    return opened;
+  }
 
   Window Find(Window under, const char* name) {
     char* title = nullptr;
@@ -375,7 +381,6 @@ void ClickToFrame(benchmark::State& state, const Variant& variant) {
   End(recorder);
   std::error_code ignored;
   std::filesystem::remove_all(settings, ignored);
-  XCloseDisplay(screen.display);
 }
 
 BENCHMARK_CAPTURE(ClickToFrame, floor, Floor)
