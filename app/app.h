@@ -16,3 +16,8 @@ BOOL InitInstance(HINSTANCE hInstance, int nCmdShow);
 // The folders, the sound paths, the settings and the screen layout.
 BOOL InitApp();
 LRESULT MainWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+// The tap rule for the line under a tap, or under the keyboard's cursor.
+void TapLine(int cell);
+// A key pressed on the board (WM_KEYDOWN's virtual key): the arrows and Tab move the line
+// cursor, Enter and Space tap the line under it. False for any other key.
+bool BoardKey(WPARAM key);

@@ -13,6 +13,7 @@
 #include "sound/sounds.h"
 #include "view/board_paint.h"
 #include "view/layout.h"
+#include "view/line_cursor.h"
 #include "view/skin.h"
 
 HWND hMenuBar;
@@ -22,19 +23,10 @@ namespace {
 
 constexpr DWORD ComputerReplyPause = 600;  // ms between the player's line and the computer's turn
 
-// A tap on a line draws it for the side to move; a line already drawn is left as it is,
-// but the tap still sounds. When the turn goes to the computer it answers at once, inside
-// this message, after a short pause.
 void Tap(LPARAM lParam) {
   const int cell = HitTestLine(LOWORD(lParam), HIWORD(lParam));
   if (cell == -1) return;
-  if (Sound == 1) PlayEffect(PlayerSoundPath);
-  PlaceLine(cell);
-  if (f != 0) {
-    Sleep(ComputerReplyPause);
-    if (Sound == 1) PlayEffect(ComputerSoundPath);
-    ComputerTurn();
-  }
+  TapLine(cell);
 }
 
 // The computer opens every game, once its empty board is on the screen. Its first line
@@ -49,6 +41,7 @@ void Paint(HWND hWnd) {
   PAINTSTRUCT ps;
   HDC hdc = BeginPaint(hWnd, &ps);
   PaintBoard(hdc, hWnd);
+  PaintLineCursor(hdc);
   EndPaint(hWnd, &ps);
 }
 
@@ -81,6 +74,19 @@ void CreateMenuBar(HWND hWnd) {
 }
 
 }  // namespace
+
+// A tap on a line draws it for the side to move; a line already drawn is left as it is,
+// but the tap still sounds. When the turn goes to the computer it answers at once, inside
+// this message, after a short pause.
+void TapLine(int cell) {
+  if (Sound == 1) PlayEffect(PlayerSoundPath);
+  PlaceLine(cell);
+  if (f != 0) {
+    Sleep(ComputerReplyPause);
+    if (Sound == 1) PlayEffect(ComputerSoundPath);
+    ComputerTurn();
+  }
+}
 
 LRESULT MainWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -118,7 +124,13 @@ LRESULT MainWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
         case IDM_ABOUT: AboutCommand(hWnd); return 0;
         default: return DefWindowProcW(hWnd, message, wParam, lParam);
       }
-    case WM_LBUTTONDOWN: Tap(lParam); return 0;
+    case WM_LBUTTONDOWN:
+      HideLineCursor();
+      Tap(lParam);
+      return 0;
+    case WM_KEYDOWN:
+      if (BoardKey(wParam)) return 0;
+      return DefWindowProcW(hWnd, message, wParam, lParam);
     default: return DefWindowProcW(hWnd, message, wParam, lParam);
   }
 }

@@ -1,5 +1,6 @@
 // The drop-down list combo box: a box showing the chosen item with a drop arrow, and the
 // bordered list a tap opens, which runs until an item is chosen or a tap lands elsewhere.
+// With the focus, Up and Down choose the item before or after, and Alt+Down opens the list.
 #include <algorithm>
 
 #include "platform/controls.h"
@@ -42,9 +43,13 @@ void DrawComboBox(HWND window, const RECT& area) {
   PaintGradient(area, button, ArrowTop, ArrowBottom);
   PaintFill(area, RECT{button.left - s, button.top, button.left, button.bottom}, ControlFrame);
   PaintArrow(area, (button.left + button.right) / 2, (button.top + button.bottom) / 2);
+  // With the focus the chosen item shows in the selection colours.
+  const RECT row{r.left + s, r.top + s, button.left - s, r.bottom - s};
+  const bool focus = HasFocus(window);
+  if (focus) PaintFill(area, RECT{row.left + s, row.top + s, row.right - s, row.bottom - s}, ChosenFace);
   if (control->selected >= 0)
-    PaintRowText(area, RECT{r.left + s, r.top + s, button.left - s, r.bottom - s}, r.left + 4 * s,
-                 control->items[static_cast<size_t>(control->selected)].c_str(), ControlText);
+    PaintRowText(area, row, r.left + 4 * s, control->items[static_cast<size_t>(control->selected)].c_str(),
+                 focus ? ChosenText : ControlText);
 }
 
 void DrawList(HWND window, const RECT& area) {
@@ -81,6 +86,16 @@ LRESULT ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return 0;
   }
   return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void Choose(HWND combo, int item) {
+  Control* control = ControlOf(combo);
+  if (control == nullptr || item < 0 || item >= static_cast<int>(control->items.size()) ||
+      item == control->selected)
+    return;
+  control->selected = item;
+  InvalidateRect(combo, nullptr, FALSE);
+  NotifyParent(combo, CBN_SELCHANGE);
 }
 
 // Opens the list below the box, or above it when the screen has no room below, and runs it
@@ -135,7 +150,11 @@ void DropDown(HWND combo) {
           chosen = list->highlighted;
           closing = true;
         }
-        if (msg.wParam == VK_UP || msg.wParam == VK_DOWN) {
+        // Alt with an arrow closes the list as Enter does.
+        if ((msg.wParam == VK_UP || msg.wParam == VK_DOWN) && GetKeyState(VK_MENU) < 0) {
+          chosen = list->highlighted;
+          closing = true;
+        } else if (msg.wParam == VK_UP || msg.wParam == VK_DOWN) {
           const int step = msg.wParam == VK_UP ? -1 : 1;
           list->highlighted = std::clamp(list->highlighted < 0 ? 0 : list->highlighted + step, 0, count - 1);
           Redraw(window);
@@ -149,11 +168,19 @@ void DropDown(HWND combo) {
     if (!IsWindow(combo) || DialogEnded(dialog) || !EqualRect(opened, combo->window)) closing = true;
   }
   if (IsWindow(window)) DestroyWindow(window);
-  Control* now = ControlOf(combo);
-  if (now == nullptr || chosen < 0 || chosen == now->selected) return;
-  now->selected = chosen;
-  InvalidateRect(combo, nullptr, FALSE);
-  NotifyParent(combo, CBN_SELCHANGE);
+  Choose(combo, chosen);
+}
+
+// Up and Down choose the item before or after the chosen one, stopping at the ends; Alt
+// with Down or Up opens the list.
+void Key(HWND combo, WPARAM key) {
+  const Control* control = ControlOf(combo);
+  if (control == nullptr || (key != VK_UP && key != VK_DOWN)) return;
+  if (GetKeyState(VK_MENU) < 0) {
+    DropDown(combo);
+    return;
+  }
+  Choose(combo, control->selected < 0 ? 0 : control->selected + (key == VK_UP ? -1 : 1));
 }
 
 bool Dropped(HWND combo) {
@@ -175,6 +202,7 @@ LRESULT ComboBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DESTROY: FreeControl(window); return 0;
     case WM_LBUTTONDOWN: DropDown(window); return 0;
+    case WM_KEYDOWN: Key(window, wParam); return 0;
     case CB_ADDSTRING:
       if (control == nullptr || lParam == 0) return CB_ERR;
       control->items.push_back(reinterpret_cast<LPCWSTR>(lParam));

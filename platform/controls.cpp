@@ -5,6 +5,7 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iterator>
 
@@ -54,6 +55,7 @@ void PaintTick(const RECT& clip, const RECT& box, COLORREF colour) {
   }
 }
 
+// With the focus, a frame in the selection colour goes round the text.
 void DrawCheckBox(HWND window, const RECT& area) {
   const Control* control = ControlOf(window);
   if (control == nullptr) return;
@@ -62,10 +64,25 @@ void DrawCheckBox(HWND window, const RECT& area) {
   const LONG side = 13 * s;
   const LONG top = r.top + (r.bottom - r.top - side) / 2;
   const RECT box{r.left, top, r.left + side, top + side};
+  const LONG textLeft = box.right + 5 * s;
   PaintFill(area, r, ControlFace);
   PaintFrame(area, box, ControlText, s);
   if (control->check == BST_CHECKED) PaintTick(area, box, ControlText);
-  PaintRowText(area, r, box.right + 5 * s, control->text.c_str(), ControlText);
+  PaintRowText(area, r, textLeft, control->text.c_str(), ControlText);
+  if (HasFocus(window)) {
+    const LONG right =
+        std::min<LONG>(r.right, textLeft + MeasureText(control->text.c_str(), PlainText).cx + 3 * s);
+    PaintFrame(area, RECT{textLeft - 3 * s, r.top, right, r.bottom}, ChosenFace, s);
+  }
+}
+
+// A tap, or Space with the focus, ticks an automatic check box or clears it.
+void Click(HWND window) {
+  if ((window->style & BS_TYPEMASK) != BS_AUTOCHECKBOX) return;
+  if (Control* control = ControlOf(window))
+    control->check = control->check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
+  InvalidateRect(window, nullptr, FALSE);
+  NotifyParent(window, BN_CLICKED);
 }
 
 LRESULT ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -79,12 +96,9 @@ LRESULT ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         control->check = wParam == BST_CHECKED ? BST_CHECKED : BST_UNCHECKED;
       InvalidateRect(window, nullptr, FALSE);
       return 0;
-    case WM_LBUTTONDOWN:
-      if ((window->style & BS_TYPEMASK) != BS_AUTOCHECKBOX) return 0;
-      if (Control* control = ControlOf(window))
-        control->check = control->check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
-      InvalidateRect(window, nullptr, FALSE);
-      NotifyParent(window, BN_CLICKED);
+    case WM_LBUTTONDOWN: Click(window); return 0;
+    case WM_KEYDOWN:
+      if (wParam == VK_SPACE) Click(window);
       return 0;
     default: return DefWindowProcW(window, message, wParam, lParam);
   }

@@ -1,7 +1,11 @@
 // Dialogs: made from templates in dialog units with their controls, run by a loop of their
-// own until EndDialog, their controls found by id. A dialog has no frame here: on the
-// handheld its caption shows in the task bar and its face is plain white.
+// own until EndDialog, their controls found by id, the keyboard's focus on one of them. A
+// dialog has no frame here: on the handheld its caption shows in the task bar and its face
+// is plain white.
 #include "platform/dialog.h"
+
+#include <algorithm>
+#include <vector>
 
 #include "platform/screen.h"
 #include "platform/shell.h"
@@ -53,7 +57,34 @@ bool IsInput(UINT message) {
   return message == WM_LBUTTONDOWN || message == WM_KEYDOWN || message == WM_CHAR;
 }
 
-void RunDialog(HWND dialog, const DialogState& state) {
+// The controls Tab stops at, in template order.
+std::vector<HWND> TabStops(HWND dialog) {
+  std::vector<HWND> stops;
+  for (HWND window : WindowStack)
+    if (window->parent == dialog && (window->style & (WS_CHILD | WS_TABSTOP)) == (WS_CHILD | WS_TABSTOP) &&
+        window->visible)
+      stops.push_back(window);
+  return stops;
+}
+
+void SetDialogFocus(DialogState& state, HWND control) {
+  if (control == state.focus) return;
+  if (IsWindow(state.focus)) InvalidateRect(state.focus, nullptr, FALSE);
+  state.focus = control;
+  if (IsWindow(control)) InvalidateRect(control, nullptr, FALSE);
+}
+
+// Tab and Shift+Tab go round the tab stops.
+void MoveFocus(HWND dialog, DialogState& state, int step) {
+  const std::vector<HWND> stops = TabStops(dialog);
+  if (stops.empty()) return;
+  const auto at = std::find(stops.begin(), stops.end(), state.focus);
+  const int count = static_cast<int>(stops.size());
+  const int from = at == stops.end() ? (step > 0 ? -1 : 0) : static_cast<int>(at - stops.begin());
+  SetDialogFocus(state, stops[static_cast<size_t>(((from + step) % count + count) % count)]);
+}
+
+void RunDialog(HWND dialog, DialogState& state) {
   while (!state.ended && !state.destroyed) {
     MSG msg;
     if (!GetMessageW(&msg, nullptr, 0, 0)) {
@@ -70,6 +101,15 @@ void RunDialog(HWND dialog, const DialogState& state) {
       SendMessageW(dialog, WM_CLOSE, 0, 0);
       continue;
     }
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
+      MoveFocus(dialog, state, GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
+      continue;
+    }
+    // A tapped control takes the focus; the other keys go to the control that has it.
+    if (msg.message == WM_LBUTTONDOWN && msg.hwnd != dialog && msg.hwnd->parent == dialog &&
+        (msg.hwnd->style & WS_TABSTOP) != 0)
+      SetDialogFocus(state, msg.hwnd);
+    if (msg.message == WM_KEYDOWN && IsWindow(state.focus)) msg.hwnd = state.focus;
     DispatchMessageW(&msg);
   }
 }
@@ -81,6 +121,11 @@ SIZE DialogBaseUnitsNow() { return ScreenDpi() >= 192 ? BaseUnits192 : BaseUnits
 DialogState* DialogOf(HWND window) {
   if (!IsWindow(window) || window->className != DialogClass) return nullptr;
   return static_cast<DialogState*>(window->platformData);
+}
+
+bool HasFocus(HWND control) {
+  const DialogState* state = IsWindow(control) ? DialogOf(control->parent) : nullptr;
+  return state != nullptr && state->focus == control;
 }
 
 HWND DialogOnTop() {
@@ -127,7 +172,8 @@ int DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATE dialogTemplate, H
   }
 
   state.proc = proc;
-  SendMessageW(dialog, WM_INITDIALOG, 0, param);
+  // A procedure that returns TRUE leaves the focus to the dialog: its first tab stop.
+  if (SendMessageW(dialog, WM_INITDIALOG, 0, param) != 0 && !state.destroyed) MoveFocus(dialog, state, 1);
   if (!state.ended && !state.destroyed) {
     ShowWindow(dialog, SW_SHOW);
     RunDialog(dialog, state);

@@ -12,6 +12,7 @@ struct DialogState {
   bool destroyed;   // the window went before the dialog ended (its owner was destroyed)
   bool fullScreen;  // fitted to the screen by SHInitDialog
   HWND doneButton;  // the "ok" button SHInitDialog put in the task bar, or null
+  HWND focus;       // the control that takes the keys, or null
 };
 
 // The dialog's state, or null for any other window.
@@ -23,6 +24,8 @@ HWND DialogOnTop();
 bool DialogEnded(HWND dialog);
 // Fits a dialog to the screen below the task bar.
 void FitDialogToScreen(HWND dialog);
+// Whether a control has its dialog's focus: it takes the keys and shows a focus mark.
+bool HasFocus(HWND control);
 
 // The control classes (controls.cpp), registered before a dialog makes its controls.
 void RegisterControlClasses();

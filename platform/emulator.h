@@ -64,14 +64,16 @@ typedef int (*MessageBoxHook)(HWND owner, LPCWSTR text, LPCWSTR caption, UINT ty
 void EmulatorSetMessageBoxHook(MessageBoxHook hook);
 
 // Input as the desktop delivers it, queued behind what waits already: a tap (a click of
-// the left mouse button) at a device pixel, a key press and release with or without Ctrl
-// (virtual key codes; VK_F1 asks for help, VK_F2 turns the screen), and the desktop
-// window's close button.
+// the left mouse button) at a device pixel, a key press and release with or without Ctrl,
+// or with the modifiers given as the accelerators' FSHIFT, FCONTROL and FALT (virtual key
+// codes; VK_F1 asks for help, VK_F2 turns the screen), and the desktop window's close
+// button.
 void EmulatorTap(int x, int y);
 // A finger on the touch screen: SDL's finger event, with the copy as a mouse click that
 // SDL makes of it.
 void EmulatorTouch(int x, int y);
 void EmulatorKey(int virtualKey, BOOL control);
+void EmulatorKeyWith(int virtualKey, BYTE modifiers);
 void EmulatorCloseButton();
 
 // How often another start of the program asked this one to come to the front.

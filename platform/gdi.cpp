@@ -14,7 +14,7 @@ namespace {
 
 constexpr Uint32 PixelFormat = SDL_PIXELFORMAT_RGB888;
 
-HBRUSH__ whiteBrush{GdiKind::Brush, RGB(255, 255, 255)};
+HBRUSH__ whiteBrush{GdiKind::Brush, RGB(255, 255, 255), true};
 int liveBitmaps = 0;
 HBITMAP__ stockBitmap{GdiKind::Bitmap, nullptr, nullptr, true};
 
@@ -127,7 +127,11 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
 
 BOOL DeleteObject(HGDIOBJ object) {
   if (object == nullptr) return FALSE;
-  if (KindOf(object) == GdiKind::Brush) return TRUE;  // only stock brushes exist
+  if (KindOf(object) == GdiKind::Brush) {
+    HBRUSH brush = static_cast<HBRUSH>(object);
+    if (!brush->stock) delete brush;
+    return TRUE;
+  }
   HBITMAP bitmap = static_cast<HBITMAP>(object);
   if (bitmap->stock) return TRUE;
   if (bitmap->selectedInto != nullptr) return FALSE;
@@ -140,6 +144,14 @@ BOOL DeleteObject(HGDIOBJ object) {
 int EmulatorBitmapCount() { return liveBitmaps; }
 
 HGDIOBJ GetStockObject(int object) { return object == WHITE_BRUSH ? &whiteBrush : nullptr; }
+
+HBRUSH CreateSolidBrush(COLORREF colour) { return new HBRUSH__{GdiKind::Brush, colour & 0xFFFFFF, false}; }
+
+int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
+  if (dc == nullptr || rect == nullptr || brush == nullptr) return 0;
+  FillRectWithBrush(dc, *rect, brush);
+  return 1;
+}
 
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, DWORD rop) {
   DrawTarget to, from;

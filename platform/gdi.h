@@ -24,6 +24,7 @@ struct HICON__ {
 struct HBRUSH__ {
   GdiKind kind;
   COLORREF colour;
+  bool stock;
 };
 
 struct HDC__ {

@@ -1,7 +1,7 @@
 // The desktop's events as the device's input: the left mouse button and touch become taps
-// on the window under the point, keys go to the active window, F1 asks it for help, F2
-// turns the screen, and the desktop window's close button closes the program's window, or
-// the dialog open over it.
+// on the window under the point, keys go to the active window unless the shell takes them
+// (its soft keys), F1 asks it for help, F2 turns the screen, and the desktop window's close
+// button closes the program's window, or the dialog open over it.
 #include "platform/input.h"
 
 #include <SDL.h>
@@ -21,6 +21,7 @@ namespace {
 
 bool prepared = false;
 bool control = false, shift = false, alt = false;
+InputKeyHook shellKeys = nullptr;
 
 int VirtualKey(SDL_Keycode key) {
   if (key >= SDLK_a && key <= SDLK_z) return 'A' + (key - SDLK_a);
@@ -38,6 +39,9 @@ int VirtualKey(SDL_Keycode key) {
     case SDLK_DOWN: return VK_DOWN;
     case SDLK_F1: return VK_F1;
     case SDLK_F2: return VK_F2;
+    case SDLK_F9: return VK_F9;
+    case SDLK_F10: return VK_F10;
+    case SDLK_APPLICATION: return VK_APPS;
     default: return 0;
   }
 }
@@ -57,6 +61,9 @@ SDL_Keycode KeyCode(int virtualKey) {
     case VK_DOWN: return SDLK_DOWN;
     case VK_F1: return SDLK_F1;
     case VK_F2: return SDLK_F2;
+    case VK_F9: return SDLK_F9;
+    case VK_F10: return SDLK_F10;
+    case VK_APPS: return SDLK_APPLICATION;
     default: return SDLK_UNKNOWN;
   }
 }
@@ -88,15 +95,18 @@ void Key(const SDL_KeyboardEvent& key, std::deque<MSG>& messages) {
   control = (key.keysym.mod & KMOD_CTRL) != 0;
   shift = (key.keysym.mod & KMOD_SHIFT) != 0;
   alt = (key.keysym.mod & KMOD_ALT) != 0;
-  // A held key repeats nothing: a command key held down must not run its command again.
-  if (key.type != SDL_KEYDOWN || key.repeat != 0) return;
+  if (key.type != SDL_KEYDOWN) return;
   const int virtualKey = VirtualKey(key.keysym.sym);
+  // A held arrow key goes on moving; any other key held down must not run its command again.
+  const bool arrow = virtualKey >= VK_LEFT && virtualKey <= VK_DOWN;
+  if (key.repeat != 0 && !arrow) return;
   if (virtualKey == VK_F2) {
     ShellScreenTurned();
     return;
   }
   HWND active = ActiveWindow();
   if (virtualKey == 0 || active == nullptr) return;
+  if (shellKeys != nullptr && shellKeys(active, virtualKey)) return;
   if (virtualKey == VK_F1)
     messages.push_back(Message(active, WM_HELP, 0, 0, key.timestamp));
   else
@@ -203,6 +213,8 @@ void InputTranslate(const SDL_Event& event, std::deque<MSG>& messages) {
   }
 }
 
+void InputSetShellKeys(InputKeyHook hook) { shellKeys = hook; }
+
 bool InputKeyDown(int virtualKey) {
   switch (virtualKey) {
     case VK_CONTROL: return control;
@@ -260,6 +272,10 @@ void EmulatorTouch(int x, int y) {
 }
 
 void EmulatorKey(int virtualKey, BOOL withControl) {
+  EmulatorKeyWith(virtualKey, withControl ? FCONTROL : 0);
+}
+
+void EmulatorKeyWith(int virtualKey, BYTE modifiers) {
   const Uint32 id = DesktopWindowId();
   if (id == 0) return;
   SDL_Event event{};
@@ -267,11 +283,13 @@ void EmulatorKey(int virtualKey, BOOL withControl) {
   event.key.windowID = id;
   event.key.state = SDL_PRESSED;
   event.key.keysym.sym = KeyCode(virtualKey);
-  event.key.keysym.mod = withControl ? KMOD_LCTRL : KMOD_NONE;
+  event.key.keysym.mod = static_cast<Uint16>(((modifiers & FCONTROL) != 0 ? KMOD_LCTRL : 0) |
+                                             ((modifiers & FSHIFT) != 0 ? KMOD_LSHIFT : 0) |
+                                             ((modifiers & FALT) != 0 ? KMOD_LALT : 0));
   SDL_PushEvent(&event);
   event.key.type = SDL_KEYUP;
   event.key.state = SDL_RELEASED;
-  event.key.keysym.mod = KMOD_NONE;  // Ctrl is let go with the key
+  event.key.keysym.mod = KMOD_NONE;  // the modifiers are let go with the key
   SDL_PushEvent(&event);
 }
 

@@ -16,3 +16,7 @@ bool InputReady();
 void InputTranslate(const SDL_Event& event, std::deque<MSG>& messages);
 // The modifier keys as of the last key event taken.
 bool InputKeyDown(int virtualKey);
+// The shell's own keys: the hook hears every key pressed (a virtual key) before the active
+// window does, and returns true for one it took, which the window then never gets.
+typedef bool (*InputKeyHook)(HWND active, int virtualKey);
+void InputSetShellKeys(InputKeyHook hook);

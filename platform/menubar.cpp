@@ -1,11 +1,13 @@
 // The shell's menu bar: soft keys along the bottom of the screen, built from a menu-bar
 // resource, and the popup menu a drop-down key opens, which runs until an item is chosen
-// or a tap lands elsewhere.
+// or a tap lands elsewhere. The keyboard presses the soft keys of the active window's bar:
+// F9 the left one, F10 and the Menu key the right one.
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "platform/aygshell.h"
+#include "platform/input.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/shell_paint.h"
@@ -27,6 +29,9 @@ constexpr COLORREF MenuBack = RGB(255, 255, 255);
 constexpr COLORREF MenuFrame = RGB(60, 80, 124);
 constexpr COLORREF MenuText = RGB(16, 20, 32);
 constexpr COLORREF Separator = RGB(188, 198, 214);
+
+// Posted to a bar whose soft key the keyboard pressed: wParam the key, 0 the left one.
+constexpr UINT WM_SOFTKEY = WM_USER + 0x100;
 
 struct SoftKey {
   WORD command;
@@ -186,9 +191,10 @@ LRESULT PopupProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // Opens a key's popup above the bar and runs it like the device's menus: until an item is
-// chosen (its command is posted to the bar's owner), or a tap outside or Escape closes it.
-// Meanwhile other windows get their messages, but no input.
-void TrackPopup(HWND bar, size_t key) {
+// chosen (its command is posted to the bar's owner), or a tap outside, Escape or a soft key
+// closes it. Meanwhile other windows get their messages, but no input. Opened by the
+// keyboard, its first item is lit, so Enter chooses it.
+void TrackPopup(HWND bar, size_t key, bool byKeyboard) {
   MenuBar& data = BarOf(bar);
   std::vector<MenuItem> items = PopupItems(data.module, data.menuId, data.keys[key].popup);
   if (items.empty()) return;
@@ -212,6 +218,7 @@ void TrackPopup(HWND bar, size_t key) {
       CreatePlatformWindow(PopupClass, u"", place, bar, PlatformWindow{DrawPopup, new Popup{items}, true});
   if (popup == nullptr) return;
   openPopup = popup;
+  if (byKeyboard) MoveHighlight(popup, 1);
   data.pressed = static_cast<int>(key);
   Redraw(bar);
   Redraw(popup);
@@ -252,6 +259,12 @@ void TrackPopup(HWND bar, size_t key) {
           closing = lit >= 0;
         }
         break;
+      case WM_SOFTKEY:
+        if (msg.hwnd == bar)
+          closing = true;
+        else
+          DispatchMessageW(&msg);
+        break;
       case WM_CHAR:
       case WM_HELP: break;
       default: DispatchMessageW(&msg);
@@ -265,6 +278,27 @@ void TrackPopup(HWND bar, size_t key) {
   if (chosen != 0 && IsWindow(owner)) PostMessageW(owner, WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
 }
 
+// A soft key pressed: a drop-down key opens its popup, any other sends its command.
+void Press(HWND bar, size_t key, bool byKeyboard) {
+  const MenuBar& data = BarOf(bar);
+  if ((data.keys[key].style & TBSTYLE_DROPDOWN) != 0)
+    TrackPopup(bar, key, byKeyboard);
+  else if (IsWindow(bar->parent))
+    PostMessageW(bar->parent, WM_COMMAND, MAKEWPARAM(data.keys[key].command, 0),
+                 reinterpret_cast<LPARAM>(bar));
+}
+
+// F9 presses the left soft key of the active window's bar, F10 and the Menu key the right
+// one. A bar without keys (a dialog's) takes none.
+bool TakeSoftKey(HWND active, int virtualKey) {
+  if (virtualKey != VK_F9 && virtualKey != VK_F10 && virtualKey != VK_APPS) return false;
+  HWND bar = ShellMenuBarOf(active);
+  if (bar == nullptr || BarOf(bar).keys.empty()) return false;
+  const size_t key = virtualKey == VK_F9 ? 0 : BarOf(bar).keys.size() - 1;
+  PostMessageW(bar, WM_SOFTKEY, key, 0);
+  return true;
+}
+
 LRESULT MenuBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_LBUTTONDOWN: {
@@ -273,15 +307,14 @@ LRESULT MenuBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
       for (size_t i = 0; i < data.keys.size(); ++i) {
         const RECT key = KeyRect(bar, i);
         if (x < key.left || x >= key.right) continue;
-        if ((data.keys[i].style & TBSTYLE_DROPDOWN) != 0)
-          TrackPopup(bar, i);
-        else if (IsWindow(bar->parent))
-          PostMessageW(bar->parent, WM_COMMAND, MAKEWPARAM(data.keys[i].command, 0),
-                       reinterpret_cast<LPARAM>(bar));
+        Press(bar, i, false);
         break;
       }
       return 0;
     }
+    case WM_SOFTKEY:
+      if (wParam < BarOf(bar).keys.size()) Press(bar, wParam, true);
+      return 0;
     case WM_DESTROY:
       menuBars.erase(std::remove(menuBars.begin(), menuBars.end(), bar), menuBars.end());
       delete static_cast<MenuBar*>(bar->platformData);
@@ -330,6 +363,7 @@ BOOL SHCreateMenuBar(SHMENUBARINFO* info) {
     return FALSE;
   }
   menuBars.push_back(bar);
+  InputSetShellKeys(TakeSoftKey);
   Redraw(bar);
   bar->invalid = RECT{0, 0, 0, 0};
   info->hwndMB = bar;

@@ -22,6 +22,12 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
 BOOL DeleteObject(HGDIOBJ object);
 HGDIOBJ GetStockObject(int object);
 
+// A brush of one colour, for FillRect; DeleteObject frees it.
+HBRUSH CreateSolidBrush(COLORREF colour);
+// Fills a rectangle (left and top inside, right and bottom outside) with a brush, clipped
+// as BitBlt's output is.
+int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
+
 // An opaque, unscaled copy of a rectangle; only SRCCOPY is offered. Output to a window is
 // clipped to its client area and, inside a paint, to the area being painted.
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, DWORD rop);

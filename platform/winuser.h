@@ -145,8 +145,11 @@ constexpr int VK_LEFT = 0x25;
 constexpr int VK_UP = 0x26;
 constexpr int VK_RIGHT = 0x27;
 constexpr int VK_DOWN = 0x28;
+constexpr int VK_APPS = 0x5D;  // the keyboard's Menu key
 constexpr int VK_F1 = 0x70;
 constexpr int VK_F2 = 0x71;
+constexpr int VK_F9 = 0x78;
+constexpr int VK_F10 = 0x79;
 // The high bit is set while the key is down, as of the message last taken from the queue.
 short GetKeyState(int virtualKey);
 

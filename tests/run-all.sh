@@ -1,22 +1,30 @@
 #!/bin/sh
-# Builds and runs every test twice: a normal build, and one under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Warnings are errors in both; the benchmarks are built too.
+# Every check the project has, as CI runs them (tools/install-deps.sh test installs what they
+# need): the layering rules, a minute of fuzzing the registry file's reader, the tests in a
+# normal build and in one under AddressSanitizer and UndefinedBehaviorSanitizer, and the
+# README's play build (Release) with the installed game's checks. Warnings are errors in
+# every one of these builds; each has a folder of its own, so the player's build/ is left as
+# it is.
 set -eu
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
 
-run() {
+configure() {
   dir=$1
   shift
-  cmake -S . -B "$dir" "$@"
-  cmake --build "$dir" -j "$jobs"
-  ctest --test-dir "$dir" --output-on-failure -j "$jobs"
+  cmake -S . -B "$dir" -DMARLIX_WERROR=ON "$@"
+}
+
+run() {
+  configure "$@"
+  cmake --build "$1" -j "$jobs"
+  ctest --test-dir "$1" --output-on-failure -j "$jobs"
 }
 
 tests/check-layering.sh
 
 echo "== fuzzing the registry file's reader (clang, libFuzzer) =="
-cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+configure build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DMARLIX_FUZZ=ON -DMARLIX_BENCH=OFF
 cmake --build build-fuzz -j "$jobs" --target registry_fuzz
 # New inputs go to a corpus inside the build folder; the committed seeds stay as they are.
@@ -30,6 +38,11 @@ fi
 grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' build-fuzz/fuzz.log
 
 echo "== normal build =="
-run build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build =="
 run build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMARLIX_SANITIZE=ON
+# The optimiser warns where the other builds do not; the tests above ran the same code.
+echo "== the README's play build (Release), installed =="
+configure build-release -DCMAKE_BUILD_TYPE=Release
+cmake --build build-release -j "$jobs"
+tests/install/check.sh build-release

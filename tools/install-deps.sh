@@ -1,33 +1,55 @@
 #!/bin/sh
 # Installs the Debian packages the game needs: "play" to build and run it, "test" for
-# everything the tests and benchmarks need as well. Asks for root through sudo if needed.
+# everything the tests, the benchmarks and the Debian package need as well, "web" to build
+# the web version and "webtest" to play it in a headless browser. Asks for root (through
+# sudo) only when a package is missing.
 set -eu
 
 # xdg-utils: xdg-open shows the help page.
-play="cmake make g++ pkg-config libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libgif-dev fonts-dejavu-core xdg-utils"
+play="cmake make g++ pkg-config libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libgif-dev zlib1g-dev fonts-dejavu-core xdg-utils"
 # libclang-rt-dev: libFuzzer and the sanitizer runtimes for clang (the fuzz targets).
+# git: tests/check-layering.sh reads the checkout. dpkg-dev and file: CPack's .deb and its
+# library dependencies; lintian, appstream and desktop-file-utils check the installed files.
 # pulseaudio, pulseaudio-utils: a sound server of the tests' own; libxtst-dev: the clicks
 # of the tap benchmark.
-test="$play libgtest-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth xdotool x11-utils imagemagick"
-test="$test pulseaudio pulseaudio-utils libxtst-dev"
+test="$play git libgtest-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth xdotool x11-utils imagemagick
+  dpkg-dev file lintian appstream desktop-file-utils pulseaudio pulseaudio-utils libxtst-dev"
+
+# The web version: what the native build needs (the asset generator runs natively), and
+# dpkg-dev for fetching the libraries' Debian sources (tools/web/build-deps.sh).
+web="$play emscripten dpkg-dev xz-utils"
+# npm comes with Debian's nodejs only as a package of its own; a Node.js with npm built in
+# (as from other vendors) needs none.
+webtest="$web chromium"
+if ! command -v npm >/dev/null 2>&1; then webtest="$webtest npm"; fi
 
 case "${1:-}" in
   play) packages=$play ;;
   test) packages=$test ;;
-  *) echo "usage: $0 play|test" >&2; exit 2 ;;
+  web) packages=$web ;;
+  webtest) packages=$webtest ;;
+  *) echo "usage: $0 play|test|web|webtest" >&2; exit 2 ;;
 esac
 
+missing=""
+for package in $packages; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [ "$status" = "install ok installed" ] || missing="$missing $package"
+done
+missing=${missing# }
+# Nothing to fetch, and so nothing to ask root for, when everything is there already.
+[ -n "$missing" ] || exit 0
+
 if [ "$(id -u)" -ne 0 ]; then
-  exec sudo "$0" "$@"
+  if command -v sudo >/dev/null 2>&1; then
+    exec sudo "$0" "$@"
+  fi
+  echo "$0: these Debian packages are missing: $missing" >&2
+  echo "Install them as root, for example with:  su -c 'apt-get update && apt-get install $missing'" >&2
+  echo "then run $0 $1 again." >&2
+  exit 1
 fi
 
-# Nothing to fetch when everything is there already.
-missing=$(dpkg-query -W -f='${Status} ${Package}\n' $packages 2>/dev/null | grep -c -v '^install ok installed' || true)
-installed=$(dpkg-query -W -f='${Status}\n' $packages 2>/dev/null | grep -c '^install ok installed' || true)
-count=$(echo $packages | wc -w)
-if [ "$missing" -eq 0 ] && [ "$installed" -eq "$count" ]; then
-  exit 0
-fi
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -q
-apt-get install -y -q --no-install-recommends $packages
+apt-get install -y -q --no-install-recommends $missing

@@ -9,6 +9,7 @@
 #include "platform/wingdi.h"
 #include "platform/winuser.h"
 #include "view/layout.h"
+#include "view/line_cursor.h"
 #include "view/skin.h"
 
 namespace {
@@ -92,6 +93,8 @@ void DrawCell(int cell) {
       CopyCell(hdc, memory, cell);
       SelectObject(memory, previous);
     }
+    // The line under the keyboard's cursor keeps its mark.
+    if (cell == LineCursor.place.cell) PaintLineCursor(hdc);
   }
   DeleteDC(memory);
   ReleaseDC(hMainWnd, hdc);

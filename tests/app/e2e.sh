@@ -8,50 +8,6 @@
 set -eu
 . "$(dirname "$0")/e2e_lib.sh"
 
-# The 480 x 640 layout below the 52-pixel task bar: the middle of every line, and the
-# colours of the default skin's user and computer sprites there, from the sheets.
-lines=""
-points=""
-for r in 0 1 2 3 4 5 6 7; do
-  for c in 0 1 2 3 4 5 6; do
-    lines="$lines h"
-    points="$points $((16 + 14 + 62 * c + 24)) $((52 + 62 + 62 * r + 7))"
-  done
-  [ "$r" -lt 7 ] || continue
-  for k in 0 1 2 3 4 5 6 7; do
-    lines="$lines v"
-    points="$points $((16 + 62 * k + 7)) $((52 + 62 + 14 + 62 * r + 24))"
-  done
-done
-read -r user_h computer_h <<EOF2
-$(colours "$res/horizontal_lines_480x640.gif" 24 7 72 7)
-EOF2
-read -r user_v computer_v <<EOF2
-$(colours "$res/vertical_lines_480x640.gif" 7 24 7 72)
-EOF2
-
-# Counts the user's and the computer's lines on the screen: "USER COMPUTER".
-count_lines() {
-  shot
-  on_screen=""
-  set -- $points
-  while [ $# -gt 1 ]; do
-    on_screen="$on_screen $((X + $1)) $((Y + $2))"
-    shift 2
-  done
-  set -- $(colours "$work/shot.png" $on_screen)
-  user=0
-  computer=0
-  for kind in $lines; do
-    if [ "$kind" = h ]; then u=$user_h cpu=$computer_h; else u=$user_v cpu=$computer_v; fi
-    [ "$1" != "$u" ] || user=$((user + 1))
-    [ "$1" != "$cpu" ] || computer=$((computer + 1))
-    shift
-  done
-  echo "$user $computer"
-}
-board_is() { [ "$(count_lines)" = "$1" ]; }
-
 echo "start with a fresh settings folder"
 start_game
 eval "$(xdotool getwindowgeometry --shell "$window")"

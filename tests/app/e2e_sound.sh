@@ -11,12 +11,8 @@ set -eu
 start_sound_server
 record_sink
 
-# The top-left horizontal line of each point row of the 480 x 640 layout, and the colours
-# of the user's and the computer's horizontal lines there.
-read -r user_h computer_h <<EOF2
-$(colours "$res/horizontal_lines_480x640.gif" 24 7 72 7)
-EOF2
-# Taps a line that neither side has drawn and waits until it shows as the user's.
+# Taps a line that neither side has drawn and waits until it shows as the user's: the
+# leftmost horizontal lines of the point rows first.
 tap_free_line() {
   shot
   for y in 121 183 245 307 369 431 493 555; do

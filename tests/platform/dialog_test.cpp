@@ -1,7 +1,11 @@
 // Dialogs: templates turned into pixels at both screen densities, modal to their owner and
-// ended by Enter or Escape. The drop-down list under taps is played under Xvfb by
+// ended by Enter or Escape; their controls by keyboard, the focus going round the tab stops
+// with a mark that shows. The drop-down list under taps is played under Xvfb by
 // e2e_options.sh.
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
 
 #include "platform/emulator.h"
 #include "tests/support/recording_window.h"
@@ -60,6 +64,117 @@ TEST_F(ShellTest, DialogTemplatesArePlacedInDialogUnitsOfTheScreensFontAndEndByE
     EXPECT_EQ(Dialog(), nullptr);
     EXPECT_TRUE(ReceivedOf(owner, WM_LBUTTONDOWN).empty()) << "the owner took input";
   }
+}
+
+// The check box, a label and the list, both controls tab stops; the list holds three
+// items, the second chosen.
+constexpr DLGITEMTEMPLATE TabItems[] = {
+    {Child | BS_AUTOCHECKBOX | WS_TABSTOP, 0, 9, 11, 61, 10, CheckId, WC_BUTTON, u"Tick"},
+    {Child | SS_LEFT | WS_GROUP, 0, 9, 27, 44, 8, 0xFFFF, WC_STATIC, u"Label"},
+    {Child | CBS_DROPDOWNLIST | WS_TABSTOP, 0, 58, 25, 59, 80, ListId, WC_COMBOBOX, u""},
+};
+constexpr DLGTEMPLATE TabTemplate{WS_POPUP | WS_CAPTION | DS_SETFONT,
+                                  0,
+                                  3,
+                                  0,
+                                  0,
+                                  156,
+                                  153,
+                                  nullptr,
+                                  nullptr,
+                                  u"Keys",
+                                  9,
+                                  u"System",
+                                  TabItems};
+
+std::vector<std::pair<WORD, WORD>> notified;  // control and notification
+
+BOOL KeysDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    for (LPCWSTR item : {u"A", u"B", u"C"})
+      SendMessageW(GetDlgItem(dialog, ListId), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    SendMessageW(GetDlgItem(dialog, ListId), CB_SETCURSEL, 1, 0);
+    return TRUE;
+  }
+  if (message == WM_COMMAND && LOWORD(wParam) != IDOK) notified.push_back({LOWORD(wParam), HIWORD(wParam)});
+  return TestDlgProc(dialog, message, wParam, lParam);
+}
+
+// Whether a control shows the focus mark: the selection colour round the check box's text,
+// or behind the list's chosen item.
+bool Marked(int id) {
+  const RECT r = WindowRect(GetDlgItem(Dialog(), id));
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x)
+      if (EmulatorScreenPixel(x, y) == RGB(30, 70, 156)) return true;
+  return false;
+}
+
+LRESULT Ask(int id, UINT message) { return SendMessageW(GetDlgItem(Dialog(), id), message, 0, 0); }
+
+// Runs each step once the keys of the one before have been handled.
+void Steps(std::vector<std::function<void()>> steps, size_t at = 0) {
+  if (at == steps.size()) return;
+  Then([steps, at] {
+    steps[at]();
+    Steps(steps, at + 1);
+  });
+}
+
+TEST_F(ShellTest, TheFocusGoesRoundTheTabStopsAndTheKeysWorkTheControlWithIt) {
+  notified.clear();
+  const std::vector<std::pair<WORD, WORD>> none;
+  Steps({[] {
+           // The first tab stop has it at the start.
+           EXPECT_TRUE(Marked(CheckId));
+           EXPECT_FALSE(Marked(ListId));
+           EmulatorKey(VK_SPACE, FALSE);
+           EmulatorKey(VK_TAB, FALSE);
+         },
+         [] {
+           EXPECT_EQ(Ask(CheckId, BM_GETCHECK), BST_CHECKED);
+           EXPECT_FALSE(Marked(CheckId));
+           EXPECT_TRUE(Marked(ListId));
+           for (int key : {VK_DOWN, VK_DOWN, VK_UP, VK_UP, VK_UP, VK_SPACE}) EmulatorKey(key, FALSE);
+         },
+         [] {
+           EXPECT_EQ(Ask(ListId, CB_GETCURSEL), 0);  // down to the end, then up to the start
+           EXPECT_EQ(Ask(CheckId, BM_GETCHECK), BST_CHECKED);
+           EmulatorKeyWith(VK_DOWN, FALT);
+         },
+         [] {  // inside the open list
+           EXPECT_EQ(Ask(ListId, CB_GETDROPPEDSTATE), TRUE);
+           EmulatorKey(VK_DOWN, FALSE);
+           EmulatorKey(VK_DOWN, FALSE);
+           EmulatorKey(VK_RETURN, FALSE);
+         },
+         [] {
+           EXPECT_EQ(Ask(ListId, CB_GETDROPPEDSTATE), FALSE);
+           EXPECT_EQ(Ask(ListId, CB_GETCURSEL), 2);
+           EmulatorKeyWith(VK_TAB, FSHIFT);
+         },
+         [] {
+           EXPECT_TRUE(Marked(CheckId));
+           EXPECT_FALSE(Marked(ListId));
+           EmulatorKeyWith(VK_TAB, FSHIFT);  // round to the last
+         },
+         [] {
+           EXPECT_TRUE(Marked(ListId));
+           TapMiddle(WindowRect(GetDlgItem(Dialog(), CheckId)));  // a tap takes it too
+         },
+         [] {
+           EXPECT_TRUE(Marked(CheckId));
+           EXPECT_EQ(Ask(CheckId, BM_GETCHECK), BST_UNCHECKED);
+           EmulatorKey(VK_RETURN, FALSE);
+         }});
+  EXPECT_EQ(DialogBoxIndirectParamW(nullptr, &TabTemplate, owner, KeysDlgProc, 0), 100);
+  EXPECT_EQ(notified, (std::vector<std::pair<WORD, WORD>>{{CheckId, BN_CLICKED},
+                                                          {ListId, CBN_SELCHANGE},
+                                                          {ListId, CBN_SELCHANGE},
+                                                          {ListId, CBN_SELCHANGE},
+                                                          {ListId, CBN_SELCHANGE},
+                                                          {CheckId, BN_CLICKED}}));
+  (void)none;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The shell's menu bar: the popup menu its key opens posts the command of the item tapped
-// once it has closed, and a tap beside it closes it and goes no further.
+// once it has closed, and a tap beside it closes it and goes no further; the keyboard
+// presses the soft keys of the active window's bar.
 #include "platform/shell.h"
 
 #include <gtest/gtest.h>
@@ -72,6 +73,43 @@ TEST_F(MenuBarTest, APopupItemPostsItsCommandOnceThePopupHasClosedAndATapBesideG
     EXPECT_EQ(Commands(), c.commands);
     EXPECT_TRUE(ReceivedOf(owner, WM_LBUTTONDOWN).empty());
   }
+}
+
+// F9 presses the left soft key, F10 and the Menu key the right one: its popup opens with
+// the first item lit, the arrows go round the items past the separator, Enter chooses, F10
+// again or Escape closes it. The window never hears these keys; a window whose bar has no
+// keys (a dialog's) hears them all.
+TEST_F(MenuBarTest, TheKeyboardPressesTheSoftKeysOfTheActiveWindow) {
+  const struct {
+    std::vector<int> keys;
+    std::vector<WORD> commands;
+    std::vector<WPARAM> heard;  // keys the window got
+  } cases[] = {{{VK_F9}, {40003}, {}},
+               {{VK_F10, VK_RETURN}, {OptionsCommand}, {}},
+               {{VK_APPS, VK_DOWN, VK_RETURN}, {AboutCommand}, {}},
+               {{VK_F10, VK_DOWN, VK_DOWN, VK_UP, VK_RETURN}, {AboutCommand}, {}},
+               {{VK_F10, VK_F10, VK_RETURN}, {}, {VK_RETURN}},
+               {{VK_APPS, VK_ESCAPE, VK_RETURN}, {}, {VK_RETURN}}};
+  for (const auto& c : cases) {
+    ReceivedMessages.clear();
+    for (int key : c.keys) EmulatorKey(key, FALSE);
+    PumpMessages();
+    EXPECT_EQ(Popup(), nullptr);
+    EXPECT_EQ(Commands(), c.commands);
+    std::vector<WPARAM> heard;
+    for (const Received& r : ReceivedOf(owner, WM_KEYDOWN)) heard.push_back(r.wParam);
+    EXPECT_EQ(heard, c.heard);
+  }
+
+  HWND above = CreateRecordingWindow();
+  SHMENUBARINFO empty{SHMENUBARINFO_SIZE, above, SHCMBF_EMPTYBAR, 0, nullptr, 0, 0, nullptr, 0};
+  ASSERT_TRUE(SHCreateMenuBar(&empty));
+  ReceivedMessages.clear();
+  for (int key : {VK_F9, VK_F10, VK_APPS}) EmulatorKey(key, FALSE);
+  PumpMessages();
+  EXPECT_EQ(Popup(), nullptr);
+  EXPECT_TRUE(Commands().empty());
+  EXPECT_EQ(ReceivedOf(above, WM_KEYDOWN).size(), 3u);
 }
 
 }  // namespace

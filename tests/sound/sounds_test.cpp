@@ -59,7 +59,10 @@ TEST(Sounds, EachPathIsTheResourceFolderAndTheSoundsNameWhenItFits) {
                 {WinSoundPath, u"\\win.wav"},           {LoseSoundPath, u"\\lose.wav"}};
   for (size_t length : {25u, 246u, 247u, 251u, 252u, 259u, 260u}) {  // 260: no end in the buffer
     SCOPED_TRACE(testing::Message() << "folder of " << length << " characters");
-    const std::u16string folder = u"\\" + std::u16string(length - 1, u'a');
+    // Made in place: GCC 12 at -O3 wrongly reports an overlapping copy (-Wrestrict) in
+    // u"\\" + std::u16string(...).
+    std::u16string folder(length, u'a');
+    folder[0] = u'\\';
     UseResFolder(folder);
     for (const auto& sound : sounds)
       EXPECT_EQ(length + sound.name.size() < MAX_PATH ? folder + sound.name : u"",

@@ -10,9 +10,11 @@ bool WriteSounds(const std::string& folder);
 inline constexpr const char* Logo136File = "logo136.bmp";
 inline constexpr const char* Logo144File = "logo144.bmp";
 bool WriteLogos(const std::string& folder);
-// The program icon: a 64 x 64 bitmap with alpha for the window, and an SVG for the desktop.
+// The program icon: a 64 x 64 bitmap with alpha for the window, and for the desktop's icon
+// theme an SVG and PNG files in the sizes menus and launchers ask for, "marlix-pentro-48.png"...
 inline constexpr const char* Icon143File = "icon143.bmp";
 inline constexpr const char* IconSvgFile = "marlix-pentro.svg";
+inline constexpr int IconPngSizes[] = {16, 24, 32, 48, 64, 128, 256};
 bool WriteIcon(const std::string& folder);
 // The help page the F1 key opens.
 inline constexpr const char* HelpFile = "Marlix Pentro.htm";

@@ -113,6 +113,9 @@ grooves, dots or stitches, depending on the skin.</li>
 <li>The scores are at the top of the screen: <span class="label">YOU</span> counts your boxes,
 <span class="label">CPU</span> the computer&rsquo;s.</li>
 <li>When the last box is taken, the game tells you who won and asks whether to play again.</li>
+<li>No mouse? The first arrow key shows a cursor: two bars along one line. The arrow keys move it from line to line,
+<kbd>Tab</kbd> jumps to the next line not yet drawn, and <kbd>Enter</kbd> or <kbd>Space</kbd> draws the line under it,
+just as a tap would. A tap hides the cursor again.</li>
 </ul>
 <p>Your lines and boxes and the computer&rsquo;s have their own colours in every skin, and they are marked
 differently as well, so you can tell them apart at a glance in every skin:</p>
@@ -123,12 +126,16 @@ const char* const Commands = R"(
 <h2>Commands and keys</h2>
 <table>
 <tr><th>Command</th><th>Key</th><th>What it does</th></tr>
-<tr><td>New Game<small>the left button at the bottom</small></td><td><kbd>Ctrl+N</kbd></td>
+<tr><td>New Game<small>the left button at the bottom</small></td><td><kbd>Ctrl+N</kbd> <kbd>F9</kbd></td>
 <td>Starts a new game. Once a line has been drawn, it asks you first.</td></tr>
 <tr><td>Options<small>Menu &rarr; Options</small></td><td><kbd>Ctrl+O</kbd></td>
 <td>Switches &ldquo;Play sounds&rdquo; on or off and picks the skin under Backgrounds: &ldquo;Default&rdquo;,
 &ldquo;Skin1&rdquo; &hellip; &ldquo;Skin5&rdquo;. Press Done to keep your choice.</td></tr>
 <tr><td>About<small>Menu &rarr; About</small></td><td><kbd>Ctrl+A</kbd></td><td>Shows the version.</td></tr>
+<tr><td>Menu<small>the right button at the bottom</small></td><td><kbd>F10</kbd> <kbd>Menu</kbd></td>
+<td>Opens the menu; the arrow keys and <kbd>Enter</kbd> choose in it. In Options, <kbd>Tab</kbd> moves between
+&ldquo;Play sounds&rdquo; (<kbd>Space</kbd> ticks it) and the skin list (<kbd>Up</kbd> and <kbd>Down</kbd> choose,
+<kbd>Alt+Down</kbd> opens it); <kbd>Enter</kbd> is Done.</td></tr>
 <tr><td>Exit</td><td><kbd>Ctrl+Q</kbd></td>
 <td>Ends the program, as closing the window does. The game is kept and comes back just as it was at the next
 start.</td></tr>

@@ -18,7 +18,7 @@ const Command Commands[] = {
     {"skins", WriteSkins, "the 36 backgrounds and 12 sprite sheets"},
     {"sounds", WriteSounds, "the six wave files"},
     {"logos", WriteLogos, "the About box's two logo bitmaps"},
-    {"icon", WriteIcon, "the program icon, as a bitmap and as SVG"},
+    {"icon", WriteIcon, "the program icon, as a bitmap, as SVG and as PNG files"},
     {"help", WriteHelp, "the help page"},
 };
 

@@ -1,5 +1,5 @@
 // The pictures built into the program: the About box's two logo bitmaps and the icon, and
-// the icon once more as SVG for the desktop's menu.
+// the icon once more as SVG and PNG files for the desktop's menu.
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -8,6 +8,7 @@
 #include "tools/assetgen/bmp_writer.h"
 #include "tools/assetgen/icon_art.h"
 #include "tools/assetgen/logo_art.h"
+#include "tools/assetgen/png_writer.h"
 
 bool WriteLogos(const std::string& folder) {
   std::error_code error;
@@ -21,9 +22,14 @@ bool WriteIcon(const std::string& folder) {
   std::filesystem::create_directories(folder, error);
   std::vector<uint8_t> alpha;
   const Canvas icon = DrawIcon(IconSize, alpha);
-  const bool bitmap = WriteAlphaBmp(folder + "/" + Icon143File, icon, alpha);
+  bool written = WriteAlphaBmp(folder + "/" + Icon143File, icon, alpha);
+  for (const int size : IconPngSizes) {
+    std::vector<uint8_t> coverage;
+    const Canvas png = DrawIcon(size, coverage);
+    written = WritePng(folder + "/marlix-pentro-" + std::to_string(size) + ".png", png, coverage) && written;
+  }
   std::ofstream svg(folder + "/" + IconSvgFile, std::ios::trunc);
   svg << IconSvg();
   svg.close();
-  return bitmap && static_cast<bool>(svg);
+  return written && static_cast<bool>(svg);
 }

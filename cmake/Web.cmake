@@ -1,0 +1,22 @@
+# The web version: the program as marlix-pentro.js and marlix-pentro.wasm, res/ packed into
+# marlix-pentro.data, and the page index.html that shows it, all at the build folder's top.
+
+set_target_properties(marlix-pentro PROPERTIES SUFFIX .js)
+target_link_options(marlix-pentro PRIVATE
+  # The program's own waits (the pauses, the message loop's, the dialogs' and message
+  # boxes' loops) give the browser back its thread while they last.
+  -sASYNCIFY
+  -sASYNCIFY_STACK_SIZE=65536
+  -sALLOW_MEMORY_GROWTH=1
+  -sENVIRONMENT=web
+  # The settings and the saved game live in the browser's IndexedDB.
+  -lidbfs.js
+  # SDL's audio and its calls back into the program need these from emscripten's library;
+  # named in a file, as CMake would double the dollar signs on the command line.
+  -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${CMAKE_CURRENT_LIST_DIR}/web-library-functions.json
+  "SHELL:--preload-file ${MARLIX_RES_DIR}@/res")
+# A changed data file is packed again.
+set_property(TARGET marlix-pentro APPEND PROPERTY LINK_DEPENDS ${MARLIX_ASSETS} ${MARLIX_RES_DIR}/DejaVuSans.ttf)
+
+# The page; the help page opens from res/ beside it.
+configure_file(${CMAKE_SOURCE_DIR}/tools/web/index.html ${CMAKE_BINARY_DIR}/index.html COPYONLY)

@@ -1,0 +1,297 @@
+// The board by keyboard, driven through the program's own loop: the line cursor hidden
+// until an arrow key and taken away by a tap without a trace, Enter and Space on a line
+// doing all that a tap there does (queued ones too), and the mark standing out from what it
+// covers in every skin at every screen size, in the build's own artwork.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+#include <iostream>
+#include <iterator>
+#include <vector>
+
+#include "app/mainwnd.h"
+#include "game/board.h"
+#include "platform/emulator.h"
+#include "platform/winuser.h"
+#include "settings/settings.h"
+#include "tests/app/program.h"
+#include "tests/game/boards.h"
+#include "tests/settings/saved_game.h"
+#include "tests/support/recording_window.h"
+#include "view/layout.h"
+#include "view/line_cursor.h"
+#include "view/skin.h"
+#include "view/skin_names.h"
+
+namespace {
+
+constexpr int H(int row, int col) { return HorizontalLineCell(row, col); }
+constexpr int V(int row, int col) { return VerticalLineCell(row, col); }
+
+void Press(int key, BYTE modifiers = 0) { EmulatorKeyWith(key, modifiers); }
+
+// A client rectangle of the main window on the screen.
+RECT OnScreen(const RECT& r) {
+  const RECT client = WindowRect(hMainWnd);
+  return RECT{client.left + r.left, client.top + r.top, client.left + r.right, client.top + r.bottom};
+}
+
+bool Inside(const RECT& r, int x, int y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
+
+std::vector<COLORREF> Pixels(const RECT& area) {
+  std::vector<COLORREF> pixels;
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x) pixels.push_back(EmulatorScreenPixel(x, y));
+  return pixels;
+}
+
+RECT WholeScreen() { return RECT{0, 0, ScreenSizes[ResolutionId].cx, ScreenSizes[ResolutionId].cy}; }
+
+// The screen differs from `before` in the cursor's bars over `cell` alone, which show the
+// cursor's colour.
+void ExpectMarkAlone(const std::vector<COLORREF>& before, int cell) {
+  RECT bars[2];
+  LineCursorBars(cell, bars);
+  const RECT screen = WholeScreen(), top = OnScreen(bars[0]), bottom = OnScreen(bars[1]);
+  const std::vector<COLORREF> now = Pixels(screen);
+  int wrong = 0;
+  for (int y = screen.top, i = 0; y < screen.bottom; ++y)
+    for (int x = screen.left; x < screen.right; ++x, ++i) {
+      const bool mark = Inside(top, x, y) || Inside(bottom, x, y);
+      wrong += now[i] != (mark ? LineCursorColour(Skin) : before[i]) ? 1 : 0;
+    }
+  EXPECT_EQ(wrong, 0) << "pixels wrong with the mark on cell " << cell;
+}
+
+// Everything the cursor draws: the two bars over a line.
+std::vector<COLORREF> MarkPixels(int cell) {
+  RECT bars[2];
+  LineCursorBars(cell, bars);
+  std::vector<COLORREF> pixels = Pixels(OnScreen(bars[0]));
+  const std::vector<COLORREF> bottom = Pixels(OnScreen(bars[1]));
+  pixels.insert(pixels.end(), bottom.begin(), bottom.end());
+  return pixels;
+}
+
+// The arrow keys that take the cursor from its place to a line, and the place it ends at.
+std::vector<int> ArrowsTo(CursorPlace& at, int line) {
+  const auto row = [](int cell) { return 2 * (cell / RowStride) + (IsVerticalLine(cell) ? 1 : 0); };
+  std::vector<int> keys;
+  while (at.cell != line) {
+    const bool across = row(at.cell) == row(line);
+    const int step = across ? (CursorPlaceOf(at.cell).column < CursorPlaceOf(line).column ? 1 : -1)
+                            : (row(at.cell) < row(line) ? 1 : -1);
+    at = across ? CursorStep(at, step, 0) : CursorStep(at, 0, step);
+    keys.push_back(across ? (step > 0 ? VK_RIGHT : VK_LEFT) : (step > 0 ? VK_DOWN : VK_UP));
+  }
+  return keys;
+}
+
+// Every line drawn by the user but the given ones, so every box but theirs is the user's.
+void FullBoardBut(const std::vector<int>& left) {
+  EmptyBoard(0);
+  std::vector<int> lines = AllLines();
+  std::erase_if(lines, [&left](int line) { return std::count(left.begin(), left.end(), line) > 0; });
+  Draw(lines, OwnerUser);
+}
+
+struct Outcome {
+  std::vector<int32_t> game;
+  std::vector<std::u16string> sounds;
+  std::vector<int> linesAtSounds;
+  std::vector<Question> questions;
+  std::vector<COLORREF> screen;
+  bool operator==(const Outcome&) const = default;
+};
+
+struct KeyboardTest : ProgramTest {
+  // Sets a board up and paints it, then draws lines by taps (key 0) or by the cursor and a
+  // key, every tap or key queued before the loop takes the first, with the computer's chance
+  // the same each time. The cursor is taken away before the screen is read.
+  Outcome Run(const std::function<void()>& board, const std::vector<int>& lines, int key) {
+    board();
+    InvalidateRect(hMainWnd, nullptr, FALSE);
+    Pump();
+    HideLineCursor();
+    LineCursor.place = CursorPlaceOf(H(3, 3));
+    Plays.clear();
+    Questions.clear();
+    if (key != 0) Press(VK_UP);  // the first arrow shows the cursor where it is
+    CursorPlace at = LineCursor.place;
+    for (int line : lines) {
+      if (key == 0) {
+        const RECT r = OnScreen(CellRect(BoardLayout, line));
+        EmulatorTap((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        continue;
+      }
+      for (int arrow : ArrowsTo(at, line)) Press(arrow);
+      Press(key);
+    }
+    srand(12);
+    Pump();
+    HideLineCursor();
+    Outcome outcome{CurrentGame(), PlayedNames(), {}, Questions, Pixels(WholeScreen())};
+    for (const ::Play& play : Plays) outcome.linesAtSounds.push_back(play.linesDrawn);
+    return outcome;
+  }
+};
+
+TEST_F(KeyboardTest, TheCursorShowsAtTheFirstArrowAndATapTakesItAwayWithoutATrace) {
+  ASSERT_TRUE(Start(240, 320));
+  EXPECT_FALSE(LineCursor.shown);
+  const std::vector<COLORREF> fresh = Pixels(WholeScreen());
+  Press(VK_DOWN);  // shows it where it is, in the board's middle
+  Pump();
+  ASSERT_TRUE(LineCursor.shown);
+  EXPECT_EQ(LineCursor.place.cell, H(3, 3));
+  ExpectMarkAlone(fresh, H(3, 3));
+  Press(VK_RIGHT);
+  Pump();
+  EXPECT_EQ(LineCursor.place.cell, H(3, 4));
+  ExpectMarkAlone(fresh, H(3, 4));
+  InvalidateRect(hMainWnd, nullptr, FALSE);  // a paint draws it again
+  Pump();
+  ExpectMarkAlone(fresh, H(3, 4));
+
+  // A tap beside the lines hides it and does nothing else.
+  Plays.clear();
+  const std::vector<int32_t> game = CurrentGame();
+  const RECT middle = CellRect(BoardLayout, BoxCell(3, 3));
+  TapAt(middle.left + 5, middle.top + 5);
+  EXPECT_FALSE(LineCursor.shown);
+  EXPECT_EQ(Pixels(WholeScreen()), fresh);
+  EXPECT_TRUE(Plays.empty());
+  EXPECT_EQ(CurrentGame(), game);
+
+  // Back where it was at the next arrow; a line drawn under it, and a computer's line,
+  // keep the mark.
+  Press(VK_LEFT);
+  Pump();
+  EXPECT_EQ(LineCursor.place.cell, H(3, 4));
+  EmptyBoard(0);
+  InvalidateRect(hMainWnd, nullptr, FALSE);
+  Pump();
+  const std::vector<COLORREF> marked(MarkPixels(H(3, 4)).size(), LineCursorColour(Skin));
+  Press(VK_RETURN);
+  Pump();
+  ASSERT_EQ(occ[H(3, 4)], OwnerUser);
+  EXPECT_EQ(MarkPixels(H(3, 4)), marked);
+  Press(VK_TAB);  // the first line not yet drawn after it
+  Pump();
+  const int next = LineCursor.place.cell;
+  EXPECT_TRUE(next > H(3, 4) && occ[next] == OwnerNone);
+  f = 1;  // the computer draws it
+  PlaceLine(next);
+  ASSERT_EQ(occ[next], OwnerComputer);
+  EXPECT_EQ(MarkPixels(next), marked);
+}
+
+// Enter or Space on a line is a tap on it: the same board, scores, turn, sounds, questions
+// and screen, for a line answered by the computer, one that closes a box, one already
+// drawn and the last one of the game; and queued behind one another as taps queue.
+TEST_F(KeyboardTest, EnterOrSpaceOnALineDoesWhatATapThereDoes) {
+  const struct {
+    const char* what;
+    std::function<void()> board;
+    std::vector<int> lines;
+  } cases[] = {
+      {"a free line, then another", [] { EmptyBoard(0); }, {H(3, 3), H(0, 0), V(6, 7)}},
+      {"a box closed, then a free line",
+       [] {
+         EmptyBoard(0);
+         Draw({H(0, 0), V(0, 0), V(0, 1)}, OwnerComputer);
+       },
+       {H(1, 0), H(5, 5)}},
+      {"a drawn line",
+       [] {
+         EmptyBoard(0);
+         Draw({H(2, 2)}, OwnerUser);
+       },
+       {H(2, 2)}},
+      {"the last line", [] { FullBoardBut({BottomSide(BoxCell(6, 6))}); }, {BottomSide(BoxCell(6, 6))}},
+  };
+  ASSERT_TRUE(Start(240, 320));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Outcome tapped = Run(c.board, c.lines, 0);
+    EXPECT_FALSE(tapped.sounds.empty());
+    for (int key : {VK_RETURN, VK_SPACE}) EXPECT_TRUE(Run(c.board, c.lines, key) == tapped) << key;
+  }
+}
+
+double Luminance(COLORREF colour) {
+  const auto channel = [](int value) {
+    const double c = value / 255.0;
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(GetRValue(colour)) + 0.7152 * channel(GetGValue(colour)) +
+         0.0722 * channel(GetBValue(colour));
+}
+
+// The contrast ratio of two colours as the web's accessibility guidelines count it, 1 to 21.
+double Contrast(COLORREF a, COLORREF b) {
+  const double la = Luminance(a), lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Every line in every state (the user's, the computer's, not drawn), in every skin at every
+// screen size: each pixel of the mark contrasts at least 3:1 with the pixel it covers, the
+// pixels around it stay as they were, and taking it away leaves the line as it was.
+TEST_F(KeyboardTest, TheMarkStandsOutFromWhatItCoversAndLeavesNoTrace) {
+  double lowest[SkinCount];
+  std::fill(std::begin(lowest), std::end(lowest), 21.0);
+  for (const SIZE& size : ScreenSizes) {
+    ASSERT_TRUE(Start(size.cx, size.cy));
+    const LONG margin = BoardLayout.gapX;
+    for (int skin = 0; skin < SkinCount; ++skin) {
+      Skin = skin;
+      FreeSkin();
+      LoadSkin();
+      for (int turn = 0; turn < 3; ++turn) {
+        EmptyBoard(0);
+        const std::vector<int> lines = AllLines();
+        for (size_t i = 0; i < lines.size(); ++i)
+          occ[lines[i]] = std::array{OwnerUser, OwnerComputer, OwnerNone}[(i + turn) % 3];
+        InvalidateRect(hMainWnd, nullptr, FALSE);
+        Pump();
+        for (int line : lines) {
+          const RECT cell = CellRect(BoardLayout, line);
+          const RECT around = OnScreen(
+              RECT{cell.left - margin, cell.top - margin, cell.right + margin, cell.bottom + margin});
+          RECT bars[2];
+          LineCursorBars(line, bars);
+          const RECT top = OnScreen(bars[0]), bottom = OnScreen(bars[1]);
+          const std::vector<COLORREF> before = Pixels(around);
+          LineCursor = LineCursorState{CursorPlaceOf(line), false};
+          ShowLineCursor();
+          const std::vector<COLORREF> marked = Pixels(around);
+          int weak = 0, strayed = 0;
+          for (int y = around.top, i = 0; y < around.bottom; ++y)
+            for (int x = around.left; x < around.right; ++x, ++i) {
+              if (Inside(top, x, y) || Inside(bottom, x, y)) {
+                const double contrast = Contrast(before[i], marked[i]);
+                lowest[skin] = std::min(lowest[skin], contrast);
+                weak += contrast < 3.0 ? 1 : 0;
+              } else {
+                strayed += marked[i] != before[i] ? 1 : 0;
+              }
+            }
+          HideLineCursor();
+          ASSERT_EQ(weak + strayed, 0)
+              << size.cx << "x" << size.cy << " skin " << skin << " line " << line << " owner " << occ[line]
+              << ": " << weak << " pixels of low contrast, " << strayed << " beside the mark";
+          ASSERT_EQ(Pixels(around), before) << "line " << line << " not as it was";
+        }
+      }
+    }
+    Stop();
+  }
+  for (int skin = 0; skin < SkinCount; ++skin)
+    std::cout << "skin " << skin << ": lowest contrast of the mark " << lowest[skin] << ":1\n";
+}
+
+}  // namespace

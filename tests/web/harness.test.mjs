@@ -1,0 +1,120 @@
+// The harness's own checks: what the server hands out, and that taps and pixels meet the
+// canvas where they should, on a stand-in page, in the real headless Chromium.
+import assert from 'node:assert/strict';
+import { mkdtemp, mkdir, rm, writeFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { after, before, describe, test } from 'node:test';
+import { fileURLToPath } from 'node:url';
+import { canvasPixels, contentType, launch, open, resolveInside, serve, tap, waitForScreen } from './harness.mjs';
+
+describe('static server', () => {
+  test('requests stay inside the folder served', () => {
+    const root = '/srv/site';
+    const cases = [
+      ['/', '/srv/site/index.html'],
+      ['/marlix-pentro.wasm?v=1', '/srv/site/marlix-pentro.wasm'],
+      ['/res/Marlix%20Pentro.htm', '/srv/site/res/Marlix Pentro.htm'],
+      ['/res/../index.html', '/srv/site/index.html'],
+      ['/../etc/passwd', null],
+      ['/%2e%2e/etc/passwd', null],
+      ['/res/%2e%2e/%2e%2e/x', null],
+      ['/a%00b', null],
+      ['/%E0%A4%A', null],
+    ];
+    for (const [url, want] of cases) assert.equal(resolveInside(root, url), want, url);
+  });
+
+  test('types browsers insist on', () => {
+    const cases = [
+      ['x.wasm', 'application/wasm'],
+      ['x.js', 'text/javascript; charset=utf-8'],
+      ['Marlix Pentro.HTM', 'text/html; charset=utf-8'],
+      ['x.data', 'application/octet-stream'],
+      ['no-extension', 'application/octet-stream'],
+    ];
+    for (const [path, want] of cases) assert.equal(contentType(path), want, path);
+  });
+
+  test('serves files with their type, counts the bytes, and answers 404 otherwise', async () => {
+    const root = await mkdtemp(join(tmpdir(), 'marlix-serve-'));
+    await mkdir(join(root, 'res'));
+    await writeFile(join(root, 'a.wasm'), Buffer.from([0, 0x61, 0x73, 0x6d]));
+    const server = await serve(root);
+    try {
+      const wasm = await fetch(server.url + 'a.wasm');
+      assert.equal(wasm.status, 200);
+      assert.equal(wasm.headers.get('content-type'), 'application/wasm');
+      assert.equal((await wasm.arrayBuffer()).byteLength, 4);
+      assert.equal((await fetch(server.url + 'missing.js')).status, 404);
+      assert.equal((await fetch(server.url + 'res/')).status, 404, 'a folder without an index');
+      assert.equal(server.counter.bytes, 4);
+    } finally {
+      await server.close();
+      await rm(root, { recursive: true, force: true });
+    }
+  });
+});
+
+describe('in headless Chromium', () => {
+  let server, chromium;
+  before(async () => {
+    server = await serve(fileURLToPath(new URL('fixture/', import.meta.url)));
+    chromium = await launch();
+  });
+  after(async () => {
+    await chromium?.close();
+    await server?.close();
+  });
+
+  // The page shows its 48 × 64 canvas at 240 × 320 CSS pixels, off the page's corner.
+  const viewports = [
+    { name: 'desktop', width: 1280, height: 800, scale: 1, touch: false },
+    { name: 'phone', width: 390, height: 844, scale: 3, touch: true },
+  ];
+  for (const viewport of viewports) {
+    test(`${viewport.name}: pixels read and taps land on the canvas's own pixels`, async () => {
+      const { page, errors } = await open(chromium.browser, server.url, viewport);
+      await waitForScreen(page);
+      const pixels = await canvasPixels(page);
+      assert.deepEqual([pixels.width, pixels.height], [48, 64]);
+      assert.deepEqual(pixels.rgb(0, 0), [255, 0, 0]);
+      assert.deepEqual(pixels.rgb(47, 0), [0, 255, 0]);
+      assert.deepEqual(pixels.rgb(0, 63), [0, 0, 255]);
+      assert.deepEqual(pixels.rgb(24, 32), [255, 255, 0]);
+      const spots = [
+        [0, 0],
+        [47, 63],
+        [23, 31],
+        [24, 32],
+      ];
+      for (const [x, y] of spots) await tap(page, x, y, { touch: viewport.touch });
+      const taps = await page.evaluate(() => window.taps);
+      assert.deepEqual(
+        taps.map((t) => [t.x, t.y]),
+        spots,
+      );
+      assert.ok(taps.every((t) => t.type === (viewport.touch ? 'touch' : 'mouse')));
+      assert.deepEqual(errors, []);
+      await page.close();
+    });
+  }
+
+  test('console errors, exceptions and missing files are collected', async () => {
+    const { page, errors } = await open(chromium.browser, server.url);
+    await page.evaluate(() => {
+      console.error('broken');
+      console.warn('only a warning');
+      setTimeout(() => {
+        throw new Error('thrown');
+      });
+      return fetch('missing.wasm');
+    });
+    await new Promise((resolve) => setTimeout(resolve, 200));
+    assert.ok(errors.includes('console: broken'), errors.join('\n'));
+    assert.ok(errors.some((e) => e.startsWith('exception:') && e.includes('thrown')), errors.join('\n'));
+    assert.ok(errors.some((e) => e.startsWith('HTTP 404') && e.endsWith('/missing.wasm')), errors.join('\n'));
+    assert.ok(!errors.some((e) => e.includes('only a warning')));
+    await page.close();
+  });
+});

@@ -1,0 +1,44 @@
+#!/bin/sh
+# Builds the web version into build-web/: index.html, marlix-pentro.js, .wasm and .data, and
+# the help page with its pictures in res/. Any static file server serves the folder:
+#
+#   tools/web/build.sh && python3 -m http.server -d build-web
+#
+# The libraries come from tools/web/build-deps.sh (built once, then cached); the asset
+# generator is built natively first, as the data is drawn at build time like the desktop's.
+# build-web-native/ and build-web-cmake/ hold the two builds.
+set -eu
+cd "$(dirname "$0")/../.."
+jobs=${MARLIX_JOBS:-$(nproc)}
+export MARLIX_JOBS=$jobs
+export EMSDK_PYTHON=/usr/bin/python3
+export NODE_PATH=/usr/share/nodejs
+
+prefix=$(tools/web/build-deps.sh | tail -n 1)
+
+echo "== the asset generator, built natively =="
+cmake -S . -B build-web-native -DCMAKE_BUILD_TYPE=Release -DMARLIX_TESTS=OFF -DMARLIX_BENCH=OFF >/dev/null
+cmake --build build-web-native -j "$jobs" --target assetgen
+
+echo "== the web version =="
+# CMake keeps where it found the libraries; other libraries need a fresh configuration.
+if [ "$(cat build-web-cmake/deps-prefix 2>/dev/null)" != "$prefix" ]; then
+  rm -rf build-web-cmake
+  mkdir -p build-web-cmake
+  echo "$prefix" >build-web-cmake/deps-prefix
+fi
+emcmake cmake -S . -B build-web-cmake -DCMAKE_BUILD_TYPE=Release \
+  -DMARLIX_ASSETGEN="$PWD/build-web-native/tools/assetgen" \
+  -DCMAKE_FIND_ROOT_PATH="$prefix" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
+cmake --build build-web-cmake -j "$jobs" --target marlix-pentro
+
+# The folder served holds nothing but the page, the program and what the help page shows.
+rm -rf build-web
+mkdir -p build-web/res
+cp build-web-cmake/index.html build-web-cmake/marlix-pentro.js build-web-cmake/marlix-pentro.wasm \
+  build-web-cmake/marlix-pentro.data build-web/
+cp "build-web-cmake/res/Marlix Pentro.htm" build-web/res/
+sed -n 's/.*src="\([^"/]*\)".*/\1/p' "build-web-cmake/res/Marlix Pentro.htm" | sort -u | while read -r picture; do
+  cp "build-web-cmake/res/$picture" build-web/res/
+done
+ls -l build-web
