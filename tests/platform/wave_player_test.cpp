@@ -5,8 +5,10 @@
 // once, and the device closes on its own once nothing has played for a while.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <cstdio>
 #include <functional>
 #include <future>
 #include <map>
