@@ -40,10 +40,15 @@ enum RegistryWriteStep {
 };
 void EmulatorStopRegistryWriteBefore(int step);
 
-// The sound output: whether a sound is playing, and whether the output device is open
-// (it is open only while a sound plays, so an idle program uses no processor time).
+// The sound output: whether a sound is playing (or waits to start), and whether the output
+// device is open (only while a sound plays and for a short while after, so an idle program
+// uses no processor time).
 BOOL EmulatorSoundPlaying();
 BOOL EmulatorSoundDeviceOpen();
+// How long the output device stays open after the last sound (2000 ms unless set), so the
+// sounds of a move do not each open it again; and how long after the sound system failed
+// plays fail at once without trying it again (10000 ms). Tests shorten them.
+void EmulatorSetSoundTimes(DWORD linger, DWORD retryAfter);
 
 // The program's module: the resources its resource script lists, found by the resource
 // calls through the instance handle. The first module loaded is the program's own.

@@ -1,244 +1,209 @@
-// The wave player on SDL's audio: one sound at a time. The output device is opened when a
-// sound starts and closed as soon as nothing plays, because SDL keeps feeding an open
-// device even while it is paused; an idle program then uses no processor time at all.
-#include <SDL.h>
-
-#include <chrono>
-#include <condition_variable>
-#include <cstring>
-#include <mutex>
+// The wave player: one sound at a time on the one output. A play or a stop only records the
+// request and returns; the sound thread decodes the file (once: it keeps every file it
+// decoded), opens the output device and starts the sound, and closes the device when
+// nothing has played for a while, because an open device is fed even while silent and an
+// idle program should use no processor time at all.
+#include <algorithm>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "platform/emulator.h"
+#include "platform/host_audio.h"
 #include "platform/hostpath.h"
 #include "platform/mmsystem.h"
-#include "platform/winbase.h"
+#include "platform/wave_thread.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// Every file is converted to this one format, which SDL turns into the device's own.
-constexpr int MixRate = 44100;
-constexpr SDL_AudioFormat MixFormat = AUDIO_S16SYS;
-constexpr Uint8 MixChannels = 1;
-constexpr Uint16 MixBufferFrames = 1024;
-constexpr size_t BytesPerSecond = MixRate * MixChannels * 2;
-// Silent buffers fed after the last sample, so the device has played it before it closes.
-constexpr int TailBuffers = 3;
-// A device that stops asking for samples must not hold a waiting thread for ever.
+// Silent buffers fed after the last sample, so the device has played it before a
+// synchronous play returns.
+constexpr int TailFeeds = 2;
+// A device that stops asking for samples must not keep a sound, and its waiter, for ever.
 constexpr auto Overrun = std::chrono::seconds(2);
-// After a device failed to open, taps do not each wait for another attempt, and a machine
-// without sound output does not hear from the sound system's complaints at every move.
-constexpr auto RetryOpenAfter = std::chrono::seconds(60);
 
-// Lock order: deviceLock, then SDL's lock of a device, then mixLock. The audio callback
-// takes only mixLock, so no SDL device call is ever made while holding mixLock.
+enum Outcome { Waiting, Playing, Ended, Failed };
+
+// Lock order: the host's lock of its device, then `lock`; the feed takes only `lock`, and
+// no host call is made while holding it.
 struct Player {
-  std::mutex deviceLock;  // opening and closing the device
-  std::mutex mixLock;     // everything below
-  std::condition_variable changed;
-  SDL_AudioDeviceID device = 0;  // written under both locks
-  uintptr_t deviceToken = 0;     // the open device's callback argument; others mix silence
-  uintptr_t tokens = 0;
-  std::vector<Uint8> samples;
+  std::mutex lock;
+  // The latest play or stop, and what became of it.
+  uint64_t generation = 0;
+  Outcome outcome = Ended;
+  bool pending = false;  // `request` waits for the sound thread
+  std::u16string request;
+  // What the feed plays: a decoded file and the place in it.
+  const std::vector<int16_t>* samples = nullptr;
   size_t position = 0;
   int tail = 0;
-  bool playing = false;
-  uint64_t generation = 0;  // counts every start and stop, so a waiter knows it was cut
-  Clock::time_point deadline;
-  // Under deviceLock only.
-  bool audioFailed = false;
-  bool closerStarted = false;
-  bool openFailed = false;
-  Clock::time_point openFailedAt;
+  WaveClock::time_point deadline;  // when a playing sound has overrun
+  WaveClock::time_point quietSince;
+  bool deviceOpen = false;
+  WaveClock::time_point failedAt;
+  bool failed = false;  // the sound system failed at failedAt
+  WaveClock::duration linger = std::chrono::seconds(2);
+  // After the sound system failed, plays fail at once for a while instead of each trying
+  // it again (and each filling the terminal with its complaints).
+  WaveClock::duration retryAfter = std::chrono::seconds(10);
+  // The sound thread's alone: every file decoded so far, by its device path.
+  std::map<std::u16string, std::vector<int16_t>> decoded;
 };
 
-// Never destroyed: the closing thread waits on it until the process ends.
-Player& Audio() {
+// Never destroyed: the sound thread and the host's audio thread use it until the end.
+Player& P() {
   static Player* player = new Player;
   return *player;
 }
 
-void Mix(void* userdata, Uint8* stream, int length) {
-  Player& p = Audio();
+// Under the lock.
+void EndSound(Player& p, Outcome outcome) {
+  p.samples = nullptr;
+  p.outcome = outcome;
+  p.quietSince = WaveClock::now();
+}
+
+bool FailedLately(const Player& p) { return p.failed && WaveClock::now() - p.failedAt < p.retryAfter; }
+
+void Feed(int16_t* out, int count) {
+  Player& p = P();
   size_t copied = 0;
-  {
-    std::lock_guard<std::mutex> mix(p.mixLock);
-    if (p.playing && reinterpret_cast<uintptr_t>(userdata) == p.deviceToken) {
-      copied = std::min(static_cast<size_t>(length), p.samples.size() - p.position);
-      if (copied != 0) std::memcpy(stream, p.samples.data() + p.position, copied);
-      p.position += copied;
-      if (copied == 0 && ++p.tail > TailBuffers) {
-        p.playing = false;
-        p.changed.notify_all();
-      }
+  std::unique_lock<std::mutex> lock(p.lock);
+  if (p.samples != nullptr) {
+    copied = std::min(static_cast<size_t>(count), p.samples->size() - p.position);
+    std::copy_n(p.samples->data() + p.position, copied, out);
+    p.position += copied;
+    if (copied == 0 && ++p.tail > TailFeeds) {
+      EndSound(p, Ended);
+      WaveThreadWake(lock);
     }
   }
-  std::memset(stream + copied, 0, static_cast<size_t>(length) - copied);
+  std::fill(out + copied, out + count, int16_t{0});
 }
 
-void StopLocked(Player& p) {
-  if (!p.playing) return;
-  p.playing = false;
-  ++p.generation;
-  std::vector<Uint8>().swap(p.samples);
-  p.changed.notify_all();
+// On the sound thread, outside the lock: the samples of a file, decoded on its first play.
+const std::vector<int16_t>* Decoded(Player& p, const std::u16string& path) {
+  auto known = p.decoded.find(path);
+  if (known != p.decoded.end()) return &known->second;
+  std::vector<int16_t> samples;
+  if (!HostAudioDecodeWave(HostPath(path.c_str()), samples)) return nullptr;
+  return &p.decoded.emplace(path, std::move(samples)).first->second;
 }
 
-void Stop() {
-  Player& p = Audio();
-  std::lock_guard<std::mutex> mix(p.mixLock);
-  StopLocked(p);
-}
-
-// Closes the device whenever nothing plays, and ends a sound that overran its time.
-DWORD CloseWhenIdle(LPVOID) {
-  Player& p = Audio();
-  std::unique_lock<std::mutex> mix(p.mixLock);
-  for (;;) {
-    if (p.playing) {
-      if (p.changed.wait_until(mix, p.deadline) == std::cv_status::timeout && p.playing &&
-          Clock::now() >= p.deadline)
-        StopLocked(p);
-      continue;
-    }
-    if (p.device == 0) {
-      p.changed.wait(mix);
-      continue;
-    }
-    mix.unlock();
-    {
-      std::lock_guard<std::mutex> device(p.deviceLock);
-      SDL_AudioDeviceID idle = 0;
-      {
-        std::lock_guard<std::mutex> again(p.mixLock);
-        if (!p.playing) std::swap(idle, p.device);
-        if (idle != 0) p.deviceToken = 0;
-      }
-      // Waits for SDL's audio thread, whose callback may still take mixLock.
-      if (idle != 0) SDL_CloseAudioDevice(idle);
-    }
-    mix.lock();
-  }
-}
-
-// Under deviceLock.
-bool AudioReady(Player& p) {
-  if (p.audioFailed) return false;
-  if (SDL_WasInit(SDL_INIT_AUDIO) == 0 && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-    p.audioFailed = true;  // no sound system on this machine: stay silent from now on
-    return false;
-  }
-  if (!p.closerStarted) {
-    HANDLE closer = CreateThread(nullptr, 0, CloseWhenIdle, nullptr, 0, nullptr);
-    p.closerStarted = closer != nullptr;
-    CloseHandle(closer);
-  }
-  return p.closerStarted;
-}
-
-// Under deviceLock.
+// On the sound thread, outside the lock.
 bool OpenDevice(Player& p) {
-  if (p.device != 0) return true;
-  if (p.openFailed && Clock::now() - p.openFailedAt < RetryOpenAfter) return false;
-  const uintptr_t token = ++p.tokens;
-  SDL_AudioSpec want;
-  SDL_zero(want);
-  want.freq = MixRate;
-  want.format = MixFormat;
-  want.channels = MixChannels;
-  want.samples = MixBufferFrames;
-  want.callback = Mix;
-  want.userdata = reinterpret_cast<void*>(token);
-  const SDL_AudioDeviceID opened = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
-  p.openFailed = opened == 0;
-  if (p.openFailed) {
-    p.openFailedAt = Clock::now();
-    return false;
+  {
+    std::lock_guard<std::mutex> guard(p.lock);
+    if (p.deviceOpen) return true;
+    if (FailedLately(p)) return false;
   }
-  std::lock_guard<std::mutex> mix(p.mixLock);
-  p.device = opened;
-  p.deviceToken = token;
-  return true;
+  const bool opened = HostAudioStart() && HostAudioOpen(Feed);
+  std::lock_guard<std::mutex> guard(p.lock);
+  p.deviceOpen = opened;
+  p.failed = !opened;
+  if (!opened) p.failedAt = WaveClock::now();
+  return opened;
 }
 
-// Any wave file SDL reads, converted to the mixing format.
-bool LoadWave(LPCWSTR name, std::vector<Uint8>& samples) {
-  const std::string path = HostPath(name);
-  if (path.empty()) return false;
-  SDL_AudioSpec format;
-  Uint8* data = nullptr;
-  Uint32 length = 0;
-  if (SDL_LoadWAV(path.c_str(), &format, &data, &length) == nullptr) return false;
-  SDL_AudioStream* stream =
-      SDL_NewAudioStream(format.format, format.channels, format.freq, MixFormat, MixChannels, MixRate);
-  bool converted = stream != nullptr && SDL_AudioStreamPut(stream, data, static_cast<int>(length)) == 0 &&
-                   SDL_AudioStreamFlush(stream) == 0;
-  if (converted) {
-    samples.resize(static_cast<size_t>(SDL_AudioStreamAvailable(stream)));
-    const int got = SDL_AudioStreamGet(stream, samples.data(), static_cast<int>(samples.size()));
-    converted = got >= 0;
-    samples.resize(converted ? static_cast<size_t>(got) : 0);
+// Starts the latest request, unless a later play or stop came while it was being readied.
+// The sound is in place before a closed device is opened, so the device's first samples are
+// the sound's and not silence that would hold it back.
+void StartRequest(Player& p, std::unique_lock<std::mutex>& lock) {
+  const std::u16string path = std::move(p.request);
+  p.pending = false;
+  const uint64_t generation = p.generation;
+  lock.unlock();
+  const std::vector<int16_t>* samples = Decoded(p, path);
+  lock.lock();
+  if (p.generation != generation) return;
+  if (samples == nullptr) {
+    EndSound(p, Failed);
+    WaveThreadWake(lock);
+    return;
   }
-  if (stream != nullptr) SDL_FreeAudioStream(stream);
-  SDL_FreeWAV(data);
-  return converted;
+  p.samples = samples;
+  p.position = 0;
+  p.tail = 0;
+  p.outcome = Playing;
+  const auto length = std::chrono::milliseconds(samples->size() * 1000 / HostAudioRate);
+  p.deadline = WaveClock::now() + length + Overrun;
+  if (!p.deviceOpen) {
+    lock.unlock();
+    const bool opened = OpenDevice(p);
+    lock.lock();
+    if (p.generation != generation) return;
+    if (!opened) EndSound(p, Failed);
+    p.deadline = WaveClock::now() + length + Overrun;
+  }
+  WaveThreadWake(lock);
 }
 
-BOOL Start(LPCWSTR name, bool wait) {
-  Player& p = Audio();
-  {
-    std::lock_guard<std::mutex> device(p.deviceLock);
-    if (!AudioReady(p)) return FALSE;
+// Records a play or a stop and cuts what plays; returns its generation. Under the lock.
+uint64_t Request(Player& p, std::unique_lock<std::mutex>& lock, LPCWSTR path) {
+  ++p.generation;
+  p.pending = path != nullptr && path[0] != 0;
+  p.request = p.pending ? path : u"";
+  EndSound(p, p.pending ? Waiting : path != nullptr ? Failed : Ended);
+  if (!WaveThreadWake(lock) && p.pending) {
+    p.pending = false;
+    EndSound(p, Failed);  // no thread, no sound
   }
-  std::vector<Uint8> samples;
-  const bool loaded = LoadWave(name, samples);
-  std::unique_lock<std::mutex> device(p.deviceLock);
-  if (!loaded || !OpenDevice(p)) {
-    Stop();  // a new play cuts the old one even when it cannot play itself
-    return FALSE;
-  }
-  uint64_t mine;
-  {
-    std::lock_guard<std::mutex> mix(p.mixLock);
-    const auto duration = std::chrono::milliseconds(samples.size() * 1000 / BytesPerSecond);
-    p.samples = std::move(samples);
-    p.position = 0;
-    p.tail = 0;
-    p.playing = true;
-    p.deadline = Clock::now() + duration + Overrun;
-    mine = ++p.generation;
-    p.changed.notify_all();
-  }
-  SDL_PauseAudioDevice(p.device, 0);
-  device.unlock();
-  if (wait) {
-    std::unique_lock<std::mutex> mix(p.mixLock);
-    p.changed.wait(mix, [&] { return p.generation != mine || !p.playing; });
-  }
-  return TRUE;
+  return p.generation;
 }
 
 }  // namespace
 
-BOOL PlaySoundW(LPCWSTR sound, HMODULE, DWORD flags) {
-  if (sound == nullptr) {
-    Stop();
-    return TRUE;
+WaveClock::time_point WavePlayerServe() {
+  Player& p = P();
+  std::unique_lock<std::mutex> lock(p.lock);
+  if (p.pending) {
+    StartRequest(p, lock);
+    return WaveClock::now();  // and look again: a later request may be waiting
   }
-  if ((flags & SND_FILENAME) == 0) return FALSE;  // files only: no sound resources or aliases
-  return Start(sound, (flags & SND_ASYNC) == 0);
+  const WaveClock::time_point now = WaveClock::now();
+  if (p.outcome == Playing) {
+    if (now < p.deadline) return p.deadline;
+    EndSound(p, Ended);
+    WaveThreadWake(lock);
+  }
+  if (!p.deviceOpen) return WaveClock::time_point::max();
+  if (now < p.quietSince + p.linger) return p.quietSince + p.linger;
+  lock.unlock();
+  HostAudioClose();
+  lock.lock();
+  p.deviceOpen = false;
+  WaveThreadWake(lock);
+  return WaveClock::now();
+}
+
+BOOL PlaySoundW(LPCWSTR sound, HMODULE, DWORD flags) {
+  if (sound != nullptr && (flags & SND_FILENAME) == 0) return FALSE;  // files only: no resources or aliases
+  Player& p = P();
+  std::unique_lock<std::mutex> lock(p.lock);
+  const uint64_t mine = Request(p, lock, sound);
+  if (sound == nullptr) return TRUE;
+  if ((flags & SND_ASYNC) != 0) return p.outcome == Failed || FailedLately(p) ? FALSE : TRUE;
+  WaveThreadWait(lock,
+                 [&p, mine] { return p.generation != mine || p.outcome == Ended || p.outcome == Failed; });
+  return p.generation == mine && p.outcome == Failed ? FALSE : TRUE;
+}
+
+void EmulatorSetSoundTimes(DWORD linger, DWORD retryAfter) {
+  Player& p = P();
+  std::unique_lock<std::mutex> lock(p.lock);
+  p.linger = std::chrono::milliseconds(linger);
+  p.retryAfter = std::chrono::milliseconds(retryAfter);
+  WaveThreadWake(lock);
 }
 
 BOOL EmulatorSoundPlaying() {
-  Player& p = Audio();
-  std::lock_guard<std::mutex> mix(p.mixLock);
-  return p.playing ? TRUE : FALSE;
+  Player& p = P();
+  std::lock_guard<std::mutex> guard(p.lock);
+  return p.outcome == Waiting || p.outcome == Playing ? TRUE : FALSE;
 }
 
 BOOL EmulatorSoundDeviceOpen() {
-  Player& p = Audio();
-  std::lock_guard<std::mutex> mix(p.mixLock);
-  return p.device != 0 ? TRUE : FALSE;
+  Player& p = P();
+  std::lock_guard<std::mutex> guard(p.lock);
+  return p.deviceOpen ? TRUE : FALSE;
 }

@@ -268,6 +268,7 @@ void ScreenPresent(const RECT& area) {
   SDL_Rect shown;
   const SDL_Rect whole{0, 0, surface->w, surface->h};
   if (SDL_IntersectRect(&to, &whole, &shown)) SDL_UpdateWindowSurfaceRects(desktop, &shown, 1);
+  ScreenReportFrame();
 }
 
 void ScreenPresentAll() {

@@ -40,6 +40,8 @@ void ScreenPresent(const RECT& area);
 void ScreenPresentAll();
 // Fullscreen on and off (the desktop's F11).
 void ScreenToggleFullscreen();
+// Notes that a frame went to the desktop window, for a benchmark that asks (frames.cpp).
+void ScreenReportFrame();
 
 // Turns the device between portrait and landscape: width and height swap, the framebuffer
 // and the desktop window take the new size. The windows are left to their owners.

@@ -1,16 +1,20 @@
 #!/bin/sh
-# Runs the start-up benchmark on a private Xvfb display:
+# Runs the start-up benchmark on a private Xvfb display, the game playing through a private
+# sound server (PulseAudio with a null sink) when PulseAudio is installed, else through
+# SDL's dummy sound driver:
 #   bench/app/run.sh [build folder] [benchmark options]
 set -eu
-build=${1:-build}
+build=$(realpath "${1:-build}")
 [ $# -gt 0 ] && shift
-# A display of our own: the server picks a free number and writes it to fd 3.
-display=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$display" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true; wait "$xvfb" 2>/dev/null || true; rm -f "$display"' EXIT
-for _ in $(seq 100); do [ -s "$display" ] && break; sleep 0.1; done
-number=$(cat "$display")
-[ -n "$number" ] || { echo "Xvfb did not start" >&2; exit 1; }
-unset WAYLAND_DISPLAY || true
-DISPLAY=":$number" SDL_AUDIODRIVER=dummy "$build/bench/startup_bench" "$@"
+options="$*"
+# The tests' display and sound server, with their clean-up at the end.
+set -- "$build/marlix-pentro"
+. "$(dirname "$0")/../../tests/app/e2e_lib.sh"
+if command -v pulseaudio >/dev/null 2>&1 && command -v pacat >/dev/null 2>&1; then
+  start_sound_server
+  echo "sound: a private PulseAudio server"
+else
+  echo "sound: SDL's dummy driver (PulseAudio is not installed)"
+fi
+# shellcheck disable=SC2086
+"$build/bench/startup_bench" $options

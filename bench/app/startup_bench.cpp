@@ -27,7 +27,9 @@ extern char** environ;
 namespace {
 
 constexpr int IdleSeconds = 10;
-constexpr int SettleSeconds = 2;  // the start sound and the computer's opening line end first
+// The start sound and the computer's opening line end first, and the sound output closes
+// two seconds after the last sound.
+constexpr int SettleSeconds = 4;
 
 struct Program {
   const char* name;

@@ -16,9 +16,14 @@ done
 work=$(mktemp -d)
 xvfb=""
 games=""
+sound_server=""
+recorder=""
 cleanup() {
+  # A sound server may be frozen, and a program may wait for it.
+  for pid in $recorder $sound_server; do kill -9 "$pid" 2>/dev/null || true; done
   for pid in $games $xvfb; do kill "$pid" 2>/dev/null || true; done
   for pid in $games $xvfb; do wait "$pid" 2>/dev/null || true; done
+  for pid in $recorder $sound_server; do wait "$pid" 2>/dev/null || true; done
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -26,7 +31,7 @@ trap 'exit 1' INT TERM
 
 fail() {
   echo "FAILED: $*"
-  for log in "$work/game.log" "$work/xvfb.log"; do
+  for log in "$work/game.log" "$work/xvfb.log" "$work/pulse.log"; do
     [ ! -s "$log" ] || { echo "--- $log"; cat "$log"; }
   done
   [ ! -f "$work/shot.png" ] || cp "$work/shot.png" "${TMPDIR:-/tmp}/marlix-e2e-failed.png"
@@ -54,6 +59,18 @@ until_true() {
     sleep 0.1
   done
   fail "$what"
+}
+
+# Like until_true, but for at most SECONDS of the clock however slow the check is:
+# within SECONDS WHAT CHECK...
+within() {
+  seconds=$1 what=$2
+  shift 2
+  end=$(($(date +%s) + seconds))
+  until "$@"; do
+    [ "$(date +%s)" -lt "$end" ] || fail "$what (after $seconds s)"
+    sleep 0.1
+  done
 }
 
 window=""
@@ -180,3 +197,45 @@ saved_game() {
       print user, computer, f + 0, first + 0
     }' "$1"
 }
+
+# A sound server of the test's own, as a desktop has one: PulseAudio with a null sink named
+# "null", in a private runtime folder, reached by the programs started afterwards
+# (SDL_AUDIODRIVER and PULSE_SERVER are exported). Its pid is $sound_server. Ends with 77
+# (skipped) when PulseAudio or its tools are missing.
+start_sound_server() {
+  for tool in pulseaudio pactl parec; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+      echo "SKIPPED: $tool is missing (tools/install-deps.sh test installs it)"
+      exit 77
+    fi
+  done
+  mkdir -p "$work/pulse"
+  # No display and no session bus: the server has nothing to look for there.
+  env -u DISPLAY HOME="$work/pulse" XDG_RUNTIME_DIR="$work/pulse" PULSE_RUNTIME_PATH="$work/pulse/run" \
+    XDG_CONFIG_HOME="$work/pulse" DBUS_SESSION_BUS_ADDRESS=disabled: pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --log-target=stderr \
+    -L module-null-sink -L "module-native-protocol-unix auth-anonymous=1" >>"$work/pulse.log" 2>&1 &
+  sound_server=$!
+  export SDL_AUDIODRIVER=pulseaudio PULSE_SERVER="unix:$work/pulse/run/native"
+  until_true "the sound server did not start" sound_server_answers
+  # A new null sink holds back its first stream by some hundred milliseconds; a tenth of a
+  # second of silence gets that over with, as on a desktop whose sink has played before.
+  head -c 8820 /dev/zero | pacat --raw --format=s16le --channels=1 --rate=44100 --latency-msec=10
+}
+sound_server_answers() { pactl info >/dev/null 2>&1; }
+
+# Kills the sound server at once, as a crash would (a frozen one too).
+kill_sound_server() {
+  kill -9 "$sound_server" 2>/dev/null || true
+  wait "$sound_server" 2>/dev/null || true
+  sound_server=""
+}
+
+# Records what reaches the null sink into $work/sink.raw (16-bit mono), from now on.
+record_sink() {
+  parec -d null.monitor --raw --format=s16le --channels=1 --rate=44100 --latency-msec=10 >"$work/sink.raw" 2>>"$work/pulse.log" &
+  recorder=$!
+  until_true "nothing is recorded from the sound server" test -s "$work/sink.raw"
+}
+
+# How many bytes of sound (not silence) the sink has had so far.
+sink_sound() { tr -d '\000' <"$work/sink.raw" | wc -c; }

@@ -1,0 +1,66 @@
+// The desktop's sound output on SDL's audio.
+#include "platform/host_audio.h"
+
+#include <SDL.h>
+
+namespace {
+
+// Small buffers: a tap's sound reaches the speaker about 12 ms after it starts.
+constexpr Uint16 BufferFrames = 512;
+
+SDL_AudioDeviceID device = 0;
+HostAudioFeed deviceFeed = nullptr;
+
+void Feed(void*, Uint8* stream, int length) {
+  deviceFeed(reinterpret_cast<int16_t*>(stream), length / static_cast<int>(sizeof(int16_t)));
+}
+
+}  // namespace
+
+bool HostAudioStart() { return SDL_WasInit(SDL_INIT_AUDIO) != 0 || SDL_InitSubSystem(SDL_INIT_AUDIO) == 0; }
+
+bool HostAudioOpen(HostAudioFeed feed) {
+  if (device != 0) return true;
+  SDL_AudioSpec want;
+  SDL_zero(want);
+  want.freq = HostAudioRate;
+  want.format = AUDIO_S16SYS;
+  want.channels = 1;
+  want.samples = BufferFrames;
+  want.callback = Feed;
+  deviceFeed = feed;
+  device = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+  if (device == 0) {
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+  }
+  SDL_PauseAudioDevice(device, 0);
+  return true;
+}
+
+void HostAudioClose() {
+  if (device != 0) SDL_CloseAudioDevice(device);
+  device = 0;
+}
+
+bool HostAudioDecodeWave(const std::string& path, std::vector<int16_t>& samples) {
+  samples.clear();
+  SDL_AudioSpec format;
+  Uint8* data = nullptr;
+  Uint32 length = 0;
+  if (path.empty() || SDL_LoadWAV(path.c_str(), &format, &data, &length) == nullptr) return false;
+  SDL_AudioStream* stream =
+      SDL_NewAudioStream(format.format, format.channels, format.freq, AUDIO_S16SYS, 1, HostAudioRate);
+  bool converted = stream != nullptr && SDL_AudioStreamPut(stream, data, static_cast<int>(length)) == 0 &&
+                   SDL_AudioStreamFlush(stream) == 0;
+  if (converted) {
+    samples.resize(static_cast<size_t>(SDL_AudioStreamAvailable(stream)) / sizeof(int16_t));
+    const int got =
+        SDL_AudioStreamGet(stream, samples.data(), static_cast<int>(samples.size() * sizeof(int16_t)));
+    converted = got >= 0;
+    samples.resize(converted ? static_cast<size_t>(got) / sizeof(int16_t) : 0);
+  }
+  if (stream != nullptr) SDL_FreeAudioStream(stream);
+  SDL_FreeWAV(data);
+  return converted;
+}
