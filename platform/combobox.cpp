@@ -3,9 +3,9 @@
 // With the focus, Up and Down choose the item before or after, and Alt+Down opens the list.
 #include <algorithm>
 
+#include "host/screen.h"
 #include "platform/controls.h"
 #include "platform/dialog.h"
-#include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/window.h"
 

@@ -9,10 +9,10 @@
 #include <cstdlib>
 #include <iterator>
 
+#include "host/font.h"
+#include "host/screen.h"
 #include "platform/dialog.h"
-#include "platform/font.h"
 #include "platform/gdi.h"
-#include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/window.h"
 

@@ -4,7 +4,7 @@
 // only for as long as its start-up takes.
 #include <SDL.h>
 
-#include "platform/screen.h"
+#include "host/screen.h"
 #include "platform/winuser.h"
 
 struct HCURSOR__ {

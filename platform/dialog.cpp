@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/screen.h"
+#include "host/screen.h"
 #include "platform/shell.h"
 #include "platform/shell_paint.h"
 #include "platform/window.h"

@@ -5,8 +5,8 @@
 
 #include <cstring>
 
+#include "host/screen.h"
 #include "platform/emulator.h"
-#include "platform/screen.h"
 #include "platform/window.h"
 #include "platform/wingdi.h"
 

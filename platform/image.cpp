@@ -6,9 +6,9 @@
 
 #include <vector>
 
+#include "host/path.h"
 #include "platform/aygshell.h"
 #include "platform/gdi.h"
-#include "platform/hostpath.h"
 
 namespace {
 

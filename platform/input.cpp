@@ -11,11 +11,11 @@
 
 #include <csignal>
 
-#include "platform/desktop_events.h"
+#include "host/events.h"
+#include "host/instance.h"
+#include "host/screen.h"
 #include "platform/dialog.h"
 #include "platform/emulator.h"
-#include "platform/instance.h"
-#include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/sleep.h"
 #include "platform/window.h"

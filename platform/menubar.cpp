@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "host/screen.h"
 #include "platform/aygshell.h"
 #include "platform/input.h"
-#include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/shell_paint.h"
 #include "platform/winbase.h"

@@ -5,8 +5,8 @@
 
 #include <deque>
 
-#include "platform/desktop_events.h"
-#include "platform/display.h"
+#include "host/display.h"
+#include "host/events.h"
 #include "platform/input.h"
 #include "platform/window.h"
 #include "platform/winuser.h"

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/hostpath.h"
+#include "host/path.h"
 #include "platform/winbase.h"
 
 DWORD GetModuleFileNameW(HMODULE, LPWSTR fileName, DWORD nSize) {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "host/screen.h"
 #include "platform/emulator.h"
-#include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/shell_paint.h"
 #include "platform/window.h"

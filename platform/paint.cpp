@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "host/screen.h"
 #include "platform/gdi.h"
-#include "platform/screen.h"
 #include "platform/window.h"
 
 HDC BeginPaint(HWND window, PAINTSTRUCT* paint) {

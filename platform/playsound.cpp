@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "host/audio.h"
+#include "host/path.h"
+#include "host/worker.h"
 #include "platform/emulator.h"
-#include "platform/host_audio.h"
-#include "platform/hostpath.h"
 #include "platform/mmsystem.h"
-#include "platform/wave_thread.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <memory>
 #include <string>
 
+#include "host/path.h"
 #include "platform/handles.h"
-#include "platform/hostpath.h"
 #include "platform/winbase.h"
 
 extern char** environ;

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <set>
 
-#include "platform/hostpath.h"
+#include "host/path.h"
 #include "platform/winreg.h"
 
 namespace {

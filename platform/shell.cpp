@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "host/events.h"
+#include "host/path.h"
+#include "host/screen.h"
 #include "platform/aygshell.h"
-#include "platform/desktop_events.h"
 #include "platform/emulator.h"
-#include "platform/hostpath.h"
 #include "platform/process.h"
-#include "platform/screen.h"
 #include "platform/shell_paint.h"
 #include "platform/window.h"
 #include "platform/wingdi.h"

@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "platform/font.h"
-#include "platform/hostpath.h"
-#include "platform/screen.h"
+#include "host/font.h"
+#include "host/path.h"
+#include "host/screen.h"
 #include "platform/wingdi.h"
 
 namespace {

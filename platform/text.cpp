@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "platform/font.h"
+#include "host/font.h"
+#include "host/path.h"
+#include "host/screen.h"
 #include "platform/gdi.h"
-#include "platform/hostpath.h"
-#include "platform/screen.h"
 #include "platform/wingdi.h"
 #include "platform/winuser.h"
 

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
+#include "host/instance.h"
+#include "host/screen.h"
 #include "platform/gdi.h"
-#include "platform/instance.h"
-#include "platform/screen.h"
 #include "platform/shell.h"
 
 std::vector<HWND> WindowStack;

@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/hostpath.h"
+#include "host/path.h"
 #include "sound/sounds.h"
 
 namespace {

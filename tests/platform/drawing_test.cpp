@@ -9,10 +9,10 @@
 #include <fstream>
 #include <string>
 
+#include "host/path.h"
+#include "host/screen.h"
 #include "platform/aygshell.h"
 #include "platform/emulator.h"
-#include "platform/hostpath.h"
-#include "platform/screen.h"
 #include "platform/wingdi.h"
 #include "tests/support/recording_window.h"
 #include "tests/support/synthetic_skin.h"

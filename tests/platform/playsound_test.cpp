@@ -12,8 +12,8 @@
 #include <thread>
 #include <vector>
 
+#include "host/path.h"
 #include "platform/emulator.h"
-#include "platform/hostpath.h"
 #include "platform/mmsystem.h"
 #include "platform/winbase.h"
 #include "tests/support/temp_config.h"

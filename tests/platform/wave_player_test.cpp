@@ -17,8 +17,8 @@
 #include <thread>
 #include <vector>
 
+#include "host/audio.h"
 #include "platform/emulator.h"
-#include "platform/host_audio.h"
 #include "platform/mmsystem.h"
 #include "platform/winbase.h"
 

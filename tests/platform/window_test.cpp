@@ -7,9 +7,9 @@
 
 #include <chrono>
 
+#include "host/screen.h"
 #include "platform/emulator.h"
 #include "platform/gdi.h"
-#include "platform/screen.h"
 #include "platform/winbase.h"
 #include "platform/wingdi.h"
 #include "tests/support/recording_window.h"

@@ -1,7 +1,7 @@
 // The stand-in artwork.
 #include "tests/support/synthetic_skin.h"
 
-#include "platform/hostpath.h"
+#include "host/path.h"
 #include "tools/assetgen/gif_writer.h"
 #include "view/layout_table.h"
 #include "view/skin_names.h"

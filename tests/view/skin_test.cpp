@@ -7,8 +7,8 @@
 #include <string>
 
 #include "app/folders.h"
+#include "host/path.h"
 #include "platform/emulator.h"
-#include "platform/hostpath.h"
 #include "platform/strsafe.h"
 #include "tests/support/synthetic_skin.h"
 #include "tests/support/temp_folder.h"

@@ -1,7 +1,7 @@
 // The connection to the desktop's display: opened once, by the program's thread, with a
 // clear word for the player when there is none; and the program's end, its game saved,
 // when the X server goes away under it.
-#include "platform/display.h"
+#include "host/display.h"
 
 #include <SDL.h>
 #ifdef MARLIX_X11

@@ -2,7 +2,7 @@
 // business (uncovered, resized, maximised, fullscreen on F11) is served at once, even in
 // the middle of a pause, so the window stays drawn and answers the window manager; input
 // waits in order for the program, which takes each tap after its pause as the device did.
-#include "platform/desktop_events.h"
+#include "host/events.h"
 
 #include <SDL.h>
 
@@ -10,8 +10,8 @@
 #include <chrono>
 #include <deque>
 
-#include "platform/display.h"
-#include "platform/screen.h"
+#include "host/display.h"
+#include "host/screen.h"
 
 namespace {
 

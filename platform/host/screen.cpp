@@ -2,7 +2,7 @@
 // desktop window that shows it enlarged pixel for pixel by the largest whole factor its
 // window holds, centred on a dark backdrop, however the window is sized, maximised or
 // made fullscreen.
-#include "platform/screen.h"
+#include "host/screen.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -11,10 +11,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/display.h"
+#include "host/display.h"
+#include "host/path.h"
 #include "platform/emulator.h"
 #include "platform/gdi.h"
-#include "platform/hostpath.h"
 #include "platform/wingdi.h"
 #include "platform/winuser.h"
 

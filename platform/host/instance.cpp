@@ -3,7 +3,7 @@
 // so it goes away with the process). Another process finds it by connecting, and asks it
 // to come to the front; a listener thread hands that request to the program's thread as
 // an event, which wakes the program's wait.
-#include "platform/instance.h"
+#include "host/instance.h"
 
 #include <SDL.h>
 #include <fcntl.h>
@@ -21,9 +21,9 @@
 #include <string>
 #include <vector>
 
+#include "host/path.h"
+#include "host/screen.h"
 #include "platform/emulator.h"
-#include "platform/hostpath.h"
-#include "platform/screen.h"
 #include "platform/window.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Conversions between the device's strings and paths and the desktop's, by SDL's iconv.
-#include "platform/hostpath.h"
+#include "host/path.h"
 
 #include <SDL.h>
 

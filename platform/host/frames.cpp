@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "platform/screen.h"
+#include "host/screen.h"
 
 void ScreenReportFrame() {
   static const bool on = std::getenv("MARLIX_PENTRO_FRAMES") != nullptr;

@@ -1,6 +1,6 @@
 // The wave player's sound thread: it serves the player's requests whenever it is woken or a
 // time it asked for comes, so no caller of PlaySoundW ever waits for the sound system.
-#include "platform/wave_thread.h"
+#include "host/worker.h"
 
 #include <condition_variable>
 

@@ -1,5 +1,5 @@
 // The desktop's sound output on SDL's audio.
-#include "platform/host_audio.h"
+#include "host/audio.h"
 
 #include <SDL.h>
 
