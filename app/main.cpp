@@ -7,6 +7,7 @@
 #include "platform/winuser.h"
 
 int main() {
+  EmulatorSetProgramName(u"marlix-pentro");
   if (!EmulatorOpenDesktop()) return 1;
   EmulatorStartShell();
   static WCHAR commandLine[] = u"";

@@ -2,9 +2,6 @@
 // of text or a picture), with what all controls share. The combo box is in combobox.cpp.
 #include "platform/controls.h"
 
-#include <SDL.h>
-#include <SDL_ttf.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <iterator>
@@ -113,14 +110,10 @@ void DrawStatic(HWND window, const RECT& area) {
     PaintRowText(area, r, r.left, control->text.c_str(), ControlText);
     return;
   }
-  SDL_Surface* framebuffer = ScreenFramebuffer();
+  HostImage* framebuffer = ScreenFramebuffer();
   const RECT shown = RectIntersect(area, r);
   if (control->picture == nullptr || framebuffer == nullptr || RectEmpty(shown)) return;
-  SDL_Rect clip{shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top};
-  SDL_Rect at{r.left, r.top, control->picture->w, control->picture->h};
-  SDL_SetClipRect(framebuffer, &clip);
-  SDL_BlitSurface(control->picture, nullptr, framebuffer, &at);
-  SDL_SetClipRect(framebuffer, nullptr);
+  HostImageDraw(framebuffer, POINT{r.left, r.top}, control->picture, shown);
 }
 
 // The static keeps a copy of the picture and takes its size, in place.
@@ -129,15 +122,16 @@ LRESULT SetImage(HWND window, WPARAM type, LPARAM lParam) {
   if (control == nullptr || type != IMAGE_BITMAP) return 0;
   HBITMAP previous = control->image;
   HBITMAP bitmap = reinterpret_cast<HBITMAP>(lParam);
-  SDL_FreeSurface(control->picture);
+  HostImageFree(control->picture);
   control->picture = nullptr;
   control->image = bitmap;
   if (bitmap != nullptr && bitmap->pixels != nullptr) {
-    control->picture = SDL_ConvertSurface(bitmap->pixels, bitmap->pixels->format, 0);
+    control->picture = HostImageCopy(bitmap->pixels);
     if (control->picture != nullptr && (window->style & SS_TYPEMASK) == SS_BITMAP) {
       const RECT parent = IsWindow(window->parent) ? window->parent->client : RECT{0, 0, 0, 0};
-      MoveWindow(window, window->window.left - parent.left, window->window.top - parent.top,
-                 control->picture->w, control->picture->h, FALSE);
+      const SIZE size = HostImageSize(control->picture);
+      MoveWindow(window, window->window.left - parent.left, window->window.top - parent.top, size.cx, size.cy,
+                 FALSE);
     }
   }
   InvalidateRect(window, nullptr, FALSE);
@@ -187,7 +181,7 @@ void MakeControl(HWND control, LPARAM createStruct, void (*draw)(HWND, const REC
 void FreeControl(HWND control) {
   Control* record = ControlOf(control);
   if (record == nullptr) return;
-  SDL_FreeSurface(record->picture);
+  HostImageFree(record->picture);
   delete record;
   control->platformData = nullptr;
 }
@@ -203,13 +197,11 @@ void PaintRowText(const RECT& clip, const RECT& row, LONG x, LPCWSTR text, COLOR
   // The ink runs from the top of a "d" to the bottom of a "g"; the font's line is taller,
   // with room above the capitals that would push the letters down in a row of 8 units.
   LONG inkTop = 0, inkHeight = row.bottom - row.top;
-  if (TTF_Font* font = DefaultFont()) {
-    int minX, maxX, minY, maxY, descent;
-    if (TTF_GlyphMetrics(font, u'd', &minX, &maxX, &minY, &maxY, nullptr) == 0 &&
-        TTF_GlyphMetrics(font, u'g', &minX, &maxX, &descent, nullptr, nullptr) == 0) {
-      inkTop = TTF_FontAscent(font) - maxY;
-      inkHeight = maxY - descent;
-    }
+  const HostTextStyle font{PlainText.points, false};
+  int minY, maxY, descent, highest;
+  if (HostGlyphRows(u'd', font, &minY, &maxY) && HostGlyphRows(u'g', font, &descent, &highest)) {
+    inkTop = HostFontAscent(font) - maxY;
+    inkHeight = maxY - descent;
   }
   const LONG y = row.top + (row.bottom - row.top - inkHeight) / 2 - inkTop;
   PaintText(RectIntersect(clip, row), x, y, text, colour, style);

@@ -5,10 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "host/image.h"
 #include "platform/shell_paint.h"
 #include "platform/winuser.h"
-
-struct SDL_Surface;
 
 constexpr COLORREF ControlFace = RGB(255, 255, 255);
 constexpr COLORREF ControlText = RGB(0, 0, 0);
@@ -19,7 +18,7 @@ constexpr COLORREF ChosenText = RGB(255, 255, 255);
 struct Control {
   std::u16string text;                // as shown: without the "&" of a prefix
   WPARAM check;                       // check boxes
-  SDL_Surface* picture;               // bitmap statics: a copy of the picture set, or null
+  HostImage* picture;                 // bitmap statics: a copy of the picture set, or null
   HBITMAP image;                      // the bitmap set, handed back when another replaces it
   std::vector<std::u16string> items;  // combo boxes
   int selected;                       // -1 for none

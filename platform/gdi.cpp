@@ -1,10 +1,6 @@
 // Device contexts, bitmaps and the opaque copy between them.
 #include "platform/gdi.h"
 
-#include <SDL.h>
-
-#include <cstring>
-
 #include "host/screen.h"
 #include "platform/emulator.h"
 #include "platform/window.h"
@@ -12,17 +8,12 @@
 
 namespace {
 
-constexpr Uint32 PixelFormat = SDL_PIXELFORMAT_RGB888;
-
 HBRUSH__ whiteBrush{GdiKind::Brush, RGB(255, 255, 255), true};
 int liveBitmaps = 0;
 HBITMAP__ stockBitmap{GdiKind::Bitmap, nullptr, nullptr, true};
 
 HBITMAP StockBitmap() {
-  if (stockBitmap.pixels == nullptr) {
-    stockBitmap.pixels = SDL_CreateRGBSurfaceWithFormat(0, 1, 1, 32, PixelFormat);
-    if (stockBitmap.pixels != nullptr) SDL_FillRect(stockBitmap.pixels, nullptr, 0);
-  }
+  if (stockBitmap.pixels == nullptr) stockBitmap.pixels = HostImageNew(1, 1);
   return &stockBitmap;
 }
 
@@ -33,14 +24,16 @@ GdiKind KindOf(HGDIOBJ object) { return *static_cast<const GdiKind*>(object); }
 bool ResolveTarget(HDC dc, DrawTarget* target) {
   if (dc == nullptr) return false;
   if (dc->memory) {
-    SDL_Surface* pixels = dc->bitmap != nullptr ? dc->bitmap->pixels : nullptr;
+    HostImage* pixels = dc->bitmap != nullptr ? dc->bitmap->pixels : nullptr;
     if (pixels == nullptr) return false;
-    *target = DrawTarget{pixels, POINT{0, 0}, RECT{0, 0, pixels->w, pixels->h}};
+    const SIZE size = HostImageSize(pixels);
+    *target = DrawTarget{pixels, POINT{0, 0}, RECT{0, 0, size.cx, size.cy}};
     return true;
   }
-  SDL_Surface* framebuffer = ScreenFramebuffer();
+  HostImage* framebuffer = ScreenFramebuffer();
   if (framebuffer == nullptr) return false;
-  const RECT screen{0, 0, framebuffer->w, framebuffer->h};
+  const SIZE size = HostImageSize(framebuffer);
+  const RECT screen{0, 0, size.cx, size.cy};
   if (dc->window == nullptr) {
     *target = DrawTarget{framebuffer, POINT{0, 0}, screen};
     return true;
@@ -56,10 +49,10 @@ bool ResolveTarget(HDC dc, DrawTarget* target) {
 bool ResolveOutput(HDC dc, DrawTarget* target) {
   // A bitmap that shares its pixels with another (image.cpp) takes a copy of its own.
   if (dc != nullptr && dc->memory && dc->bitmap != nullptr && !dc->bitmap->stock &&
-      dc->bitmap->pixels != nullptr && dc->bitmap->pixels->refcount > 1) {
-    SDL_Surface* own = SDL_DuplicateSurface(dc->bitmap->pixels);
+      dc->bitmap->pixels != nullptr && HostImageShared(dc->bitmap->pixels)) {
+    HostImage* own = HostImageCopy(dc->bitmap->pixels);
     if (own == nullptr) return false;
-    SDL_FreeSurface(dc->bitmap->pixels);
+    HostImageFree(dc->bitmap->pixels);
     dc->bitmap->pixels = own;
   }
   return ResolveTarget(dc, target);
@@ -79,14 +72,9 @@ void FreeDC(HDC dc) {
   delete dc;
 }
 
-HBITMAP NewBitmap(SDL_Surface* pixels) {
+HBITMAP NewBitmap(HostImage* pixels) {
+  pixels = HostImageInDeviceFormat(pixels);
   if (pixels == nullptr) return nullptr;
-  if (pixels->format->format != PixelFormat) {
-    SDL_Surface* converted = SDL_ConvertSurfaceFormat(pixels, PixelFormat, 0);
-    SDL_FreeSurface(pixels);
-    if (converted == nullptr) return nullptr;
-    pixels = converted;
-  }
   ++liveBitmaps;
   return new HBITMAP__{GdiKind::Bitmap, pixels, nullptr, false};
 }
@@ -96,10 +84,7 @@ void FillRectWithBrush(HDC dc, const RECT& rect, HBRUSH brush) {
   if (brush == nullptr || !ResolveOutput(dc, &target)) return;
   const RECT area = RectIntersect(RectOffset(rect, target.origin.x, target.origin.y), target.clip);
   if (RectEmpty(area)) return;
-  const SDL_Rect fill{area.left, area.top, area.right - area.left, area.bottom - area.top};
-  SDL_FillRect(target.surface, &fill,
-               SDL_MapRGB(target.surface->format, GetRValue(brush->colour), GetGValue(brush->colour),
-                          GetBValue(brush->colour)));
+  HostImageFill(target.surface, area, brush->colour);
   OutputDone(dc, area);
 }
 
@@ -135,7 +120,7 @@ BOOL DeleteObject(HGDIOBJ object) {
   HBITMAP bitmap = static_cast<HBITMAP>(object);
   if (bitmap->stock) return TRUE;
   if (bitmap->selectedInto != nullptr) return FALSE;
-  SDL_FreeSurface(bitmap->pixels);
+  HostImageFree(bitmap->pixels);
   delete bitmap;
   --liveBitmaps;
   return TRUE;
@@ -166,19 +151,7 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourc
   const RECT area =
       RectIntersect(RectIntersect(wanted, to.clip), RectOffset(RectIntersect(taken, from.clip), dx, dy));
   if (RectEmpty(area)) return TRUE;
-
-  const size_t rowBytes = static_cast<size_t>(area.right - area.left) * 4;
-  const int rows = area.bottom - area.top;
-  // A copy within one surface downwards runs bottom-up, so no row is read after it was written.
-  const bool bottomUp = from.surface == to.surface && dy > 0;
-  for (int i = 0; i < rows; ++i) {
-    const int row = bottomUp ? rows - 1 - i : i;
-    const int destY = area.top + row;
-    Uint8* out = static_cast<Uint8*>(to.surface->pixels) + destY * to.surface->pitch + area.left * 4;
-    const Uint8* in = static_cast<const Uint8*>(from.surface->pixels) + (destY - dy) * from.surface->pitch +
-                      (area.left - dx) * 4;
-    std::memmove(out, in, rowBytes);
-  }
+  HostImageCopyRect(to.surface, area, from.surface, POINT{area.left - dx, area.top - dy});
   OutputDone(dest, area);
   return TRUE;
 }

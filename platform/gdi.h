@@ -1,9 +1,8 @@
 // Inside the platform only: device contexts and the drawing objects selected into them.
 #pragma once
 
+#include "host/image.h"
 #include "platform/windef.h"
-
-struct SDL_Surface;
 
 // Every object handed out as an HGDIOBJ starts with its kind, so SelectObject and
 // DeleteObject can tell what they were given.
@@ -11,14 +10,14 @@ enum class GdiKind : int { Bitmap = 0x4D42, Brush = 0x5242 };
 
 struct HBITMAP__ {
   GdiKind kind;
-  SDL_Surface* pixels;  // the framebuffer's pixel format, so copies are plain row copies
-  HDC selectedInto;     // null when free; the stock bitmap keeps it null
+  HostImage* pixels;  // the device's pixel format, so copies are plain row copies
+  HDC selectedInto;   // null when free; the stock bitmap keeps it null
   bool stock;
 };
 
 // Icons are shared and live as long as their module.
 struct HICON__ {
-  SDL_Surface* pixels;
+  HostImage* pixels;
 };
 
 struct HBRUSH__ {
@@ -41,7 +40,7 @@ struct HDC__ {
 // Where a device context's output lands: a surface, the surface position of the device
 // context's (0, 0), and the part of the surface that output may touch.
 struct DrawTarget {
-  SDL_Surface* surface;
+  HostImage* surface;
   POINT origin;
   RECT clip;
 };
@@ -54,5 +53,5 @@ void OutputDone(HDC dc, const RECT& area);
 
 HDC NewWindowDC(HWND window, bool painting, const RECT& paintArea);
 void FreeDC(HDC dc);
-HBITMAP NewBitmap(SDL_Surface* pixels);
+HBITMAP NewBitmap(HostImage* pixels);
 void FillRectWithBrush(HDC dc, const RECT& rect, HBRUSH brush);

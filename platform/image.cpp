@@ -2,10 +2,10 @@
 // the same skin loaded again (the main window's creation and each of its size changes
 // load it) is not decoded again: a file whose bytes are the same gives a bitmap sharing
 // those pixels, which output into it first makes its own (gdi.cpp).
-#include <SDL_image.h>
-
+#include <cstdint>
 #include <vector>
 
+#include "host/file.h"
 #include "host/path.h"
 #include "platform/aygshell.h"
 #include "platform/gdi.h"
@@ -13,48 +13,34 @@
 namespace {
 
 struct Decoded {
-  std::vector<Uint8> bytes;
-  SDL_Surface* pixels;
+  std::vector<uint8_t> bytes;
+  HostImage* pixels;
 };
 
 constexpr size_t Kept = 4;  // the images of one skin
 // The most recent last; kept to the end of the run, as bitmaps may outlive everything else.
 std::vector<Decoded>& recent = *new std::vector<Decoded>;
 
-bool ReadFile(const std::string& path, std::vector<Uint8>& bytes) {
-  SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
-  if (file == nullptr) return false;
-  const Sint64 size = SDL_RWsize(file);
-  bool read = size > 0 && size < (Sint64{64} << 20);
-  if (read) {
-    bytes.resize(static_cast<size_t>(size));
-    read = SDL_RWread(file, bytes.data(), 1, bytes.size()) == bytes.size();
-  }
-  SDL_RWclose(file);
-  return read;
-}
+constexpr size_t MaxFileBytes = size_t{64} << 20;
 
 }  // namespace
 
 HBITMAP SHLoadImageFile(LPCWSTR fileName) {
   if (fileName == nullptr) return nullptr;
-  std::vector<Uint8> bytes;
-  if (!ReadFile(HostPath(fileName), bytes)) return nullptr;
+  std::vector<uint8_t> bytes;
+  if (!HostReadFile(HostPath(fileName), MaxFileBytes, bytes)) return nullptr;
   for (auto it = recent.begin(); it != recent.end(); ++it) {
     if (it->bytes != bytes) continue;
     Decoded known = std::move(*it);
     recent.erase(it);
     recent.push_back(std::move(known));
-    ++recent.back().pixels->refcount;
-    return NewBitmap(recent.back().pixels);
+    return NewBitmap(HostImageShare(recent.back().pixels));
   }
-  HBITMAP bitmap =
-      NewBitmap(IMG_Load_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1));
+  HBITMAP bitmap = NewBitmap(HostImageDecode(bytes.data(), bytes.size()));
   if (bitmap == nullptr) return nullptr;
-  ++bitmap->pixels->refcount;
-  recent.push_back(Decoded{std::move(bytes), bitmap->pixels});
+  recent.push_back(Decoded{std::move(bytes), HostImageShare(bitmap->pixels)});
   if (recent.size() > Kept) {
-    SDL_FreeSurface(recent.front().pixels);
+    HostImageFree(recent.front().pixels);
     recent.erase(recent.begin());
   }
   return bitmap;

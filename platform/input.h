@@ -7,13 +7,13 @@
 
 struct DesktopEvent;
 
-// Readies the event queue: the screen is opened, and events no window uses are not
-// collected, so they never wake a waiting program. False when there is no video.
+// Readies the desktop's events, and the program's pauses to serve them. False when there is
+// no video.
 bool InputReady();
 // Turns one desktop event into the messages it means (none, one or more), addressed as
 // the device addresses them: taps to the window under the point, keys to the active
-// window. Some events are handled here at once: the rotate key, raise requests, calls
-// handed to the program's thread.
+// window. Some events are handled here at once: the rotate key, calls handed to the
+// program's thread (a raise request among them).
 void InputTranslate(const DesktopEvent& event, std::deque<MSG>& messages);
 // The modifier keys as of the last key event taken.
 bool InputKeyDown(int virtualKey);

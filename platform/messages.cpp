@@ -1,8 +1,6 @@
 // The message queue: posted messages, then input from the desktop, then paints, and a
 // wait on the desktop's events while none of these is there, so an idle program uses no
 // processor time.
-#include <SDL.h>
-
 #include <deque>
 
 #include "host/display.h"
@@ -42,7 +40,7 @@ bool NextPaint(MSG* msg) {
   for (HWND window : WindowStack)
     if (window->visible && window->platformDraw == nullptr && window->invalid.right > window->invalid.left &&
         window->invalid.bottom > window->invalid.top) {
-      *msg = MSG{window, WM_PAINT, 0, 0, SDL_GetTicks(), {}};
+      *msg = MSG{window, WM_PAINT, 0, 0, DesktopTicks(), {}};
       return true;
     }
   return false;
@@ -58,7 +56,7 @@ bool Next(MSG* msg, bool wait, bool remove) {
       return true;
     }
     if (quitPosted) {
-      *msg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(quitCode), 0, SDL_GetTicks(), {}};
+      *msg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(quitCode), 0, DesktopTicks(), {}};
       if (remove) quitPosted = false;
       return true;
     }
@@ -100,7 +98,7 @@ BOOL PeekMessageW(LPMSG msg, HWND, UINT, UINT, UINT remove) {
 
 BOOL PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (window != nullptr && !IsWindow(window)) return FALSE;
-  posted.push_back(MSG{window, message, wParam, lParam, SDL_GetTicks(), {}});
+  posted.push_back(MSG{window, message, wParam, lParam, DesktopTicks(), {}});
   return TRUE;
 }
 

@@ -1,8 +1,4 @@
 // Device contexts of windows: for a paint of the invalid area, or for drawing at once.
-#include <cstdio>
-#include <cstdlib>
-#include <ctime>
-
 #include "host/screen.h"
 #include "platform/gdi.h"
 #include "platform/window.h"
@@ -22,31 +18,13 @@ HDC BeginPaint(HWND window, PAINTSTRUCT* paint) {
   return dc;
 }
 
-namespace {
-
-// With MARLIX_PENTRO_FIRST_FRAME set, the moment the program's first paint reaches the
-// desktop is written to the standard error (the system's monotonic clock, in
-// nanoseconds), for measuring the start-up from outside.
-void ReportFirstFrame() {
-  static bool reported = false;
-  if (reported) return;
-  reported = true;
-  if (std::getenv("MARLIX_PENTRO_FIRST_FRAME") == nullptr) return;
-  timespec now;
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  std::fprintf(stderr, "first frame %lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
-  std::fflush(stderr);
-}
-
-}  // namespace
-
 BOOL EndPaint(HWND window, const PAINTSTRUCT* paint) {
   if (paint == nullptr || paint->hdc == nullptr) return FALSE;
   HDC dc = paint->hdc;
   if (IsWindow(window) && window == dc->window && window->visible) {
     const RECT& client = window->client;
     WindowOutputDone(window, RectIntersect(RectOffset(dc->paintArea, client.left, client.top), client));
-    if (window == ProgramWindow()) ReportFirstFrame();
+    if (window == ProgramWindow()) ScreenReportFirstFrame();
   }
   FreeDC(dc);
   return TRUE;

@@ -16,6 +16,8 @@
 
 namespace {
 
+using WaveClock = HostClock;
+
 // Silent buffers fed after the last sample, so the device has played it before a
 // synchronous play returns.
 constexpr int TailFeeds = 2;
@@ -28,6 +30,7 @@ enum Outcome { Waiting, Playing, Ended, Failed };
 // no host call is made while holding it.
 struct Player {
   std::mutex lock;
+  HostWorker* sound = nullptr;  // the sound thread, which serves the requests
   // The latest play or stop, and what became of it.
   uint64_t generation = 0;
   Outcome outcome = Ended;
@@ -50,9 +53,15 @@ struct Player {
   std::map<std::u16string, std::vector<int16_t>> decoded;
 };
 
+WaveClock::time_point Serve();
+
 // Never destroyed: the sound thread and the host's audio thread use it until the end.
 Player& P() {
-  static Player* player = new Player;
+  static Player* player = [] {
+    Player* made = new Player;
+    made->sound = HostWorkerNew(Serve, "sound");
+    return made;
+  }();
   return *player;
 }
 
@@ -75,7 +84,7 @@ void Feed(int16_t* out, int count) {
     p.position += copied;
     if (copied == 0 && ++p.tail > TailFeeds) {
       EndSound(p, Ended);
-      WaveThreadWake(lock);
+      HostWorkerWake(p.sound, lock);
     }
   }
   std::fill(out + copied, out + count, int16_t{0});
@@ -118,7 +127,7 @@ void StartRequest(Player& p, std::unique_lock<std::mutex>& lock) {
   if (p.generation != generation) return;
   if (samples == nullptr) {
     EndSound(p, Failed);
-    WaveThreadWake(lock);
+    HostWorkerWake(p.sound, lock);
     return;
   }
   p.samples = samples;
@@ -135,7 +144,7 @@ void StartRequest(Player& p, std::unique_lock<std::mutex>& lock) {
     if (!opened) EndSound(p, Failed);
     p.deadline = WaveClock::now() + length + Overrun;
   }
-  WaveThreadWake(lock);
+  HostWorkerWake(p.sound, lock);
 }
 
 // Records a play or a stop and cuts what plays; returns its generation. Under the lock.
@@ -144,16 +153,17 @@ uint64_t Request(Player& p, std::unique_lock<std::mutex>& lock, LPCWSTR path) {
   p.pending = path != nullptr && path[0] != 0;
   p.request = p.pending ? path : u"";
   EndSound(p, p.pending ? Waiting : path != nullptr ? Failed : Ended);
-  if (!WaveThreadWake(lock) && p.pending) {
+  if (!HostWorkerWake(p.sound, lock) && p.pending) {
     p.pending = false;
     EndSound(p, Failed);  // no thread, no sound
   }
   return p.generation;
 }
 
-}  // namespace
-
-WaveClock::time_point WavePlayerServe() {
+// On the sound thread: decodes, opens, starts and closes whatever the requests need now,
+// making the host's blocking calls outside the lock. Returns when it has to run again by
+// itself (WaveClock::time_point::max(): only when woken).
+WaveClock::time_point Serve() {
   Player& p = P();
   std::unique_lock<std::mutex> lock(p.lock);
   if (p.pending) {
@@ -164,7 +174,7 @@ WaveClock::time_point WavePlayerServe() {
   if (p.outcome == Playing) {
     if (now < p.deadline) return p.deadline;
     EndSound(p, Ended);
-    WaveThreadWake(lock);
+    HostWorkerWake(p.sound, lock);
   }
   if (!p.deviceOpen) return WaveClock::time_point::max();
   if (now < p.quietSince + p.linger) return p.quietSince + p.linger;
@@ -172,9 +182,11 @@ WaveClock::time_point WavePlayerServe() {
   HostAudioClose();
   lock.lock();
   p.deviceOpen = false;
-  WaveThreadWake(lock);
+  HostWorkerWake(p.sound, lock);
   return WaveClock::now();
 }
+
+}  // namespace
 
 BOOL PlaySoundW(LPCWSTR sound, HMODULE, DWORD flags) {
   if (sound != nullptr && (flags & SND_FILENAME) == 0) return FALSE;  // files only: no resources or aliases
@@ -183,7 +195,7 @@ BOOL PlaySoundW(LPCWSTR sound, HMODULE, DWORD flags) {
   const uint64_t mine = Request(p, lock, sound);
   if (sound == nullptr) return TRUE;
   if ((flags & SND_ASYNC) != 0) return p.outcome == Failed || FailedLately(p) ? FALSE : TRUE;
-  WaveThreadWait(lock,
+  HostWorkerWait(p.sound, lock,
                  [&p, mine] { return p.generation != mine || p.outcome == Ended || p.outcome == Failed; });
   return p.generation == mine && p.outcome == Failed ? FALSE : TRUE;
 }
@@ -193,7 +205,7 @@ void EmulatorSetSoundTimes(DWORD linger, DWORD retryAfter) {
   std::unique_lock<std::mutex> lock(p.lock);
   p.linger = std::chrono::milliseconds(linger);
   p.retryAfter = std::chrono::milliseconds(retryAfter);
-  WaveThreadWake(lock);
+  HostWorkerWake(p.sound, lock);
 }
 
 BOOL EmulatorSoundPlaying() {

@@ -50,8 +50,8 @@ const RegValue* RegFindValue(const RegKey& key, const std::u16string& name);
 void RegReadText(std::string_view text, RegStore& store);
 std::string RegWriteText(const RegStore& store);
 
-// The file's folder: $XDG_CONFIG_HOME/marlix-pentro, or ~/.config/marlix-pentro when the
-// variable is unset; "" when no home is known either.
+// The file's folder, named after the program: $XDG_CONFIG_HOME/NAME, or ~/.config/NAME when
+// the variable is unset; "" when no home is known either.
 std::string RegFolder();
 // Reads the file into an empty store; no file gives an empty registry. A file that cannot
 // be read or is not fully understood marks the store damaged.

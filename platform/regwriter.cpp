@@ -2,8 +2,6 @@
 // file's write, flush and rename never hold up the program's thread. A replacement asked
 // for while another waits takes its place (the latest wins); a flush, and the program's
 // end, wait until the last one has landed.
-#include <pthread.h>
-
 #include <condition_variable>
 #include <cstdlib>
 #include <mutex>
@@ -11,6 +9,7 @@
 #include <string>
 #include <thread>
 
+#include "host/thread.h"
 #include "platform/regfile.h"
 
 namespace {
@@ -70,7 +69,7 @@ void RegQueueSave(const RegStore& store) {
   w.folder = std::move(folder);
   if (!w.running) {
     static const bool prepared = [] {
-      pthread_atfork(BeforeFork, AfterForkInParent, AfterForkInChild);
+      HostOnFork(BeforeFork, AfterForkInParent, AfterForkInChild);
       std::atexit(WaitAtExit);
       std::at_quick_exit(WaitAtExit);
       return true;

@@ -1,9 +1,8 @@
 // Modules and their resources: the program's resource script compiled in as a table, read
 // by type and name; strings, icons and accelerator tables made from its entries.
-#include <SDL.h>
-
 #include <map>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "platform/emulator.h"
@@ -24,7 +23,7 @@ struct HINSTANCE__ {
   std::map<const RESOURCE*, HICON__> icons;
   std::map<const RESOURCE*, HACCEL__> accelerators;
   ~HINSTANCE__() {
-    for (auto& icon : icons) SDL_FreeSurface(icon.second.pixels);
+    for (auto& icon : icons) HostImageFree(icon.second.pixels);
   }
 };
 
@@ -99,7 +98,7 @@ HICON LoadIconW(HINSTANCE instance, LPCWSTR name) {
   if (entry == nullptr || entry->data == nullptr) return nullptr;
   auto known = instance->icons.find(entry);
   if (known != instance->icons.end()) return &known->second;
-  SDL_Surface* pixels = SDL_LoadBMP_RW(SDL_RWFromConstMem(entry->data, static_cast<int>(entry->size)), 1);
+  HostImage* pixels = HostImageDecodeBmp(entry->data, entry->size);
   if (pixels == nullptr) return nullptr;
   return &instance->icons.emplace(entry, HICON__{pixels}).first->second;
 }
@@ -107,7 +106,7 @@ HICON LoadIconW(HINSTANCE instance, LPCWSTR name) {
 HBITMAP LoadBitmapW(HINSTANCE instance, LPCWSTR name) {
   const RESOURCE* entry = Find(instance, name, RT_BITMAP);
   if (entry == nullptr || entry->data == nullptr) return nullptr;
-  return NewBitmap(SDL_LoadBMP_RW(SDL_RWFromConstMem(entry->data, static_cast<int>(entry->size)), 1));
+  return NewBitmap(HostImageDecodeBmp(entry->data, entry->size));
 }
 
 HACCEL LoadAcceleratorsW(HINSTANCE instance, LPCWSTR name) {

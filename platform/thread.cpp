@@ -1,8 +1,6 @@
-// Threads that run on their own, and the handles of threads and processes. Threads are
-// SDL's, detached, so closing the handle only forgets it; SDL's because SDL frees what it
-// keeps per thread (its error text) only for threads it created, and sound threads call
-// into SDL.
-#include <SDL.h>
+// Threads that run on their own, and the handles of threads and processes. Threads are the
+// desktop's, started by the host; closing the handle only forgets it.
+#include "host/thread.h"
 
 #include <atomic>
 
@@ -30,12 +28,10 @@ HANDLE CreateThread(LPSECURITY_ATTRIBUTES, size_t stackSize, LPTHREAD_START_ROUT
                     DWORD creationFlags, LPDWORD threadId) {
   if (start == nullptr || creationFlags != 0) return nullptr;
   ThreadStart* startData = new ThreadStart{start, parameter};
-  SDL_Thread* thread = SDL_CreateThreadWithStackSize(Run, "marlix", stackSize, startData);
-  if (thread == nullptr) {
+  if (!HostStartThread(Run, startData, stackSize, "marlix")) {
     delete startData;
     return nullptr;
   }
-  SDL_DetachThread(thread);
   const DWORD id = nextThreadId++;
   if (threadId != nullptr) *threadId = id;
   return NewKernelHandle(id);

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "host/instance.h"
 #include "host/screen.h"
 #include "platform/gdi.h"
+#include "platform/remote_window.h"
 #include "platform/shell.h"
 
 std::vector<HWND> WindowStack;
@@ -192,7 +192,7 @@ HWND Create(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, i
   // The program's first window names the desktop window, gives it its icon and shows it.
   if (programWindow) {
     ScreenSetTitle(window->title.c_str());
-    if (windowClass->icon != nullptr) ScreenSetIcon(windowClass->icon);
+    if (windowClass->icon != nullptr) ScreenSetIcon(windowClass->icon->pixels);
     ScreenShow();
   }
 
@@ -208,7 +208,7 @@ HWND Create(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, i
   if (!Live(window)) return nullptr;
   if (window->visible) InvalidateRect(window, nullptr, TRUE);
   // Another program of this session finds a titled top-level window by FindWindowW.
-  if (programWindow && !window->title.empty()) InstanceAnnounce(window);
+  if (programWindow && !window->title.empty()) AnnounceWindow(window);
   if (window->visible && ActiveWindow() == window) {
     if (wasActive != nullptr && Live(wasActive))
       SendMessageW(wasActive, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(window));
@@ -250,7 +250,7 @@ BOOL DestroyWindow(HWND window) {
   if (it == WindowStack.end()) return TRUE;  // destroyed while handling its own destruction
   const size_t level = static_cast<size_t>(it - WindowStack.begin());
   WindowStack.erase(it);
-  InstanceWithdraw(window);
+  WithdrawWindow(window);
   // What it covered is painted again by the windows beneath.
   if (window->visible) RepairBelow(level, window->window);
   delete window;
@@ -379,7 +379,7 @@ HWND FindWindowW(LPCWSTR className, LPCWSTR windowName) {
     if ((window->style & WS_CHILD) == 0 && (className == nullptr || window->className == className) &&
         (windowName == nullptr || window->title == windowName))
       return window;
-  if (className != nullptr && windowName != nullptr) return InstanceFind(className, windowName);
+  if (className != nullptr && windowName != nullptr) return FindRemoteWindow(className, windowName);
   return nullptr;
 }
 
@@ -390,5 +390,5 @@ BOOL SetForegroundWindow(HWND window) {
     ScreenRaise();
     return TRUE;
   }
-  return InstanceRaise(window);
+  return RaiseRemoteWindow(window);
 }

@@ -6,9 +6,9 @@ cd "$(dirname "$0")/.."
 status=0
 
 # The start-up benchmark's floor is a bare SDL2 program by design: no part of the game.
-sdl=$(git grep -n -E '#\s*include\s*[<"]SDL' -- ':!platform/' ':!bench/app/floor.cpp' || true)
+sdl=$(git grep -n -E '#\s*include\s*[<"]SDL' -- ':!platform/host/' ':!bench/app/floor.cpp' || true)
 if [ -n "$sdl" ]; then
-  echo "SDL included outside platform/:"
+  echo "SDL included outside platform/host/:"
   echo "$sdl"
   status=1
 fi
@@ -20,5 +20,5 @@ if [ -n "$core" ]; then
   status=1
 fi
 
-[ "$status" -eq 0 ] && echo "layering: only platform/ knows SDL; game/ stands alone"
+[ "$status" -eq 0 ] && echo "layering: only platform/host/ knows SDL; game/ stands alone"
 exit "$status"

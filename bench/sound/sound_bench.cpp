@@ -11,13 +11,13 @@
 #include <thread>
 #include <vector>
 
-#include "host/path.h"
+#include "platform/emulator.h"
 #include "sound/sounds.h"
 
 namespace {
 
 const std::u16string& PlayerSound() {
-  static const std::u16string path = DevicePath(MARLIX_RES_DIR "/player.wav");
+  static const std::u16string path = EmulatorDevicePath(MARLIX_RES_DIR "/player.wav");
   return path;
 }
 

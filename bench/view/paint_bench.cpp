@@ -10,7 +10,6 @@
 #include "app/mainwnd.h"
 #include "game/board.h"
 #include "game/effects.h"
-#include "host/path.h"
 #include "platform/emulator.h"
 #include "platform/strsafe.h"
 #include "platform/wingdi.h"
@@ -36,7 +35,7 @@ bool OpenBoard(int resolutionId, int scale) {
   static bool registered = false;
   if (!registered) {
     const char* res = std::getenv("MARLIX_PENTRO_RES");
-    StringCchCopyW(ResFolder, MAX_PATH, DevicePath(res != nullptr ? res : MARLIX_RES_DIR).c_str());
+    StringCchCopyW(ResFolder, MAX_PATH, EmulatorDevicePath(res != nullptr ? res : MARLIX_RES_DIR).c_str());
     WNDCLASSW wc{};
     wc.lpfnWndProc = BoardWndProc;
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));

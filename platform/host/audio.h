@@ -1,8 +1,8 @@
-// Inside the platform only: the desktop's sound output, the one place that knows SDL's
-// audio. One output device, fed 16-bit mono samples at HostAudioRate by a callback on the
-// host's own audio thread, and wave files decoded to that format. Each call may take as
-// long as the sound system does (closing a device through a sound server can take two
-// seconds), so the wave player makes them on its sound thread only.
+// The desktop's sound output, the one place that knows SDL's audio. One output device, fed
+// 16-bit mono samples at HostAudioRate by a callback on the host's own audio thread, and
+// wave files decoded to that format. Each call may take as long as the sound system does
+// (closing a device through a sound server can take two seconds), so the wave player makes
+// them on its sound thread only.
 #pragma once
 
 #include <cstdint>

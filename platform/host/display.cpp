@@ -14,6 +14,7 @@
 #include <cstring>
 #include <string>
 
+#include "host/program.h"
 #include "platform/emulator.h"
 
 namespace {
@@ -46,8 +47,8 @@ bool DesktopDrivers() {
 // last finished move stands, as the program's thread may be inside a move.
 int OnConnectionLost(Display*) {
   if (lost.exchange(true)) std::_Exit(1);  // broke again on the way out
-  std::fprintf(stderr, "marlix-pentro: the connection to the display %s was lost; the game is saved\n",
-               Variable("DISPLAY").c_str());
+  std::fprintf(stderr, "%s: the connection to the display %s was lost; the game is saved\n",
+               HostProgramName().c_str(), Variable("DISPLAY").c_str());
   if (DisplayOnProgramThread() && lostHook != nullptr) lostHook();
   std::quick_exit(1);
 }
@@ -63,9 +64,9 @@ bool DisplayOpen() {
   // one does not answer, SDL would go on to the console's own graphics and show nothing.
   if (Variable("SDL_VIDEODRIVER").empty() && DesktopDrivers()) {
     if (display.empty() && wayland.empty()) {
-      problem =
-          "marlix-pentro: no display to open a window on: DISPLAY is not set (set it to the desktop's "
-          "display, for example DISPLAY=:0, or start the game from the desktop)";
+      problem = HostProgramName() +
+                ": no display to open a window on: DISPLAY is not set (set it to the desktop's "
+                "display, for example DISPLAY=:0, or start the game from the desktop)";
       return false;
     }
     const std::string drivers = !display.empty() && !wayland.empty() ? "x11,wayland"
@@ -76,7 +77,8 @@ bool DisplayOpen() {
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     const std::string named = !display.empty() ? "DISPLAY=" + display : "WAYLAND_DISPLAY=" + wayland;
     problem =
-        "marlix-pentro: cannot open a window: no desktop answers on " + named + " (SDL: " + SDL_GetError() +
+        HostProgramName() + ": cannot open a window: no desktop answers on " + named +
+        " (SDL: " + SDL_GetError() +
         "); set DISPLAY to the display of a running desktop you may use (and XAUTHORITY if it asks for one)";
     return false;
   }

@@ -1,5 +1,5 @@
-// Inside the platform only: the connection to the desktop's display, made once by the
-// program's thread, and what happens when it cannot be made or is lost.
+// The connection to the desktop's display, made once by the program's thread, and what
+// happens when it cannot be made or is lost.
 #pragma once
 
 // Starts the video system; false when there is no display (the reason is kept for

@@ -11,7 +11,10 @@
 #include <deque>
 
 #include "host/display.h"
+#include "host/keys.h"
 #include "host/screen.h"
+#include "host/screen_window.h"
+#include "host/signals.h"
 
 namespace {
 
@@ -54,14 +57,56 @@ void Track(const SDL_Event& event) {
   }
 }
 
+// The event in the device's terms.
 DesktopEvent Read(const SDL_Event& event) {
-  DesktopEvent read{event, FALSE, {0, 0}};
-  if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP) {
-    read.onScreen = ScreenPointInWindow(readWidth, readHeight, event.button.x, event.button.y, &read.device);
-  } else if (event.type == SDL_FINGERDOWN || event.type == SDL_FINGERUP) {
-    read.onScreen = ScreenPointInWindow(
-        readWidth, readHeight, static_cast<int>(event.tfinger.x * static_cast<float>(readWidth)),
-        static_cast<int>(event.tfinger.y * static_cast<float>(readHeight)), &read.device);
+  DesktopEvent read{};
+  read.kind = DesktopInput::Other;
+  switch (event.type) {
+    case SDL_MOUSEBUTTONDOWN:
+      // Touch comes as finger events; SDL's mouse copies of them are left out.
+      if (event.button.which == SDL_TOUCH_MOUSEID || event.button.button != SDL_BUTTON_LEFT) break;
+      read.kind = DesktopInput::Tap;
+      read.time = event.button.timestamp;
+      read.onScreen =
+          ScreenPointInWindow(readWidth, readHeight, event.button.x, event.button.y, &read.device);
+      break;
+    case SDL_FINGERDOWN:
+      read.kind = DesktopInput::Tap;
+      read.time = event.tfinger.timestamp;
+      read.onScreen = ScreenPointInWindow(
+          readWidth, readHeight, static_cast<int>(event.tfinger.x * static_cast<float>(readWidth)),
+          static_cast<int>(event.tfinger.y * static_cast<float>(readHeight)), &read.device);
+      break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+      read.kind = DesktopInput::Key;
+      read.time = event.key.timestamp;
+      read.virtualKey = VirtualKeyOf(event.key.keysym.sym);
+      read.down = event.type == SDL_KEYDOWN;
+      read.repeat = event.key.repeat != 0;
+      read.control = (event.key.keysym.mod & KMOD_CTRL) != 0;
+      read.shift = (event.key.keysym.mod & KMOD_SHIFT) != 0;
+      read.alt = (event.key.keysym.mod & KMOD_ALT) != 0;
+      break;
+    case SDL_WINDOWEVENT:
+      // The close button is the only window event the program hears of.
+      read.kind = DesktopInput::CloseButton;
+      read.time = event.window.timestamp;
+      break;
+    case SDL_QUIT:
+      read.kind = DesktopInput::EndRequest;
+      read.time = event.quit.timestamp;
+      break;
+    default:
+      if (callEvent != 0 && event.type == callEvent) {
+        const Call call = *static_cast<Call*>(event.user.data1);
+        delete static_cast<Call*>(event.user.data1);
+        read.kind = DesktopInput::Call;
+        read.time = event.user.timestamp;
+        read.call = call.call;
+        read.data = call.data;
+      }
+      break;
   }
   return read;
 }
@@ -75,6 +120,25 @@ bool Take(const SDL_Event& event, DesktopEvent* read) {
 }
 
 }  // namespace
+
+bool DesktopEventsReady() {
+  if (ScreenDesktopWindow() == nullptr) return false;
+  static bool prepared = false;
+  if (!prepared) {
+    prepared = true;
+    // Pointer movement and typed text mean nothing to the program; collected, they would
+    // wake it for every movement of the mouse.
+    SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
+    SDL_EventState(SDL_FINGERMOTION, SDL_IGNORE);
+    SDL_EventState(SDL_MOUSEWHEEL, SDL_IGNORE);
+    SDL_EventState(SDL_TEXTINPUT, SDL_IGNORE);
+    SDL_EventState(SDL_TEXTEDITING, SDL_IGNORE);
+    // The close button is its own request, not also a request to end the program.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    WatchEndRequests();
+  }
+  return true;
+}
 
 bool DesktopNextEvent(DesktopEvent* next, bool wait) {
   for (;;) {
@@ -117,10 +181,4 @@ bool DesktopCallOnProgramThread(void (*call)(void* data), void* data) {
   return false;
 }
 
-bool DesktopRunCall(const SDL_Event& event) {
-  if (callEvent == 0 || event.type != callEvent) return false;
-  const Call call = *static_cast<Call*>(event.user.data1);
-  delete static_cast<Call*>(event.user.data1);
-  call.call(call.data);
-  return true;
-}
+DWORD DesktopTicks() { return SDL_GetTicks(); }

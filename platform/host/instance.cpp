@@ -1,8 +1,8 @@
-// Windows known across processes: a titled top-level window listens on a socket named
-// after the user, the desktop session, its class and its title (in the abstract namespace,
-// so it goes away with the process). Another process finds it by connecting, and asks it
-// to come to the front; a listener thread hands that request to the program's thread as
-// an event, which wakes the program's wait.
+// Names known across processes: a process answers for a name on a socket named after the
+// program, the user, the desktop session and the name (in the abstract namespace, so it goes
+// away with the process). Another process finds it by connecting, and asks it to bring its
+// desktop window to the front; a listener thread hands that request to the program's thread,
+// which wakes the program's wait.
 #include "host/instance.h"
 
 #include <SDL.h>
@@ -21,10 +21,10 @@
 #include <string>
 #include <vector>
 
-#include "host/path.h"
+#include "host/events.h"
+#include "host/program.h"
 #include "host/screen.h"
 #include "platform/emulator.h"
-#include "platform/window.h"
 
 namespace {
 
@@ -34,15 +34,13 @@ constexpr char Reply = 'Y';
 constexpr size_t MaxName = 100;  // within sun_path, after the leading NUL
 
 struct Listener {
-  HWND window;
+  const void* owner;
   int socket;
   int stopRead, stopWrite;  // a byte written here ends the listener
   SDL_Thread* thread;
 };
 
 std::vector<std::unique_ptr<Listener>> listeners;
-std::vector<std::unique_ptr<HWND__>> remotes;
-Uint32 raiseEvent = 0;
 int raiseRequests = 0;
 
 // The session: the desktop's display, so programs on other displays stay apart.
@@ -52,16 +50,16 @@ std::string Session() {
   return display == nullptr ? "" : display;
 }
 
-std::string SocketName(LPCWSTR className, LPCWSTR title) {
-  std::string name = "marlix-pentro/" + std::to_string(getuid()) + "/" + Session() + "/" +
-                     Utf8FromDevice(className) + "/" + Utf8FromDevice(title);
+std::string SocketName(const std::string& key) {
+  const std::string program = HostProgramName();
+  std::string name = program + "/" + std::to_string(getuid()) + "/" + Session() + "/" + key;
   if (name.size() <= MaxName) return name;
   // Too long for a socket address: a hash of it stands in.
   uint64_t hash = 14695981039346656037ull;
   for (unsigned char c : name) hash = (hash ^ c) * 1099511628211ull;
   char hex[17];
   std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
-  return "marlix-pentro/" + std::to_string(getuid()) + "/" + hex;
+  return program + "/" + std::to_string(getuid()) + "/" + hex;
 }
 
 socklen_t Address(const std::string& name, sockaddr_un* address) {
@@ -88,6 +86,11 @@ bool Ask(const std::string& name, char request) {
   return answered;
 }
 
+void RaiseOnProgramThread(void*) {
+  ++raiseRequests;
+  ScreenRaise();
+}
+
 int Listen(void* data) {
   Listener* listener = static_cast<Listener*>(data);
   pollfd waits[2] = {{listener->socket, POLLIN, 0}, {listener->stopRead, POLLIN, 0}};
@@ -104,11 +107,7 @@ int Listen(void* data) {
     setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
     char request = 0;
     if (recv(client, &request, 1, 0) == 1) {
-      if (request == RaiseRequest) {
-        SDL_Event event{};
-        event.type = raiseEvent;
-        SDL_PushEvent(&event);
-      }
+      if (request == RaiseRequest) DesktopCallOnProgramThread(RaiseOnProgramThread, nullptr);
       send(client, &Reply, 1, MSG_NOSIGNAL);
     }
     close(client);
@@ -118,38 +117,34 @@ int Listen(void* data) {
 
 }  // namespace
 
-void InstanceAnnounce(HWND window) {
-  if (raiseEvent == 0) {
-    raiseEvent = SDL_RegisterEvents(1);
-    if (raiseEvent == static_cast<Uint32>(-1)) raiseEvent = 0;
-  }
-  if (raiseEvent == 0) return;
+bool InstanceListen(const void* owner, const std::string& key) {
   const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  if (fd < 0) return;
+  if (fd < 0) return false;
   sockaddr_un address;
-  const socklen_t length = Address(SocketName(window->className.c_str(), window->title.c_str()), &address);
+  const socklen_t length = Address(SocketName(key), &address);
   int stop[2];
   // Taken already: another process has this window, and stays the one that is found.
   if (bind(fd, reinterpret_cast<sockaddr*>(&address), length) != 0 || listen(fd, 8) != 0 ||
       pipe2(stop, O_CLOEXEC) != 0) {
     close(fd);
-    return;
+    return false;
   }
-  auto listener = std::make_unique<Listener>(Listener{window, fd, stop[0], stop[1], nullptr});
+  auto listener = std::make_unique<Listener>(Listener{owner, fd, stop[0], stop[1], nullptr});
   listener->thread = SDL_CreateThread(Listen, "instance", listener.get());
   if (listener->thread == nullptr) {
     close(fd);
     close(stop[0]);
     close(stop[1]);
-    return;
+    return false;
   }
   listeners.push_back(std::move(listener));
+  return true;
 }
 
-void InstanceWithdraw(HWND window) {
+void InstanceStopListening(const void* owner) {
   for (auto it = listeners.begin(); it != listeners.end(); ++it) {
     Listener& listener = **it;
-    if (listener.window != window) continue;
+    if (listener.owner != owner) continue;
     const char stop = 0;
     if (write(listener.stopWrite, &stop, 1) != 1) {
       // The pipe is empty and open: a write cannot fail but for a signal; the
@@ -166,31 +161,8 @@ void InstanceWithdraw(HWND window) {
   }
 }
 
-HWND InstanceFind(LPCWSTR className, LPCWSTR title) {
-  const std::string name = SocketName(className, title);
-  if (!Ask(name, FindRequest)) return nullptr;
-  for (const auto& remote : remotes)
-    if (remote->remoteName == name) return remote.get();
-  auto remote = std::make_unique<HWND__>();
-  remote->className = className;
-  remote->title = title;
-  remote->remote = true;
-  remote->remoteName = name;
-  remotes.push_back(std::move(remote));
-  return remotes.back().get();
-}
+bool InstanceAnswers(const std::string& key) { return Ask(SocketName(key), FindRequest); }
 
-BOOL InstanceRaise(HWND window) {
-  for (const auto& remote : remotes)
-    if (remote.get() == window) return Ask(remote->remoteName, RaiseRequest) ? TRUE : FALSE;
-  return FALSE;
-}
-
-bool InstanceHandleEvent(const SDL_Event& event) {
-  if (raiseEvent == 0 || event.type != raiseEvent) return false;
-  ++raiseRequests;
-  ScreenRaise();
-  return true;
-}
+bool InstanceAskToRaise(const std::string& key) { return Ask(SocketName(key), RaiseRequest); }
 
 int EmulatorRaiseRequests() { return raiseRequests; }

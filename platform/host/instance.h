@@ -1,19 +1,14 @@
-// Inside the platform only: titled top-level windows made known to the user's other
-// processes of the same session, so a second start of the program finds the first.
+// Names known to the user's other processes in the same desktop session, so a second start
+// of the program finds the first (the program's window, named by its class and title) and
+// asks it to bring its desktop window to the front.
 #pragma once
 
-#include "platform/windef.h"
+#include <string>
 
-union SDL_Event;
-
-// Starts and ends listening for the window's class and title.
-void InstanceAnnounce(HWND window);
-void InstanceWithdraw(HWND window);
-// A window of that class and title in another process of this session, as a handle that
-// stands for it; null when there is none.
-HWND InstanceFind(LPCWSTR className, LPCWSTR title);
-// Asks the other process to bring its desktop window to the front.
-BOOL InstanceRaise(HWND remote);
-// Handles the event by which a listener asks the program's thread to raise the desktop
-// window; false for any other event.
-bool InstanceHandleEvent(const SDL_Event& event);
+// Answers for the name on behalf of `owner` until it stops; false when another process
+// answers for it already (and stays the one found) or no answer can be given.
+bool InstanceListen(const void* owner, const std::string& name);
+void InstanceStopListening(const void* owner);
+// Whether another process answers for the name; and asking it to raise its desktop window.
+bool InstanceAnswers(const std::string& name);
+bool InstanceAskToRaise(const std::string& name);

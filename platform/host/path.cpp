@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/emulator.h"
+
 namespace {
 constexpr const char* Utf16 = SDL_BYTEORDER == SDL_LIL_ENDIAN ? "UTF-16LE" : "UTF-16BE";
 
@@ -63,3 +65,7 @@ std::u16string DevicePath(const std::string& hostPath) {
   std::replace(path.begin(), path.end(), u'/', u'\\');
   return path;
 }
+
+std::u16string EmulatorDevicePath(const std::string& desktopPath) { return DevicePath(desktopPath); }
+
+std::string EmulatorDesktopPath(LPCWSTR devicePath) { return HostPath(devicePath); }

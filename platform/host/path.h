@@ -1,5 +1,5 @@
-// Inside the platform only: the device's UTF-16 strings and backslash paths, and the
-// desktop's UTF-8 strings and slash paths.
+// The device's UTF-16 strings and backslash paths, and the desktop's UTF-8 strings and slash
+// paths.
 #pragma once
 
 #include <string>

@@ -13,19 +13,20 @@
 
 #include "host/display.h"
 #include "host/path.h"
+#include "host/program.h"
+#include "host/screen_window.h"
+#include "host/surface.h"
 #include "platform/emulator.h"
-#include "platform/gdi.h"
 #include "platform/wingdi.h"
-#include "platform/winuser.h"
 
 namespace {
 
-constexpr Uint32 FramebufferFormat = SDL_PIXELFORMAT_RGB888;
+constexpr Uint32 FramebufferFormat = DeviceFormat;
 constexpr Uint8 Backdrop[3] = {22, 23, 26};  // around the screen in a larger window
 
 bool configured = false;
 SIZE size{480, 640};
-int environmentScale = 0;  // MARLIX_PENTRO_SCALE; 0: none given
+int environmentScale = 0;  // the program's SCALE variable; 0: none given
 int scaleSetting = 0;      // 0: the largest factor that fits the desktop
 int scale = 1;             // the factor of the window at its own size
 bool videoFailed = false;
@@ -43,11 +44,11 @@ void Configure() {
   if (configured) return;
   configured = true;
   int width = 0, height = 0;
-  const char* screen = std::getenv("MARLIX_PENTRO_SCREEN");
+  const char* screen = HostProgramVariable("SCREEN");
   if (screen != nullptr && std::sscanf(screen, "%dx%d", &width, &height) == 2 && width > 0 && height > 0 &&
       width <= 4096 && height <= 4096)
     size = SIZE{width, height};
-  const char* factor = std::getenv("MARLIX_PENTRO_SCALE");
+  const char* factor = HostProgramVariable("SCALE");
   if (factor != nullptr) {
     const int n = std::atoi(factor);
     if (n >= 1 && n <= 16) environmentScale = scaleSetting = n;
@@ -68,11 +69,7 @@ int ChooseScale() {
   return scaleSetting > 0 ? SDL_min(scaleSetting, fit) : fit;
 }
 
-SDL_Surface* NewFramebuffer() {
-  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, size.cx, size.cy, 32, FramebufferFormat);
-  if (surface != nullptr) SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
-  return surface;
-}
+SDL_Surface* NewFramebuffer() { return Surface(HostImageNew(size.cx, size.cy)); }
 
 // A window at its own size, neither maximised nor fullscreen, takes the factor's size.
 bool WindowAtOwnSize() {
@@ -225,16 +222,18 @@ int ScreenShownScale() {
   return LayOut(width, height).factor;
 }
 
-SDL_Surface* ScreenFramebuffer() { return Open() ? framebuffer : nullptr; }
+HostImage* ScreenFramebuffer() { return Open() ? Image(framebuffer) : nullptr; }
 
 SDL_Window* ScreenDesktopWindow() { return Open() && !DisplayLost() ? desktop : nullptr; }
+
+bool ScreenDesktopReady() { return ScreenDesktopWindow() != nullptr; }
 
 void ScreenSetTitle(LPCWSTR title) {
   if (Open()) SDL_SetWindowTitle(desktop, Utf8FromDevice(title).c_str());
 }
 
-void ScreenSetIcon(HICON icon) {
-  if (icon != nullptr && icon->pixels != nullptr && Open()) SDL_SetWindowIcon(desktop, icon->pixels);
+void ScreenSetIcon(const HostImage* icon) {
+  if (icon != nullptr && Open()) SDL_SetWindowIcon(desktop, const_cast<SDL_Surface*>(Surface(icon)));
 }
 
 void ScreenShow() {
@@ -348,23 +347,12 @@ void EmulatorSetScreen(int width, int height, int factor) {
 
 COLORREF EmulatorScreenPixel(int x, int y) {
   if (!Open() || x < 0 || y < 0 || x >= size.cx || y >= size.cy) return CLR_INVALID;
-  const Uint32 pixel = static_cast<const Uint32*>(framebuffer->pixels)[y * framebuffer->pitch / 4 + x];
-  Uint8 r, g, b;
-  SDL_GetRGB(pixel, framebuffer->format, &r, &g, &b);
-  return RGB(r, g, b);
+  return HostImagePixel(Image(framebuffer), x, y);
 }
 
 BOOL EmulatorSaveScreenshot(const char* pngPath) {
   if (pngPath == nullptr || !Open()) return FALSE;
   return IMG_SavePNG(framebuffer, pngPath) == 0 ? TRUE : FALSE;
-}
-
-int GetSystemMetrics(int index) {
-  switch (index) {
-    case SM_CXSCREEN: return ScreenSize().cx;
-    case SM_CYSCREEN: return ScreenSize().cy;
-    default: return 0;
-  }
 }
 
 void EmulatorResizeDesktop(int width, int height) {

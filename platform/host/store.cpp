@@ -1,5 +1,7 @@
-// The registry file on the desktop's disk: where it lives, reading it, and replacing it
+// The program's files on the desktop's disk: where they live, reading one, and replacing it
 // whole by way of a temporary file, so a crash never leaves it torn.
+#include "host/store.h"
+
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -9,12 +11,11 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "host/program.h"
 #include "platform/emulator.h"
-#include "platform/regfile.h"
 
 namespace {
 
-constexpr const char* FileName = "registry.reg";
 constexpr const char* TempSuffix = ".new";
 constexpr const char* DamagedSuffix = ".damaged";
 
@@ -77,53 +78,46 @@ bool Stopped(int step) { return stopBefore.load() == step; }
 
 void EmulatorStopRegistryWriteBefore(int step) { stopBefore = step; }
 
-std::string RegFolder() {
+std::string StoreFolder() {
   const char* config = std::getenv("XDG_CONFIG_HOME");
-  if (Absolute(config)) return std::string(config) + "/marlix-pentro";
+  if (Absolute(config)) return std::string(config) + "/" + HostProgramName();
   const char* home = std::getenv("HOME");
   if (!Absolute(home)) {
     const passwd* user = getpwuid(getuid());
     home = user != nullptr ? user->pw_dir : nullptr;
   }
   if (!Absolute(home)) return {};
-  return std::string(home) + "/.config/marlix-pentro";
+  return std::string(home) + "/.config/" + HostProgramName();
 }
 
-void RegLoad(RegStore& store) {
-  store = RegStore{};
-  store.keys.try_emplace(u"");
-  const std::string folder = RegFolder();
-  if (folder.empty()) return;
-  const int fd = open((folder + "/" + FileName).c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    store.damaged = errno != ENOENT;  // there, but unreadable: keep it when replacing it
-    return;
-  }
-  // One byte past the limit tells the reader that the file was longer.
-  std::string text;
+StoreRead StoreReadFile(const std::string& path, size_t limit, std::string& text) {
+  text.clear();
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return errno == ENOENT ? StoreRead::Missing : StoreRead::Failed;
+  StoreRead result = StoreRead::Read;
   char buffer[65536];
   for (;;) {
     const ssize_t n = read(fd, buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) store.damaged = true;
+    if (n < 0) result = StoreRead::Failed;
     if (n <= 0) break;
     text.append(buffer, static_cast<size_t>(n));
-    if (text.size() > RegMaxFileBytes) break;
+    if (text.size() > limit) break;
   }
   close(fd);
-  RegReadText(text, store);
+  return result;
 }
 
-bool RegSave(const RegStore& store, const std::string& folder) {
+bool StoreReplaceFile(const std::string& folder, const std::string& name, const std::string& text,
+                      bool keepDamaged) {
   if (folder.empty()) return false;
-  const std::string file = folder + "/" + FileName;
+  const std::string file = folder + "/" + name;
   const std::string temp = file + TempSuffix;
-  const std::string text = RegWriteText(store);
   const size_t half = text.size() / 2;
 
   if (Stopped(RegistryWriteFolder) || !MakeFolders(folder)) return false;
   chmod(folder.c_str(), 0700);
-  if (Stopped(RegistryWriteKeepDamaged) || (store.damaged && !KeepDamaged(file))) return false;
+  if (Stopped(RegistryWriteKeepDamaged) || (keepDamaged && !KeepDamaged(file))) return false;
   if (Stopped(RegistryWriteOpen)) return false;
   // A temporary file left by a crash is simply written over.
   const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600);

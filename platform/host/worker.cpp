@@ -1,49 +1,57 @@
-// The wave player's sound thread: it serves the player's requests whenever it is woken or a
-// time it asked for comes, so no caller of PlaySoundW ever waits for the sound system.
+// A worker's thread: it serves its owner whenever it is woken or a time it asked for comes.
 #include "host/worker.h"
 
 #include <condition_variable>
 
-#include "platform/winbase.h"
+#include "host/thread.h"
+
+// Never destroyed: the thread waits on it until the process ends.
+struct HostWorker {
+  HostClock::time_point (*serve)();
+  const char* name;
+  std::condition_variable changed;
+  uint64_t wakes = 0;  // under the owner's lock
+  bool started = false;
+  std::mutex* lock = nullptr;
+};
 
 namespace {
 
-// Never destroyed: the sound thread waits on it until the process ends.
-std::condition_variable& changed = *new std::condition_variable;
-uint64_t wakes = 0;  // under the player's lock
-bool started = false;
-std::mutex* playerLock = nullptr;
-
-DWORD SoundThread(LPVOID) {
-  std::unique_lock<std::mutex> lock(*playerLock);
+int Run(void* data) {
+  HostWorker& w = *static_cast<HostWorker*>(data);
+  std::unique_lock<std::mutex> lock(*w.lock);
   for (;;) {
-    const uint64_t seen = wakes;
+    const uint64_t seen = w.wakes;
     lock.unlock();
-    const WaveClock::time_point next = WavePlayerServe();
+    const HostClock::time_point next = w.serve();
     lock.lock();
     // A wake that came while serving is served at once.
-    if (wakes != seen) continue;
-    if (next == WaveClock::time_point::max())
-      changed.wait(lock);
+    if (w.wakes != seen) continue;
+    if (next == HostClock::time_point::max())
+      w.changed.wait(lock);
     else
-      changed.wait_until(lock, next);
+      w.changed.wait_until(lock, next);
   }
 }
 
 }  // namespace
 
-bool WaveThreadWake(std::unique_lock<std::mutex>& lock) {
-  ++wakes;
-  changed.notify_all();
-  if (started) return true;
-  // The thread is the platform's, as SDL frees what it keeps for a thread only for its own.
-  playerLock = lock.mutex();
-  HANDLE thread = CreateThread(nullptr, 0, SoundThread, nullptr, 0, nullptr);
-  started = thread != nullptr;
-  CloseHandle(thread);
-  return started;
+HostWorker* HostWorkerNew(HostClock::time_point (*serve)(), const char* name) {
+  HostWorker* worker = new HostWorker;
+  worker->serve = serve;
+  worker->name = name;
+  return worker;
 }
 
-void WaveThreadWait(std::unique_lock<std::mutex>& lock, const std::function<bool()>& done) {
-  changed.wait(lock, done);
+bool HostWorkerWake(HostWorker* w, std::unique_lock<std::mutex>& lock) {
+  ++w->wakes;
+  w->changed.notify_all();
+  if (w->started) return true;
+  w->lock = lock.mutex();
+  w->started = HostStartThread(Run, w, 0, w->name);
+  return w->started;
+}
+
+void HostWorkerWait(HostWorker* w, std::unique_lock<std::mutex>& lock, const std::function<bool()>& done) {
+  w->changed.wait(lock, done);
 }

@@ -2,7 +2,15 @@
 // benchmarks and the desktop program's start.
 #pragma once
 
+#include <string>
+
 #include "platform/windef.h"
+
+// The program's name, said first: the platform names after it the program's settings folder
+// ($XDG_CONFIG_HOME/NAME), its names in the desktop session, its environment variables
+// (NAME_SCREEN, upper case with "_" for "-": MARLIX_PENTRO_SCREEN for "marlix-pentro") and
+// its words on the terminal. Without this call the program file's own name stands.
+void EmulatorSetProgramName(LPCWSTR name);
 
 // Sleep pauses for real unless switched off; tests and benchmarks switch it off.
 void EmulatorSetPauses(BOOL on);
@@ -13,8 +21,9 @@ void EmulatorSetPauses(BOOL on);
 BOOL EmulatorOpenDesktop();
 
 // The device screen: its size in pixels, and the whole factor by which the desktop window
-// shows it (0: MARLIX_PENTRO_SCALE if set, else the largest that fits the desktop). Without
-// this call the size comes from MARLIX_PENTRO_SCREEN ("WIDTHxHEIGHT", default 480x640).
+// shows it (0: the program's SCALE variable if set, else the largest that fits the
+// desktop). Without this call the size comes from the program's SCREEN variable
+// ("WIDTHxHEIGHT", default 480x640).
 // A change keeps the windows as they are; their owners repaint.
 void EmulatorSetScreen(int width, int height, int scale);
 // A pixel of the device screen as it shows now (0x00BBGGRR); CLR_INVALID outside it.
@@ -23,6 +32,11 @@ COLORREF EmulatorScreenPixel(int x, int y);
 BOOL EmulatorSaveScreenshot(const char* pngPath);
 // Bitmaps made and not yet deleted, for tests that a picture is freed when done with.
 int EmulatorBitmapCount();
+
+// A desktop path (UTF-8, slashes) as the device writes it, and a device path as the desktop
+// names the file: for tests and benchmarks that hand the program files of their own.
+std::u16string EmulatorDevicePath(const std::string& desktopPath);
+std::string EmulatorDesktopPath(LPCWSTR devicePath);
 
 // The registry file's replacement, step by step. Tests stop a replacement before one of
 // these steps, leaving the folder as a crash at that moment would (0: never stop).

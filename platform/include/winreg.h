@@ -1,8 +1,9 @@
 // The handheld's registry, for HKEY_CURRENT_USER only. The desktop keeps it in one text
-// file in the registry editor's export format ($XDG_CONFIG_HOME/marlix-pentro/registry.reg),
-// read when a first key is opened and replaced whole, atomically, when a changed key is
-// closed: all values set through one open key land in the file together. The replacement
-// is written on a thread of its own; RegFlushKey, and the program's end, wait for it.
+// file in the registry editor's export format ($XDG_CONFIG_HOME/NAME/registry.reg, NAME the
+// program's own, see EmulatorSetProgramName), read when a first key is opened and replaced
+// whole, atomically, when a changed key is closed: all values set through one open key land
+// in the file together. The replacement is written on a thread of its own; RegFlushKey, and
+// the program's end, wait for it.
 #pragma once
 
 #include "platform/winbase.h"

@@ -1,7 +1,7 @@
 // The stand-in artwork.
 #include "tests/support/synthetic_skin.h"
 
-#include "host/path.h"
+#include "platform/emulator.h"
 #include "tools/assetgen/gif_writer.h"
 #include "view/layout_table.h"
 #include "view/skin_names.h"
@@ -29,9 +29,9 @@ bool WriteGif(const std::string& path, int width, int height,
 
 bool WriteSyntheticBackground(const std::string& folder, int skin, int id) {
   const SIZE screen = ScreenSizes[id];
-  return WriteGif(
-      folder + HostPath(SkinPrefix(skin)) + HostPath(BackgroundName) + HostPath(BackgroundSuffix(id)),
-      screen.cx, screen.cy, [=](int x, int y) { return BackgroundPixel(skin, id, x, y); });
+  return WriteGif(folder + EmulatorDesktopPath(SkinPrefix(skin)) + EmulatorDesktopPath(BackgroundName) +
+                      EmulatorDesktopPath(BackgroundSuffix(id)),
+                  screen.cx, screen.cy, [=](int x, int y) { return BackgroundPixel(skin, id, x, y); });
 }
 
 // Horizontal lines and squares: owners across, skins down; vertical lines: skins across,
@@ -43,7 +43,7 @@ bool WriteSyntheticSheet(const std::string& folder, SheetKind kind, int id) {
                                             : SIZE{m.boxWidth, m.boxHeight};
   const bool skinsDown = kind != VerticalSheet;
   LPCWSTR names[] = {HorizontalLinesName, VerticalLinesName, SquaresName};
-  return WriteGif(folder + HostPath(names[kind]) + HostPath(BackgroundSuffix(id)),
+  return WriteGif(folder + EmulatorDesktopPath(names[kind]) + EmulatorDesktopPath(BackgroundSuffix(id)),
                   cell.cx * (skinsDown ? 2 : SkinCount), cell.cy * (skinsDown ? SkinCount : 2),
                   [=](int x, int y) {
                     const int across = x / cell.cx, down = y / cell.cy;

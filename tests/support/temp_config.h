@@ -8,14 +8,17 @@
 #include <sstream>
 #include <string>
 
+#include "platform/emulator.h"
 #include "platform/winreg.h"
 
-// Makes the folder and points the environment at it; returns the registry file's path.
+// Makes the folder and points the environment at it; returns the registry file's path. The
+// program under test is named as the game is, so its file lies where the game's would.
 inline std::string UseTempConfig(std::string& root) {
   char pattern[] = "/tmp/marlix-test-XXXXXX";
   root = mkdtemp(pattern);
   setenv("HOME", root.c_str(), 1);
   setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
+  EmulatorSetProgramName(u"marlix-pentro");
   return root + "/config/marlix-pentro/registry.reg";
 }
 

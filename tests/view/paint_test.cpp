@@ -12,8 +12,6 @@
 #include "app/mainwnd.h"
 #include "game/board.h"
 #include "game/effects.h"
-#include "host/path.h"
-#include "host/screen.h"
 #include "platform/emulator.h"
 #include "platform/strsafe.h"
 #include "platform/wingdi.h"
@@ -63,7 +61,7 @@ void MidGame() {
 // the skin's background with every owned cell's sprite over it (its score fields are left to
 // other checks); an unpainted window shows white with only the `drawn` cells' sprites.
 int Mismatches(int skin, bool painted, const std::vector<int>& drawn = {}) {
-  const SIZE screen = ScreenSize();
+  const SIZE screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   std::vector<COLORREF> expected(screen.cx * screen.cy, painted ? Background : White);
   for (const RECT& field : {UserScoreRect(BoardLayout), ComputerScoreRect(BoardLayout)})
     for (int y = field.top; painted && y < field.bottom; ++y)
@@ -98,7 +96,7 @@ struct PaintTest : testing::Test {
       return WriteSyntheticSkins(made) ? made : std::string();
     }();
     ASSERT_FALSE(standInArt.empty());
-    StringCchCopyW(ResFolder, MAX_PATH, DevicePath(standInArt).c_str());
+    StringCchCopyW(ResFolder, MAX_PATH, EmulatorDevicePath(standInArt).c_str());
   }
   void TearDown() override {
     DestroyWindow(hMainWnd);

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "app/folders.h"
-#include "host/path.h"
 #include "platform/emulator.h"
 #include "platform/strsafe.h"
 #include "tests/support/synthetic_skin.h"
@@ -37,7 +36,7 @@ TEST_F(SkinTest, LoadsTheFilesOfItsSizeAndSkinOnly) {
   ASSERT_TRUE(WriteSyntheticBackground(folder, 3, 5));
   for (SheetKind kind : {HorizontalSheet, VerticalSheet, SquaresSheet})
     ASSERT_TRUE(WriteSyntheticSheet(folder, kind, 4));
-  StringCchCopyW(ResFolder, MAX_PATH, DevicePath(folder).c_str());
+  StringCchCopyW(ResFolder, MAX_PATH, EmulatorDevicePath(folder).c_str());
   const struct {
     int id, skin;
     const char* loaded;  // background, horizontal lines, vertical lines, squares

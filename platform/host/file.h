@@ -1,0 +1,9 @@
+// A desktop file read whole.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// False for a file that is missing, empty, unreadable or `limit` bytes or longer.
+bool HostReadFile(const std::string& path, size_t limit, std::vector<uint8_t>& bytes);
