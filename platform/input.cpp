@@ -6,9 +6,9 @@
 #include "platform/input.h"
 
 #include "host/events.h"
+#include "kernel/sleep.h"
 #include "platform/dialog.h"
 #include "platform/shell.h"
-#include "platform/sleep.h"
 #include "platform/window.h"
 
 namespace {

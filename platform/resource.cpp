@@ -1,11 +1,7 @@
-// Modules and their resources: the program's resource script compiled in as a table, read
-// by type and name; strings, icons and accelerator tables made from its entries.
+// Objects made from the module's resources: strings, icons, accelerator tables and bitmaps.
 #include <map>
-#include <memory>
-#include <string_view>
-#include <vector>
 
-#include "platform/emulator.h"
+#include "kernel/module.h"
 #include "platform/gdi.h"
 #include "platform/input.h"
 #include "platform/winbase.h"
@@ -16,71 +12,24 @@ struct HACCEL__ {
   size_t count;
 };
 
-struct HINSTANCE__ {
-  const RESOURCE* resources;
-  size_t count;
-  // Made once per resource and kept as long as the module, as the device shares them.
-  std::map<const RESOURCE*, HICON__> icons;
-  std::map<const RESOURCE*, HACCEL__> accelerators;
-  ~HINSTANCE__() {
-    for (auto& icon : icons) HostImageFree(icon.second.pixels);
-  }
-};
-
 namespace {
 
-std::vector<std::unique_ptr<HINSTANCE__>> modules;
-
-bool SameName(LPCWSTR a, LPCWSTR b) {
-  if (IS_INTRESOURCE(a) || IS_INTRESOURCE(b)) return a == b;
-  return std::u16string_view(a) == std::u16string_view(b);
-}
-
-const RESOURCE* Find(HMODULE module, LPCWSTR name, LPCWSTR type) {
-  if (module == nullptr) module = GetModuleHandleW(nullptr);
-  if (module == nullptr || name == nullptr || type == nullptr) return nullptr;
-  for (size_t i = 0; i < module->count; ++i) {
-    const RESOURCE& entry = module->resources[i];
-    if (SameName(entry.type, type) && SameName(entry.name, name)) return &entry;
+// Made once per resource and kept as long as the program, as the device shares them.
+struct Icons {
+  std::map<const RESOURCE*, HICON__> made;
+  ~Icons() {
+    for (auto& icon : made) HostImageFree(icon.second.pixels);
   }
-  return nullptr;
-}
+};
+Icons icons;
+std::map<const RESOURCE*, HACCEL__> accelerators;
 
 }  // namespace
-
-HINSTANCE EmulatorLoadModule(const RESOURCE* resources, size_t count) {
-  for (const auto& module : modules)
-    if (module->resources == resources && module->count == count) return module.get();
-  modules.push_back(std::make_unique<HINSTANCE__>());
-  modules.back()->resources = resources;
-  modules.back()->count = count;
-  return modules.back().get();
-}
-
-HMODULE GetModuleHandleW(LPCWSTR moduleName) {
-  if (moduleName != nullptr || modules.empty()) return nullptr;
-  return modules.front().get();
-}
-
-HRSRC FindResourceW(HMODULE module, LPCWSTR name, LPCWSTR type) {
-  return reinterpret_cast<HRSRC>(const_cast<RESOURCE*>(Find(module, name, type)));
-}
-
-HGLOBAL LoadResource(HMODULE, HRSRC resource) {
-  if (resource == nullptr) return nullptr;
-  return const_cast<void*>(reinterpret_cast<const RESOURCE*>(resource)->data);
-}
-
-LPVOID LockResource(HGLOBAL data) { return data; }
-
-DWORD SizeofResource(HMODULE, HRSRC resource) {
-  return resource == nullptr ? 0 : reinterpret_cast<const RESOURCE*>(resource)->size;
-}
 
 int LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int size) {
   if (buffer == nullptr || size <= 0) return 0;
   buffer[0] = 0;
-  const RESOURCE* entry = Find(instance, MAKEINTRESOURCE(static_cast<WORD>(id)), RT_STRING);
+  const RESOURCE* entry = ModuleResource(instance, MAKEINTRESOURCE(static_cast<WORD>(id)), RT_STRING);
   if (entry == nullptr || entry->data == nullptr) return 0;
   const auto* text = static_cast<LPCWSTR>(entry->data);
   int length = 0;
@@ -94,27 +43,27 @@ int LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int size) {
 
 HICON LoadIconW(HINSTANCE instance, LPCWSTR name) {
   if (instance == nullptr) instance = GetModuleHandleW(nullptr);
-  const RESOURCE* entry = Find(instance, name, RT_GROUP_ICON);
+  const RESOURCE* entry = ModuleResource(instance, name, RT_GROUP_ICON);
   if (entry == nullptr || entry->data == nullptr) return nullptr;
-  auto known = instance->icons.find(entry);
-  if (known != instance->icons.end()) return &known->second;
+  auto known = icons.made.find(entry);
+  if (known != icons.made.end()) return &known->second;
   HostImage* pixels = HostImageDecodeBmp(entry->data, entry->size);
   if (pixels == nullptr) return nullptr;
-  return &instance->icons.emplace(entry, HICON__{pixels}).first->second;
+  return &icons.made.emplace(entry, HICON__{pixels}).first->second;
 }
 
 HBITMAP LoadBitmapW(HINSTANCE instance, LPCWSTR name) {
-  const RESOURCE* entry = Find(instance, name, RT_BITMAP);
+  const RESOURCE* entry = ModuleResource(instance, name, RT_BITMAP);
   if (entry == nullptr || entry->data == nullptr) return nullptr;
   return NewBitmap(HostImageDecodeBmp(entry->data, entry->size));
 }
 
 HACCEL LoadAcceleratorsW(HINSTANCE instance, LPCWSTR name) {
   if (instance == nullptr) instance = GetModuleHandleW(nullptr);
-  const RESOURCE* entry = Find(instance, name, RT_ACCELERATOR);
+  const RESOURCE* entry = ModuleResource(instance, name, RT_ACCELERATOR);
   if (entry == nullptr || entry->data == nullptr) return nullptr;
   const HACCEL__ table{static_cast<const ACCEL*>(entry->data), entry->size / sizeof(ACCEL)};
-  return &instance->accelerators.emplace(entry, table).first->second;
+  return &accelerators.emplace(entry, table).first->second;
 }
 
 int TranslateAcceleratorW(HWND window, HACCEL table, LPMSG msg) {

@@ -1,5 +1,5 @@
 // Pauses of the calling thread, which tests and benchmarks switch off.
-#include "platform/sleep.h"
+#include "kernel/sleep.h"
 
 #include <atomic>
 #include <chrono>

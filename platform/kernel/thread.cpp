@@ -4,7 +4,7 @@
 
 #include <atomic>
 
-#include "platform/handles.h"
+#include "kernel/handles.h"
 #include "platform/winbase.h"
 
 namespace {

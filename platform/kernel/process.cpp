@@ -1,7 +1,7 @@
 // Starting the device's help viewer: the desktop's own viewer opens the document from the
 // resource folder beside the program, as a process of its own. When the desktop has none
 // (no xdg-open, or no browser behind it), the viewer says where the page is instead.
-#include "platform/process.h"
+#include "kernel/process.h"
 
 #include <algorithm>
 #include <atomic>
@@ -10,7 +10,7 @@
 #include "host/document.h"
 #include "host/path.h"
 #include "host/program.h"
-#include "platform/handles.h"
+#include "kernel/handles.h"
 #include "platform/winbase.h"
 
 namespace {
