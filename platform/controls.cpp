@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <iterator>
 
+#include "gdi/gdi.h"
 #include "host/font.h"
 #include "host/screen.h"
 #include "platform/dialog.h"
-#include "platform/gdi.h"
 #include "platform/shell.h"
 #include "platform/window.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "gdi/screen_paint.h"
 #include "host/image.h"
-#include "platform/shell_paint.h"
 #include "platform/winuser.h"
 
 constexpr COLORREF ControlFace = RGB(255, 255, 255);

@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "gdi/screen_paint.h"
 #include "host/screen.h"
 #include "platform/shell.h"
-#include "platform/shell_paint.h"
 #include "platform/window.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "gdi/gdi.h"
 #include "host/file.h"
 #include "host/path.h"
 #include "platform/aygshell.h"
-#include "platform/gdi.h"
 
 namespace {
 

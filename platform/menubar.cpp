@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "gdi/screen_paint.h"
 #include "host/screen.h"
 #include "platform/aygshell.h"
 #include "platform/input.h"
 #include "platform/shell.h"
-#include "platform/shell_paint.h"
 #include "platform/winbase.h"
 #include "platform/window.h"
 #include "platform/winuser.h"

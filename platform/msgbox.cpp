@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "gdi/screen_paint.h"
 #include "host/screen.h"
 #include "platform/emulator.h"
 #include "platform/shell.h"
-#include "platform/shell_paint.h"
 #include "platform/window.h"
 #include "platform/winuser.h"
 

@@ -1,7 +1,25 @@
 // Device contexts of windows: for a paint of the invalid area, or for drawing at once.
+#include "gdi/gdi.h"
 #include "host/screen.h"
-#include "platform/gdi.h"
 #include "platform/window.h"
+
+namespace {
+
+bool WindowPlace(HWND window, RECT* client, bool* visible) {
+  if (!IsWindow(window)) return false;
+  *client = window->client;
+  *visible = window->visible;
+  return true;
+}
+
+// Device contexts of windows draw where the windows lie, under the windows above them.
+HDC WindowDC(HWND window, bool painting, const RECT& paintArea) {
+  static const bool hooked = (GdiSetWindowHooks(GdiWindowHooks{WindowPlace, WindowOutputDone}), true);
+  (void)hooked;
+  return NewWindowDC(window, painting, paintArea);
+}
+
+}  // namespace
 
 HDC BeginPaint(HWND window, PAINTSTRUCT* paint) {
   if (!IsWindow(window) || paint == nullptr) return nullptr;
@@ -9,7 +27,7 @@ HDC BeginPaint(HWND window, PAINTSTRUCT* paint) {
   const bool erase = window->erase;
   window->invalid = RECT{0, 0, 0, 0};
   window->erase = false;
-  HDC dc = NewWindowDC(window, true, area);
+  HDC dc = WindowDC(window, true, area);
   *paint = PAINTSTRUCT{};
   paint->hdc = dc;
   paint->rcPaint = area;
@@ -32,7 +50,7 @@ BOOL EndPaint(HWND window, const PAINTSTRUCT* paint) {
 
 HDC GetDC(HWND window) {
   if (window != nullptr && !IsWindow(window)) return nullptr;
-  return NewWindowDC(window, false, RECT{0, 0, 0, 0});
+  return WindowDC(window, false, RECT{0, 0, 0, 0});
 }
 
 int ReleaseDC(HWND, HDC dc) {

@@ -1,10 +1,11 @@
 // Objects made from the module's resources: strings, icons, accelerator tables and bitmaps.
 #include <map>
 
+#include "gdi/gdi.h"
 #include "kernel/module.h"
-#include "platform/gdi.h"
 #include "platform/input.h"
 #include "platform/winbase.h"
+#include "platform/window.h"
 #include "platform/winuser.h"
 
 struct HACCEL__ {

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "gdi/screen_paint.h"
 #include "host/events.h"
 #include "host/path.h"
 #include "host/screen.h"
 #include "kernel/process.h"
 #include "platform/aygshell.h"
 #include "platform/emulator.h"
-#include "platform/shell_paint.h"
 #include "platform/window.h"
 #include "platform/wingdi.h"
 

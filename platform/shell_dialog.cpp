@@ -2,11 +2,11 @@
 // the round "ok" button on the task bar that ends them, and their empty menu bar.
 #include <vector>
 
+#include "gdi/screen_paint.h"
 #include "host/screen.h"
 #include "platform/aygshell.h"
 #include "platform/dialog.h"
 #include "platform/shell.h"
-#include "platform/shell_paint.h"
 #include "platform/window.h"
 
 namespace {

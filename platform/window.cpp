@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
+#include "gdi/gdi.h"
 #include "host/screen.h"
-#include "platform/gdi.h"
 #include "platform/remote_window.h"
 #include "platform/shell.h"
 

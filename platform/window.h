@@ -5,7 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "host/image.h"
 #include "platform/winuser.h"
+
+// Icons are shared and live as long as the program.
+struct HICON__ {
+  HostImage* pixels;
+};
 
 struct WindowClass {
   std::u16string name;

@@ -7,9 +7,9 @@
 
 #include <chrono>
 
+#include "gdi/gdi.h"
 #include "host/screen.h"
 #include "platform/emulator.h"
-#include "platform/gdi.h"
 #include "platform/winbase.h"
 #include "platform/wingdi.h"
 #include "tests/support/recording_window.h"

@@ -1,6 +1,6 @@
-// Inside the platform only: drawing of the windows the platform draws itself (the shell's
-// bars, menus and message boxes), straight into the framebuffer in screen coordinates and
-// clipped to an area. Text is in the platform's font.
+// Drawing of the windows the platform draws itself (the shell's bars and menus, message
+// boxes, dialogs and their controls), straight into the framebuffer in screen coordinates
+// and clipped to an area. Text is in the platform's font.
 #pragma once
 
 #include "platform/windef.h"

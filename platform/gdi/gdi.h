@@ -1,4 +1,4 @@
-// Inside the platform only: device contexts and the drawing objects selected into them.
+// Device contexts and the drawing objects selected into them, for the layers above.
 #pragma once
 
 #include "host/image.h"
@@ -13,11 +13,6 @@ struct HBITMAP__ {
   HostImage* pixels;  // the device's pixel format, so copies are plain row copies
   HDC selectedInto;   // null when free; the stock bitmap keeps it null
   bool stock;
-};
-
-// Icons are shared and live as long as their module.
-struct HICON__ {
-  HostImage* pixels;
 };
 
 struct HBRUSH__ {
@@ -50,6 +45,17 @@ bool ResolveOutput(HDC dc, DrawTarget* target);
 // After output into `area` of the target's surface: output to a window outside a paint is
 // shown at once; inside a paint it waits for EndPaint.
 void OutputDone(HDC dc, const RECT& area);
+
+// What a window's device context needs of the windows above, which hand it over before they
+// make the first one: where the window's client area lies on the screen and whether it
+// shows (false once the window is gone); and, after output to it outside a paint, that the
+// area (screen coordinates) be shown, with what lies over it (a null window: output of the
+// whole screen's device context).
+struct GdiWindowHooks {
+  bool (*place)(HWND window, RECT* client, bool* visible);
+  void (*outputDone)(HWND window, const RECT& area);
+};
+void GdiSetWindowHooks(const GdiWindowHooks& hooks);
 
 HDC NewWindowDC(HWND window, bool painting, const RECT& paintArea);
 void FreeDC(HDC dc);

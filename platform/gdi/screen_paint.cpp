@@ -1,6 +1,6 @@
 // Drawing the platform's own windows into the framebuffer: fills, gradients, frames, a
 // smoothed disc and text, each clipped to the area being drawn.
-#include "platform/shell_paint.h"
+#include "gdi/screen_paint.h"
 
 #include <string>
 

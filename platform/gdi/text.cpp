@@ -2,10 +2,10 @@
 // face, sized here for the screen's dots per inch.
 #include <string>
 
+#include "gdi/gdi.h"
 #include "host/font.h"
 #include "host/path.h"
 #include "host/screen.h"
-#include "platform/gdi.h"
 #include "platform/wingdi.h"
 #include "platform/winuser.h"
 

@@ -1,12 +1,13 @@
 // Device contexts, bitmaps and the opaque copy between them.
-#include "platform/gdi.h"
+#include "gdi/gdi.h"
 
 #include "host/screen.h"
 #include "platform/emulator.h"
-#include "platform/window.h"
 #include "platform/wingdi.h"
 
 namespace {
+
+GdiWindowHooks windows{nullptr, nullptr};
 
 HBRUSH__ whiteBrush{GdiKind::Brush, RGB(255, 255, 255), true};
 int liveBitmaps = 0;
@@ -38,9 +39,10 @@ bool ResolveTarget(HDC dc, DrawTarget* target) {
     *target = DrawTarget{framebuffer, POINT{0, 0}, screen};
     return true;
   }
-  if (!IsWindow(dc->window)) return false;
-  const RECT& client = dc->window->client;
-  RECT clip = dc->window->visible ? RectIntersect(client, screen) : RECT{0, 0, 0, 0};
+  RECT client;
+  bool visible = false;
+  if (windows.place == nullptr || !windows.place(dc->window, &client, &visible)) return false;
+  RECT clip = visible ? RectIntersect(client, screen) : RECT{0, 0, 0, 0};
   if (dc->painting) clip = RectIntersect(clip, RectOffset(dc->paintArea, client.left, client.top));
   *target = DrawTarget{framebuffer, POINT{client.left, client.top}, clip};
   return true;
@@ -59,9 +61,11 @@ bool ResolveOutput(HDC dc, DrawTarget* target) {
 }
 
 void OutputDone(HDC dc, const RECT& area) {
-  if (dc->memory || dc->painting) return;
-  WindowOutputDone(dc->window, area);
+  if (dc->memory || dc->painting || windows.outputDone == nullptr) return;
+  windows.outputDone(dc->window, area);
 }
+
+void GdiSetWindowHooks(const GdiWindowHooks& hooks) { windows = hooks; }
 
 HDC NewWindowDC(HWND window, bool painting, const RECT& paintArea) {
   return new HDC__{window, false, painting, paintArea, nullptr, OPAQUE, RGB(0, 0, 0), RGB(255, 255, 255)};
