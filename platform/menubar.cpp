@@ -9,26 +9,17 @@
 #include "gdi/screen_paint.h"
 #include "host/screen.h"
 #include "platform/aygshell.h"
-#include "platform/input.h"
 #include "platform/shell.h"
 #include "platform/winbase.h"
-#include "platform/window.h"
 #include "platform/winuser.h"
+#include "user/input.h"
+#include "user/look.h"
+#include "user/window.h"
 
 namespace {
 
 constexpr LPCWSTR MenuBarClass = u"menu_worker";
 constexpr LPCWSTR PopupClass = u"MNU";
-constexpr COLORREF BarTop = RGB(236, 241, 249);
-constexpr COLORREF BarBottom = RGB(194, 208, 232);
-constexpr COLORREF BarEdge = RGB(112, 132, 172);
-constexpr COLORREF KeyText = RGB(12, 32, 84);
-constexpr COLORREF Pressed = RGB(30, 70, 156);
-constexpr COLORREF PressedText = RGB(255, 255, 255);
-constexpr COLORREF MenuBack = RGB(255, 255, 255);
-constexpr COLORREF MenuFrame = RGB(60, 80, 124);
-constexpr COLORREF MenuText = RGB(16, 20, 32);
-constexpr COLORREF Separator = RGB(188, 198, 214);
 
 // Posted to a bar whose soft key the keyboard pressed: wParam the key, 0 the left one.
 constexpr UINT WM_SOFTKEY = WM_USER + 0x100;
@@ -73,19 +64,19 @@ RECT KeyRect(HWND bar, size_t key) {
 
 void DrawMenuBar(HWND bar, const RECT& area) {
   const RECT& r = bar->window;
-  const int s = ShellScale();
+  const int s = LookScale();
   const MenuBar& data = BarOf(bar);
   PaintGradient(area, r, BarTop, BarBottom);
   PaintFill(area, RECT{r.left, r.top, r.right, r.top + s}, BarEdge);
   for (size_t i = 0; i < data.keys.size(); ++i) {
     const RECT key = KeyRect(bar, i);
     const bool pressed = static_cast<int>(i) == data.pressed;
-    if (pressed) PaintFill(area, RECT{key.left, key.top + s, key.right, key.bottom}, Pressed);
+    if (pressed) PaintFill(area, RECT{key.left, key.top + s, key.right, key.bottom}, ChosenFace);
     if (i > 0) PaintFill(area, RECT{key.left, key.top + 5 * s, key.left + s, key.bottom - 4 * s}, BarEdge);
     const SIZE size = MeasureText(data.keys[i].label.c_str(), BoldText);
     PaintText(RectIntersect(area, key), (key.left + key.right - size.cx) / 2,
               key.top + s + (key.bottom - key.top - s - size.cy) / 2, data.keys[i].label.c_str(),
-              pressed ? PressedText : KeyText, BoldText);
+              pressed ? ChosenText : KeyText, BoldText);
   }
 }
 
@@ -129,29 +120,30 @@ std::vector<MenuItem> PopupItems(HINSTANCE module, WORD menuId, WORD index) {
 }
 
 int ItemHeight(const MenuItem& item) {
-  const int s = ShellScale();
+  const int s = LookScale();
   return item.separator ? 7 * s : MeasureText(u"Mg", PlainText).cy + 10 * s;
 }
 
 void DrawPopup(HWND window, const RECT& area) {
   const RECT& r = window->window;
-  const int s = ShellScale();
+  const int s = LookScale();
   const Popup& popup = *static_cast<Popup*>(window->platformData);
-  PaintFill(area, r, MenuBack);
+  PaintFill(area, r, MenuFace);
   PaintFrame(area, r, MenuFrame, s);
   int y = r.top + s;
   for (size_t i = 0; i < popup.items.size(); ++i) {
     const MenuItem& item = popup.items[i];
     const int height = ItemHeight(item);
     if (item.separator) {
-      PaintFill(area, RECT{r.left + 4 * s, y + height / 2, r.right - 4 * s, y + height / 2 + s}, Separator);
+      PaintFill(area, RECT{r.left + 4 * s, y + height / 2, r.right - 4 * s, y + height / 2 + s},
+                MenuSeparator);
     } else {
       const bool lit = static_cast<int>(i) == popup.highlighted;
       const RECT row{r.left + s, y, r.right - s, y + height};
-      if (lit) PaintFill(area, row, Pressed);
+      if (lit) PaintFill(area, row, ChosenFace);
       const SIZE size = MeasureText(item.text.c_str(), PlainText);
       PaintText(RectIntersect(area, row), r.left + 12 * s, y + (height - size.cy) / 2, item.text.c_str(),
-                lit ? PressedText : MenuText, PlainText);
+                lit ? ChosenText : MenuText, PlainText);
     }
     y += height;
   }
@@ -159,7 +151,7 @@ void DrawPopup(HWND window, const RECT& area) {
 
 int ItemAt(HWND window, int y) {
   const Popup& popup = *static_cast<Popup*>(window->platformData);
-  int top = ShellScale();
+  int top = LookScale();
   for (size_t i = 0; i < popup.items.size(); ++i) {
     const int height = ItemHeight(popup.items[i]);
     if (y >= top && y < top + height) return static_cast<int>(i);
@@ -198,7 +190,7 @@ void TrackPopup(HWND bar, size_t key, bool byKeyboard) {
   MenuBar& data = BarOf(bar);
   std::vector<MenuItem> items = PopupItems(data.module, data.menuId, data.keys[key].popup);
   if (items.empty()) return;
-  const int s = ShellScale();
+  const int s = LookScale();
   LONG width = 96 * s, height = 2 * s;
   for (const MenuItem& item : items) {
     width = std::max<LONG>(width, MeasureText(item.text.c_str(), PlainText).cx + 36 * s);
@@ -326,7 +318,7 @@ LRESULT MenuBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
 
 RECT BarPlace() {
   const SIZE screen = ScreenSize();
-  return RECT{0, screen.cy - ShellBarHeight(), screen.cx, screen.cy};
+  return RECT{0, screen.cy - BarHeight(), screen.cx, screen.cy};
 }
 
 }  // namespace
@@ -395,7 +387,7 @@ void ShellClosePopupMenu() {
 RECT ShellPopupMenuItem(HWND popup, int index) {
   if (popup == nullptr || popup != openPopup || index < 0) return RECT{0, 0, 0, 0};
   const Popup& data = *static_cast<Popup*>(popup->platformData);
-  LONG top = popup->window.top + ShellScale();
+  LONG top = popup->window.top + LookScale();
   for (int i = 0; i < static_cast<int>(data.items.size()); ++i) {
     const LONG height = ItemHeight(data.items[static_cast<size_t>(i)]);
     if (i == index) return RECT{popup->window.left, top, popup->window.right, top + height};

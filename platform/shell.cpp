@@ -14,16 +14,13 @@
 #include "kernel/process.h"
 #include "platform/aygshell.h"
 #include "platform/emulator.h"
-#include "platform/window.h"
 #include "platform/wingdi.h"
+#include "user/input.h"
+#include "user/look.h"
+#include "user/msgbox.h"
+#include "user/window.h"
 
 namespace {
-
-constexpr LPCWSTR TaskBarClass = u"HHTaskBar";
-constexpr COLORREF TaskBarTop = RGB(30, 70, 156);
-constexpr COLORREF TaskBarBottom = RGB(8, 30, 90);
-constexpr COLORREF TaskBarEdge = RGB(4, 16, 52);
-constexpr COLORREF TitleColour = RGB(255, 255, 255);
 
 HWND taskBar = nullptr;
 
@@ -39,13 +36,13 @@ LPCWSTR ActiveTitle() {
 
 void DrawTaskBar(HWND window, const RECT& area) {
   const RECT& bar = window->window;
-  const int s = ShellScale();
-  PaintGradient(area, RECT{bar.left, bar.top, bar.right, bar.bottom - s}, TaskBarTop, TaskBarBottom);
+  const int s = LookScale();
+  PaintGradient(area, RECT{bar.left, bar.top, bar.right, bar.bottom - s}, TitleBarTop, TitleBarBottom);
   PaintFill(area, RECT{bar.left, bar.bottom - s, bar.right, bar.bottom}, TaskBarEdge);
   LPCWSTR title = ActiveTitle();
   const SIZE size = MeasureText(title, BoldText);
   const RECT room = RectIntersect(area, RECT{bar.left + 6 * s, bar.top, bar.right - 6 * s, bar.bottom});
-  PaintText(room, bar.left + 8 * s, bar.top + (bar.bottom - bar.top - s - size.cy) / 2, title, TitleColour,
+  PaintText(room, bar.left + 8 * s, bar.top + (bar.bottom - bar.top - s - size.cy) / 2, title, TitleText,
             BoldText);
 }
 
@@ -86,29 +83,34 @@ void Redraw(HWND window) {
   WindowOutputDone(window, window->window);
 }
 
+// The task bar shows the active window's title.
+void ActiveWindowChanged() {
+  if (ShellStarted()) Redraw(taskBar);
+}
+
 }  // namespace
 
 bool ShellStarted() { return taskBar != nullptr; }
 
-int ShellScale() { return ScreenDpi() >= 192 ? 2 : 1; }
-
-int ShellBarHeight() { return 26 * ShellScale(); }
-
-int EmulatorBarHeight() { return ShellBarHeight(); }
+int EmulatorBarHeight() { return BarHeight(); }
 
 RECT ShellWorkArea() {
   const SIZE screen = ScreenSize();
-  return RECT{0, ShellStarted() ? ShellBarHeight() : 0, screen.cx, screen.cy};
+  return RECT{0, ShellStarted() ? BarHeight() : 0, screen.cx, screen.cy};
 }
 
 void EmulatorStartShell() {
   const SIZE screen = ScreenSize();
-  const RECT bar{0, 0, screen.cx, ShellBarHeight()};
+  const RECT bar{0, 0, screen.cx, BarHeight()};
   if (!ShellStarted()) {
     WNDCLASSW wc{};
     wc.lpfnWndProc = TaskBarProc;
     wc.lpszClassName = TaskBarClass;
     RegisterClassW(&wc);
+    // From now on the windows go below the task bar, which hears when the active one changes,
+    // and the rotate key turns the screen with the bars.
+    WindowSetShellHooks(WindowShellHooks{ShellWorkArea, ActiveWindowChanged});
+    InputSetTurnKey(ShellScreenTurned);
     taskBar =
         CreatePlatformWindow(TaskBarClass, u"", bar, nullptr, PlatformWindow{DrawTaskBar, nullptr, true});
     SetHelpNotShownHook(HelpNotShown);
@@ -119,15 +121,11 @@ void EmulatorStartShell() {
   Redraw(taskBar);
 }
 
-void ShellActiveWindowChanged() {
-  if (ShellStarted()) Redraw(taskBar);
-}
-
 void ShellScreenTurned() {
   ShellClosePopupMenu();
   ScreenRotate();
   if (ShellStarted()) EmulatorStartShell();
-  ShellLayOutMessageBoxes();
+  LayOutMessageBoxes();
   ShellLayOutDialogs();
   // The framebuffer came back empty: every program window paints again, and each hears
   // of the turn so it can fit itself to the new screen.

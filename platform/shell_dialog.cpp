@@ -5,27 +5,24 @@
 #include "gdi/screen_paint.h"
 #include "host/screen.h"
 #include "platform/aygshell.h"
-#include "platform/dialog.h"
 #include "platform/shell.h"
-#include "platform/window.h"
+#include "user/dialog.h"
+#include "user/look.h"
+#include "user/window.h"
 
 namespace {
 
 constexpr LPCWSTR DoneButtonClass = u"DoneButton";
-constexpr LPCWSTR TaskBarClass = u"HHTaskBar";
-constexpr COLORREF Ring = RGB(255, 255, 255);
-constexpr COLORREF Face = RGB(40, 92, 188);
-constexpr COLORREF Label = RGB(255, 255, 255);
 
 // A rounded button as high as the task bar allows, wide enough for its label.
-LONG PillHeight() { return ShellBarHeight() - 7 * ShellScale(); }
+LONG PillHeight() { return BarHeight() - 7 * LookScale(); }
 LONG PillWidth() { return MeasureText(u"ok", BoldText).cx + PillHeight(); }
 
 // At the task bar's right end, above its bottom edge.
 RECT DonePlace() {
-  const int s = ShellScale();
+  const int s = LookScale();
   const LONG right = ScreenSize().cx - 2 * s;
-  return RECT{right - PillWidth() - 6 * s, 0, right, ShellBarHeight() - s};
+  return RECT{right - PillWidth() - 6 * s, 0, right, BarHeight() - s};
 }
 
 // A disc at each end and the space between them filled.
@@ -41,15 +38,15 @@ void DrawDoneButton(HWND window, const RECT& area) {
   // The task bar shows around the button.
   HWND bar = FindWindowW(TaskBarClass, nullptr);
   if (bar != nullptr && bar->platformDraw != nullptr) bar->platformDraw(bar, RectIntersect(area, r));
-  const int s = ShellScale();
+  const int s = LookScale();
   const LONG width = PillWidth(), height = PillHeight();
   const LONG left = (r.left + r.right - width) / 2, top = (r.top + r.bottom - height) / 2;
   const RECT pill{left, top, left + width, top + height};
-  PaintPill(area, pill, Ring);
-  PaintPill(area, RECT{pill.left + s, pill.top + s, pill.right - s, pill.bottom - s}, Face);
+  PaintPill(area, pill, DoneRing);
+  PaintPill(area, RECT{pill.left + s, pill.top + s, pill.right - s, pill.bottom - s}, DoneFace);
   const SIZE label = MeasureText(u"ok", BoldText);
   PaintText(RectIntersect(area, pill), (pill.left + pill.right - label.cx) / 2,
-            (pill.top + pill.bottom - label.cy) / 2, u"ok", Label, BoldText);
+            (pill.top + pill.bottom - label.cy) / 2, u"ok", DoneLabel, BoldText);
 }
 
 LRESULT DoneButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

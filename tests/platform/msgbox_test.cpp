@@ -1,10 +1,11 @@
 // Message boxes: answered by keys and by taps on their buttons, dropping input meant for
 // other windows while the owner goes on getting its other messages, and ended by the
 // owner's close or a quit.
+#include "user/msgbox.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/emulator.h"
-#include "platform/shell.h"
 #include "tests/support/recording_window.h"
 
 namespace {
@@ -25,7 +26,7 @@ TEST_F(ShellTest, MessageBoxesAnswerKeysAndTapsOnTheirButtons) {
     EXPECT_EQ(Box(), nullptr);
   }
   for (int button : {0, 1}) {
-    Then([button] { TapMiddle(ShellMessageBoxButton(Box(), button)); });
+    Then([button] { TapMiddle(MessageBoxButton(Box(), button)); });
     EXPECT_EQ(Ask(), button == 0 ? IDYES : IDNO);
   }
 }

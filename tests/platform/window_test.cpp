@@ -1,7 +1,7 @@
 // Windows and input: windows above drawn again over output beneath them, taps reaching
 // the client pixels of the window under them at every enlargement, and the desktop served
 // while the program pauses, its input kept for afterwards.
-#include "platform/window.h"
+#include "user/window.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 #include "tests/support/recording_window.h"
 
 #include "platform/emulator.h"
-#include "platform/window.h"
 #include "platform/wingdi.h"
+#include "user/window.h"
 
 std::vector<Received> ReceivedMessages;
 std::function<void(HDC, const PAINTSTRUCT&)> Painter;

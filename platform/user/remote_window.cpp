@@ -1,7 +1,7 @@
 // Windows known across processes by their class and title, through the host's names in the
 // desktop session. A window found stands as a record of its own, which only
 // SetForegroundWindow serves.
-#include "platform/remote_window.h"
+#include "user/remote_window.h"
 
 #include <memory>
 #include <string>
@@ -9,7 +9,7 @@
 
 #include "host/instance.h"
 #include "host/path.h"
-#include "platform/window.h"
+#include "user/window.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include "host/display.h"
 #include "host/events.h"
-#include "platform/input.h"
-#include "platform/window.h"
 #include "platform/winuser.h"
+#include "user/input.h"
+#include "user/window.h"
 
 namespace {
 

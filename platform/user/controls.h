@@ -9,12 +9,6 @@
 #include "host/image.h"
 #include "platform/winuser.h"
 
-constexpr COLORREF ControlFace = RGB(255, 255, 255);
-constexpr COLORREF ControlText = RGB(0, 0, 0);
-constexpr COLORREF ControlFrame = RGB(92, 100, 116);
-constexpr COLORREF ChosenFace = RGB(30, 70, 156);
-constexpr COLORREF ChosenText = RGB(255, 255, 255);
-
 struct Control {
   std::u16string text;                // as shown: without the "&" of a prefix
   WPARAM check;                       // check boxes

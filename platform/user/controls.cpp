@@ -1,6 +1,6 @@
 // Dialog controls drawn by the platform: the automatic check box and the static (a line
 // of text or a picture), with what all controls share. The combo box is in combobox.cpp.
-#include "platform/controls.h"
+#include "user/controls.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -9,9 +9,9 @@
 #include "gdi/gdi.h"
 #include "host/font.h"
 #include "host/screen.h"
-#include "platform/dialog.h"
-#include "platform/shell.h"
-#include "platform/window.h"
+#include "user/dialog.h"
+#include "user/look.h"
+#include "user/window.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ bool Prefixed(HWND window) {
 
 // A tick in a box of 13 by 13 (times the screen's scale): two strokes two pixels wide.
 void PaintTick(const RECT& clip, const RECT& box, COLORREF colour) {
-  const int s = ShellScale();
+  const int s = LookScale();
   const POINT stroke[] = {{3, 6}, {5, 8}, {9, 4}};
   for (size_t k = 0; k + 1 < std::size(stroke); ++k) {
     const POINT from = stroke[k], to = stroke[k + 1];
@@ -57,7 +57,7 @@ void DrawCheckBox(HWND window, const RECT& area) {
   const Control* control = ControlOf(window);
   if (control == nullptr) return;
   const RECT& r = window->window;
-  const int s = ShellScale();
+  const int s = LookScale();
   const LONG side = 13 * s;
   const LONG top = r.top + (r.bottom - r.top - side) / 2;
   const RECT box{r.left, top, r.left + side, top + side};

@@ -3,10 +3,10 @@
 
 #include "gdi/gdi.h"
 #include "kernel/module.h"
-#include "platform/input.h"
 #include "platform/winbase.h"
-#include "platform/window.h"
 #include "platform/winuser.h"
+#include "user/input.h"
+#include "user/window.h"
 
 struct HACCEL__ {
   const ACCEL* entries;

@@ -2,20 +2,19 @@
 // own until EndDialog, their controls found by id, the keyboard's focus on one of them. A
 // dialog has no frame here: on the handheld its caption shows in the task bar and its face
 // is plain white.
-#include "platform/dialog.h"
+#include "user/dialog.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "gdi/screen_paint.h"
 #include "host/screen.h"
-#include "platform/shell.h"
-#include "platform/window.h"
+#include "user/look.h"
+#include "user/window.h"
 
 namespace {
 
 constexpr LPCWSTR DialogClass = u"Dialog";
-constexpr COLORREF Face = RGB(255, 255, 255);
 
 // The device's 9-point font: its height, and its average character width (7.4 and 14.8
 // pixels) rounded up, so that every text fits the control its template gives it.
@@ -31,7 +30,7 @@ LONG Scale(LONG units, LONG base, LONG per) {
 LONG UnitsAcross(LONG units) { return Scale(units, DialogBaseUnitsNow().cx, 4); }
 LONG UnitsDown(LONG units) { return Scale(units, DialogBaseUnitsNow().cy, 8); }
 
-void DrawDialog(HWND window, const RECT& area) { PaintFill(area, window->window, Face); }
+void DrawDialog(HWND window, const RECT& area) { PaintFill(area, window->window, DialogFace); }
 
 LRESULT DialogWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_CREATE) {
@@ -151,7 +150,7 @@ int DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATE dialogTemplate, H
   RegisterControlClasses();
 
   // Placed by its template in the owner's client area, or below the task bar.
-  const RECT work = ShellWorkArea();
+  const RECT work = WorkArea();
   const POINT origin =
       owner != nullptr ? POINT{owner->client.left, owner->client.top} : POINT{work.left, work.top};
   const DLGTEMPLATE& t = *dialogTemplate;

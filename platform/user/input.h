@@ -21,3 +21,6 @@ bool InputKeyDown(int virtualKey);
 // window does, and returns true for one it took, which the window then never gets.
 typedef bool (*InputKeyHook)(HWND active, int virtualKey);
 void InputSetShellKeys(InputKeyHook hook);
+// The rotate key (F2) turns the screen: the shell, which lays its bars out again, hands over
+// what the key does when it starts.
+void InputSetTurnKey(void (*turn)());

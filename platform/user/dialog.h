@@ -22,8 +22,6 @@ HWND DialogOnTop();
 // Whether the dialog has ended or gone, so loops running inside it (an open drop-down list)
 // stop too.
 bool DialogEnded(HWND dialog);
-// Fits a dialog to the screen below the task bar.
-void FitDialogToScreen(HWND dialog);
 // Whether a control has its dialog's focus: it takes the keys and shows a focus mark.
 bool HasFocus(HWND control);
 

@@ -3,19 +3,19 @@
 // (its soft keys), F1 asks it for help, F2 turns the screen, and the desktop window's close
 // button closes the program's window, or the dialog open over it. A request to end
 // (SIGTERM, SIGINT, SIGHUP) closes the program's window as the close button does.
-#include "platform/input.h"
+#include "user/input.h"
 
 #include "host/events.h"
 #include "kernel/sleep.h"
-#include "platform/dialog.h"
-#include "platform/shell.h"
-#include "platform/window.h"
+#include "user/dialog.h"
+#include "user/window.h"
 
 namespace {
 
 bool prepared = false;
 bool control = false, shift = false, alt = false;
 InputKeyHook shellKeys = nullptr;
+void (*turnScreen)() = nullptr;
 
 MSG Message(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD time) {
   return MSG{window, message, wParam, lParam, time, {}};
@@ -50,7 +50,7 @@ void Key(const DesktopEvent& key, std::deque<MSG>& messages) {
   const bool arrow = virtualKey >= VK_LEFT && virtualKey <= VK_DOWN;
   if (key.repeat && !arrow) return;
   if (virtualKey == VK_F2) {
-    ShellScreenTurned();
+    if (turnScreen != nullptr) turnScreen();
     return;
   }
   HWND active = ActiveWindow();
@@ -86,6 +86,8 @@ void InputTranslate(const DesktopEvent& read, std::deque<MSG>& messages) {
 }
 
 void InputSetShellKeys(InputKeyHook hook) { shellKeys = hook; }
+
+void InputSetTurnKey(void (*turn)()) { turnScreen = turn; }
 
 bool InputKeyDown(int virtualKey) {
   switch (virtualKey) {

@@ -1,18 +1,23 @@
 // Windows: classes, the stack of live windows, creation and destruction, messages sent
 // straight to a window procedure, and the invalid area that waits for a paint.
-#include "platform/window.h"
+#include "user/window.h"
 
 #include <algorithm>
 
 #include "gdi/gdi.h"
 #include "host/screen.h"
-#include "platform/remote_window.h"
-#include "platform/shell.h"
+#include "user/remote_window.h"
 
 std::vector<HWND> WindowStack;
 std::vector<WindowClass> WindowClasses;
 
 namespace {
+
+WindowShellHooks shell{nullptr, nullptr};
+
+void ActiveWindowChanged() {
+  if (shell.activeWindowChanged != nullptr) shell.activeWindowChanged();
+}
 
 bool Live(HWND window) {
   return window != nullptr && std::find(WindowStack.begin(), WindowStack.end(), window) != WindowStack.end();
@@ -38,6 +43,14 @@ void ShiftChildren(HWND window, LONG dx, LONG dy) {
 }
 
 }  // namespace
+
+void WindowSetShellHooks(const WindowShellHooks& hooks) { shell = hooks; }
+
+RECT WorkArea() {
+  if (shell.workArea != nullptr) return shell.workArea();
+  const SIZE screen = ScreenSize();
+  return RECT{0, 0, screen.cx, screen.cy};
+}
 
 const WindowClass* FindWindowClass(LPCWSTR name) {
   if (name == nullptr) return nullptr;
@@ -153,7 +166,7 @@ HWND Create(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, i
   const WindowClass* windowClass = FindWindowClass(className);
   if (windowClass == nullptr) return nullptr;
   // The default place is the screen below the shell's task bar.
-  const RECT work = ShellWorkArea();
+  const RECT work = WorkArea();
   if (x == CW_USEDEFAULT) {
     x = work.left;
     y = work.top;
@@ -213,7 +226,7 @@ HWND Create(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, i
     if (wasActive != nullptr && Live(wasActive))
       SendMessageW(wasActive, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(window));
     SendMessageW(window, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(wasActive));
-    ShellActiveWindowChanged();
+    ActiveWindowChanged();
   }
   return window;
 }
@@ -256,7 +269,7 @@ BOOL DestroyWindow(HWND window) {
   delete window;
   if (wasActive) {
     if (HWND active = ActiveWindow()) SendMessageW(active, WM_ACTIVATE, WA_ACTIVE, 0);
-    ShellActiveWindowChanged();
+    ActiveWindowChanged();
   }
   return TRUE;
 }
@@ -283,7 +296,7 @@ BOOL ShowWindow(HWND window, int command) {
         static_cast<size_t>(std::find(WindowStack.begin(), WindowStack.end(), window) - WindowStack.begin());
     RepairBelow(level, window->window);
   }
-  ShellActiveWindowChanged();
+  ActiveWindowChanged();
   return was ? TRUE : FALSE;
 }
 

@@ -4,16 +4,14 @@
 #include <algorithm>
 
 #include "host/screen.h"
-#include "platform/controls.h"
-#include "platform/dialog.h"
-#include "platform/shell.h"
-#include "platform/window.h"
+#include "user/controls.h"
+#include "user/dialog.h"
+#include "user/look.h"
+#include "user/window.h"
 
 namespace {
 
 constexpr LPCWSTR ListClass = u"ComboLBox";
-constexpr COLORREF ArrowTop = RGB(236, 241, 249);
-constexpr COLORREF ArrowBottom = RGB(194, 208, 232);
 
 struct List {
   HWND combo;
@@ -21,11 +19,11 @@ struct List {
 };
 
 // The box is a text line high with room around it; the items a little less.
-LONG BoxHeight() { return DialogBaseUnitsNow().cy + 8 * ShellScale(); }
-LONG ItemHeight() { return DialogBaseUnitsNow().cy + 4 * ShellScale(); }
+LONG BoxHeight() { return DialogBaseUnitsNow().cy + 8 * LookScale(); }
+LONG ItemHeight() { return DialogBaseUnitsNow().cy + 4 * LookScale(); }
 
 void PaintArrow(const RECT& clip, LONG centreX, LONG centreY) {
-  const LONG half = 4 * ShellScale();
+  const LONG half = 4 * LookScale();
   for (LONG i = 0; i < half; ++i) {
     const LONG y = centreY - half / 2 + i;
     PaintFill(clip, RECT{centreX - half + i, y, centreX + half - i, y + 1}, ControlText);
@@ -36,11 +34,11 @@ void DrawComboBox(HWND window, const RECT& area) {
   const Control* control = ControlOf(window);
   if (control == nullptr) return;
   const RECT& r = window->window;
-  const int s = ShellScale();
+  const int s = LookScale();
   const RECT button{r.right - s - 16 * s, r.top + s, r.right - s, r.bottom - s};
   PaintFill(area, r, ControlFace);
   PaintFrame(area, r, ControlFrame, s);
-  PaintGradient(area, button, ArrowTop, ArrowBottom);
+  PaintGradient(area, button, BarTop, BarBottom);
   PaintFill(area, RECT{button.left - s, button.top, button.left, button.bottom}, ControlFrame);
   PaintArrow(area, (button.left + button.right) / 2, (button.top + button.bottom) / 2);
   // With the focus the chosen item shows in the selection colours.
@@ -57,7 +55,7 @@ void DrawList(HWND window, const RECT& area) {
   const Control* control = list != nullptr ? ControlOf(list->combo) : nullptr;
   if (control == nullptr) return;
   const RECT& r = window->window;
-  const int s = ShellScale();
+  const int s = LookScale();
   PaintFill(area, r, ControlFace);
   PaintFrame(area, r, ControlFrame, s);
   for (size_t i = 0; i < control->items.size(); ++i) {
@@ -106,11 +104,11 @@ void DropDown(HWND combo) {
   const Control* control = ControlOf(combo);
   if (control == nullptr || control->items.empty()) return;
   const int count = static_cast<int>(control->items.size());
-  const int s = ShellScale();
+  const int s = LookScale();
   const LONG height = count * ItemHeight() + 2 * s;
   const RECT& box = combo->window;
   RECT place{box.left, box.bottom, box.right, box.bottom + height};
-  if (place.bottom > ScreenSize().cy && box.top - height >= ShellWorkArea().top)
+  if (place.bottom > ScreenSize().cy && box.top - height >= WorkArea().top)
     place = RECT{box.left, box.top - height, box.right, box.top};
 
   WNDCLASSW wc{};

@@ -1,7 +1,7 @@
 // Device contexts of windows: for a paint of the invalid area, or for drawing at once.
 #include "gdi/gdi.h"
 #include "host/screen.h"
-#include "platform/window.h"
+#include "user/window.h"
 
 namespace {
 

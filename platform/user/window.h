@@ -50,6 +50,17 @@ struct HWND__ {
   std::string remoteName;
 };
 
+// What the shell tells the windows once it has started (EmulatorStartShell): the screen
+// below its task bar, where windows go by default, and that the active window changed, so
+// the task bar shows the new one's title.
+struct WindowShellHooks {
+  RECT (*workArea)();
+  void (*activeWindowChanged)();
+};
+void WindowSetShellHooks(const WindowShellHooks& hooks);
+// The screen below the task bar; the whole screen while the shell has not started.
+RECT WorkArea();
+
 // Every live window, bottom first; a new window goes on top.
 extern std::vector<HWND> WindowStack;
 extern std::vector<WindowClass> WindowClasses;

@@ -1,6 +1,8 @@
 // Message boxes: drawn by the platform over their owner, with the caption, the question
 // icon, the wrapped text and a button per answer, each running its own message loop until
 // answered.
+#include "user/msgbox.h"
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -8,24 +10,13 @@
 #include "gdi/screen_paint.h"
 #include "host/screen.h"
 #include "platform/emulator.h"
-#include "platform/shell.h"
-#include "platform/window.h"
 #include "platform/winuser.h"
+#include "user/look.h"
+#include "user/window.h"
 
 namespace {
 
 constexpr LPCWSTR MessageBoxClass = u"MessageBox";
-constexpr COLORREF Frame = RGB(20, 44, 100);
-constexpr COLORREF CaptionTop = RGB(30, 70, 156);
-constexpr COLORREF CaptionBottom = RGB(8, 30, 90);
-constexpr COLORREF CaptionText = RGB(255, 255, 255);
-constexpr COLORREF Body = RGB(255, 255, 255);
-constexpr COLORREF BodyText = RGB(20, 22, 28);
-constexpr COLORREF IconDisc = RGB(36, 96, 200);
-constexpr COLORREF ButtonTop = RGB(250, 251, 254);
-constexpr COLORREF ButtonBottom = RGB(210, 220, 238);
-constexpr COLORREF ButtonFrame = RGB(76, 100, 148);
-constexpr COLORREF ButtonText = RGB(12, 32, 84);
 constexpr TextStyle IconMark{18, true, 0};
 
 struct Button {
@@ -51,8 +42,8 @@ struct Metrics {
   int s, frame, caption, pad, icon, gap, buttonHeight, buttonGap;
 };
 Metrics MetricsNow() {
-  const int s = ShellScale();
-  return Metrics{s, s, ShellBarHeight() - 2 * s, 10 * s, 32 * s, 10 * s, 26 * s, 14 * s};
+  const int s = LookScale();
+  return Metrics{s, s, BarHeight() - 2 * s, 10 * s, 32 * s, 10 * s, 26 * s, 14 * s};
 }
 
 int TextWidth(const Metrics& m, LONG boxWidth, bool icon) {
@@ -68,10 +59,10 @@ void LayOut(HWND window) {
   const SIZE text = MeasureText(box.text.c_str(), TextStyle{9, false, TextWidth(m, width, box.icon)});
   const LONG content = std::max<LONG>(text.cy, box.icon ? m.icon : 0);
   const LONG height = 2 * m.frame + m.caption + 3 * m.pad + content + m.buttonHeight;
-  RECT over = ShellWorkArea();
+  RECT over = WorkArea();
   if (IsWindow(box.owner) && box.owner->visible) over = box.owner->window;
   const LONG left = (screen.cx - width) / 2;
-  const LONG top = std::max<LONG>(ShellWorkArea().top, over.top + (over.bottom - over.top - height) / 2);
+  const LONG top = std::max<LONG>(WorkArea().top, over.top + (over.bottom - over.top - height) / 2);
   MoveWindow(window, left, top, width, height, FALSE);
 
   LONG buttonsWidth = 0;
@@ -93,30 +84,30 @@ void DrawBox(HWND window, const RECT& area) {
   const Box& box = BoxOf(window);
   const Metrics m = MetricsNow();
   const RECT& r = window->window;
-  PaintFill(area, r, Body);
-  PaintFrame(area, r, Frame, m.frame);
+  PaintFill(area, r, BoxFace);
+  PaintFrame(area, r, BoxFrame, m.frame);
   const RECT caption{r.left + m.frame, r.top + m.frame, r.right - m.frame, r.top + m.frame + m.caption};
-  PaintGradient(area, caption, CaptionTop, CaptionBottom);
+  PaintGradient(area, caption, TitleBarTop, TitleBarBottom);
   const SIZE captionSize = MeasureText(box.caption.c_str(), BoldText);
   PaintText(RectIntersect(
                 area, RECT{caption.left + m.pad / 2, caption.top, caption.right - m.pad / 2, caption.bottom}),
             caption.left + m.pad, caption.top + (m.caption - captionSize.cy) / 2, box.caption.c_str(),
-            CaptionText, BoldText);
+            TitleText, BoldText);
 
   LONG textLeft = r.left + m.frame + m.pad;
   const LONG top = caption.bottom + m.pad;
   if (box.icon) {
     const RECT disc{textLeft, top, textLeft + m.icon, top + m.icon};
-    PaintDisc(area, disc, IconDisc);
+    PaintDisc(area, disc, QuestionDisc);
     const SIZE mark = MeasureText(u"?", IconMark);
     PaintText(RectIntersect(area, disc), disc.left + (m.icon - mark.cx) / 2,
-              disc.top + (m.icon - mark.cy) / 2, u"?", CaptionText, IconMark);
+              disc.top + (m.icon - mark.cy) / 2, u"?", TitleText, IconMark);
     textLeft += m.icon + m.gap;
   }
   const int wrap = TextWidth(m, r.right - r.left, box.icon);
   const SIZE text = MeasureText(box.text.c_str(), TextStyle{9, false, wrap});
   const LONG textTop = box.icon && text.cy < m.icon ? top + (m.icon - text.cy) / 2 : top;
-  PaintText(RectIntersect(area, r), textLeft, textTop, box.text.c_str(), BodyText, TextStyle{9, false, wrap});
+  PaintText(RectIntersect(area, r), textLeft, textTop, box.text.c_str(), BoxText, TextStyle{9, false, wrap});
 
   for (size_t i = 0; i < box.buttons.size(); ++i) {
     const Button& button = box.buttons[i];
@@ -215,14 +206,14 @@ int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
   return answer;
 }
 
-void ShellLayOutMessageBoxes() {
+void LayOutMessageBoxes() {
   for (HWND window : boxes) {
     LayOut(window);
     Redraw(window);
   }
 }
 
-RECT ShellMessageBoxButton(HWND window, int index) {
+RECT MessageBoxButton(HWND window, int index) {
   if (std::find(boxes.begin(), boxes.end(), window) == boxes.end() || index < 0 ||
       static_cast<size_t>(index) >= BoxOf(window).buttons.size())
     return RECT{0, 0, 0, 0};
