@@ -5,7 +5,7 @@
 #include "gdi/screen_paint.h"
 #include "host/screen.h"
 #include "platform/aygshell.h"
-#include "platform/shell.h"
+#include "shell/shell.h"
 #include "user/dialog.h"
 #include "user/look.h"
 #include "user/window.h"

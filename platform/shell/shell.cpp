@@ -1,7 +1,7 @@
 // The Pocket PC shell on the emulated screen: the task bar along the top showing the
 // active window's title, the screen below it for programs, turning the screen, and the
 // help viewer's word when the desktop has no browser to show a help page.
-#include "platform/shell.h"
+#include "shell/shell.h"
 
 #include <memory>
 #include <string>
