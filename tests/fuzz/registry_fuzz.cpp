@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/regfile.h"
+#include "registry/regfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   RegStore first;

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "platform/emulator.h"
-#include "platform/regfile.h"
 #include "platform/winreg.h"
+#include "registry/regfile.h"
 #include "tests/support/temp_config.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The registry's text file: the registry editor's export format, in UTF-8. The reader
 // takes what the writer writes, line by line, and leaves out whatever it does not
 // understand, in time linear in the text's length.
-#include "platform/regfile.h"
+#include "registry/regfile.h"
 
 #include <cstdio>
 #include <set>

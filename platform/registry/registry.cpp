@@ -7,8 +7,8 @@
 #include <mutex>
 #include <set>
 
-#include "platform/regfile.h"
 #include "platform/winreg.h"
+#include "registry/regfile.h"
 
 namespace {
 

@@ -1,16 +1,16 @@
 // The registry file's writer: replacements are handed to a thread of their own, so the
 // file's write, flush and rename never hold up the program's thread. A replacement asked
 // for while another waits takes its place (the latest wins); a flush, and the program's
-// end, wait until the last one has landed.
+// end, wait until the last one has landed. Where the host runs no threads of the program's
+// own (a web page), each replacement is written at once instead, on the caller's thread.
 #include <condition_variable>
 #include <cstdlib>
 #include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "host/thread.h"
-#include "platform/regfile.h"
+#include "registry/regfile.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ Writer& W() {
   return *writer;
 }
 
-void Run() {
+int Run(void*) {
   Writer& w = W();
   std::unique_lock<std::mutex> guard(w.lock);
   for (;;) {
@@ -64,9 +64,7 @@ void AfterForkInChild() {
 void RegQueueSave(const RegStore& store) {
   std::string folder = RegFolder();  // read here: the environment belongs to the caller's thread
   Writer& w = W();
-  std::lock_guard<std::mutex> guard(w.lock);
-  w.waiting = store;
-  w.folder = std::move(folder);
+  std::unique_lock<std::mutex> guard(w.lock);
   if (!w.running) {
     static const bool prepared = [] {
       HostOnFork(BeforeFork, AfterForkInParent, AfterForkInChild);
@@ -75,9 +73,15 @@ void RegQueueSave(const RegStore& store) {
       return true;
     }();
     (void)prepared;
-    std::thread(Run).detach();
-    w.running = true;
+    w.running = HostStartThread(Run, nullptr, 0, "registry");
+    if (!w.running) {
+      guard.unlock();
+      RegSave(store, folder);
+      return;
+    }
   }
+  w.waiting = store;
+  w.folder = std::move(folder);
   w.wake.notify_one();
 }
 

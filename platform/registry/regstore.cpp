@@ -1,7 +1,7 @@
 // The registry file in the program's folder on the desktop's disk: read whole, and replaced
 // whole by the host's store so a crash never leaves it torn.
 #include "host/store.h"
-#include "platform/regfile.h"
+#include "registry/regfile.h"
 
 namespace {
 
