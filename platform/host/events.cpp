@@ -165,6 +165,8 @@ void DesktopServeWhile(DWORD milliseconds) {
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(end - now).count();
     SDL_Event event;
     DesktopEvent read;
+    // As on the handheld: a tap during the computer's pause is not lost but waits, and is
+    // taken once the pause and the move around it are over.
     if (SDL_WaitEventTimeout(&event, static_cast<int>(left)) != 0 && Take(event, &read)) held.push_back(read);
   }
 }

@@ -3,7 +3,8 @@
 #include <cstdlib>
 
 namespace {
-// The generator starts at 1, as it did on the device; the game never seeds it.
+// As on the handheld: the generator starts at 1 and the game never seeds it, so a fresh
+// program's first game opens with the same line every time, as the device's did.
 unsigned int randState = 1;
 }  // namespace
 

@@ -324,6 +324,8 @@ RECT BarPlace() {
 }  // namespace
 
 BOOL SHCreateMenuBar(SHMENUBARINFO* info) {
+  // As on the handheld: the shell knows the record by the size it had there, and refuses a
+  // record of any other size, though the desktop's is larger; the program says the device's.
   if (info == nullptr || info->cbSize != SHMENUBARINFO_SIZE || !IsWindow(info->hwndParent)) return FALSE;
   info->hwndMB = nullptr;
   HINSTANCE module = info->hInstRes;

@@ -149,6 +149,8 @@ void StartRequest(Player& p, std::unique_lock<std::mutex>& lock) {
 
 // Records a play or a stop and cuts what plays; returns its generation. Under the lock.
 uint64_t Request(Player& p, std::unique_lock<std::mutex>& lock, LPCWSTR path) {
+  // As on the handheld: one sound at a time, so a box taken right after a line cuts the
+  // line's sound short instead of sounding over it.
   ++p.generation;
   p.pending = path != nullptr && path[0] != 0;
   p.request = p.pending ? path : u"";
