@@ -28,7 +28,7 @@ HANDLE CreateThread(LPSECURITY_ATTRIBUTES, size_t stackSize, LPTHREAD_START_ROUT
                     DWORD creationFlags, LPDWORD threadId) {
   if (start == nullptr || creationFlags != 0) return nullptr;
   ThreadStart* startData = new ThreadStart{start, parameter};
-  if (!HostStartThread(Run, startData, stackSize, "marlix")) {
+  if (!HostStartThread(Run, startData, stackSize, "CreateThread")) {
     delete startData;
     return nullptr;
   }

@@ -1,0 +1,102 @@
+// The host's own terms: the program's name, which names its environment variables and its
+// settings folder; the program's files read whole, missing or failing; and a worker serving
+// its owner on a thread of its own.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "host/program.h"
+#include "host/store.h"
+#include "host/worker.h"
+#include "platform/emulator.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+// Without a name given, the program file's own name stands (this test's, host_test).
+TEST(HostTest, TheProgramsNameNamesItsVariablesAndItsSettingsFolder) {
+  const std::string home = MakeTempFolder();
+  setenv("HOME", home.c_str(), 1);
+  const struct {
+    LPCWSTR name;
+    const char* folder;
+    const char* variable;
+  } cases[] = {{u"marlix-pentro", "marlix-pentro", "MARLIX_PENTRO_SCREEN"},
+               {u"another-game.2", "another-game.2", "ANOTHER_GAME.2_SCREEN"},
+               {nullptr, "host_test", "HOST_TEST_SCREEN"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.folder);
+    EmulatorSetProgramName(c.name);
+    EXPECT_EQ(c.folder, HostProgramName());
+    EXPECT_EQ(nullptr, HostProgramVariable("SCREEN"));
+    setenv(c.variable, "240x320", 1);
+    EXPECT_STREQ("240x320", HostProgramVariable("SCREEN"));
+    unsetenv(c.variable);
+    setenv("XDG_CONFIG_HOME", "/config", 1);
+    EXPECT_EQ(std::string("/config/") + c.folder, StoreFolder());
+    unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(home + "/.config/" + c.folder, StoreFolder());
+  }
+}
+
+TEST(HostTest, AStoredFileReadsWholeOrPastItsLimitOrMissingOrFailed) {
+  const std::string folder = MakeTempFolder();
+  const std::string longText(200000, 'x');
+  {
+    std::FILE* file = std::fopen((folder + "/short").c_str(), "wb");
+    std::fputs("abc", file);
+    std::fclose(file);
+    file = std::fopen((folder + "/long").c_str(), "wb");
+    std::fputs(longText.c_str(), file);
+    std::fclose(file);
+  }
+  const struct {
+    const char* name;
+    size_t limit;
+    StoreRead result;
+    size_t least, most;  // what `text` holds, in bytes
+  } cases[] = {{"short", 100, StoreRead::Read, 3, 3},
+               {"long", 1000000, StoreRead::Read, 200000, 200000},
+               {"long", 70000, StoreRead::Read, 70001, 200000},  // stops once past the limit
+               {"missing", 100, StoreRead::Missing, 0, 0},
+               {".", 100, StoreRead::Failed, 0, 0}};  // a folder cannot be read as a file
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + " within " + std::to_string(c.limit));
+    std::string text = "left over";
+    EXPECT_EQ(c.result, StoreReadFile(folder + "/" + c.name, c.limit, text));
+    EXPECT_GE(text.size(), c.least);
+    EXPECT_LE(text.size(), c.most);
+  }
+}
+
+std::mutex workLock;
+HostWorker* worker = nullptr;
+int served = 0;
+std::thread::id servedOn;
+
+// Asks to run again soon until it has run three times; then tells the waiter and asks for
+// nothing more.
+HostClock::time_point Serve() {
+  std::unique_lock<std::mutex> guard(workLock);
+  ++served;
+  servedOn = std::this_thread::get_id();
+  if (served < 3) return HostClock::now() + std::chrono::milliseconds(5);
+  HostWorkerWake(worker, guard);
+  return HostClock::time_point::max();
+}
+
+TEST(HostTest, AWorkerServesOnAThreadOfItsOwnWhenWokenAndAtTheTimeItAsksFor) {
+  worker = HostWorkerNew(Serve, "test");
+  std::unique_lock<std::mutex> guard(workLock);
+  ASSERT_TRUE(HostWorkerWake(worker, guard));
+  HostWorkerWait(worker, guard, [] { return served >= 3; });
+  EXPECT_NE(std::this_thread::get_id(), servedOn);
+  const int before = served;
+  ASSERT_TRUE(HostWorkerWake(worker, guard));
+  HostWorkerWait(worker, guard, [before] { return served > before; });
+}
+
+}  // namespace
