@@ -49,7 +49,7 @@ bool ResolveTarget(HDC dc, DrawTarget* target) {
 }
 
 bool ResolveOutput(HDC dc, DrawTarget* target) {
-  // A bitmap that shares its pixels with another (image.cpp) takes a copy of its own.
+  // A bitmap that shares its pixels with another (SHLoadImageFile) takes a copy of its own.
   if (dc != nullptr && dc->memory && dc->bitmap != nullptr && !dc->bitmap->stock &&
       dc->bitmap->pixels != nullptr && HostImageShared(dc->bitmap->pixels)) {
     HostImage* own = HostImageCopy(dc->bitmap->pixels);

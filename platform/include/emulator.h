@@ -85,8 +85,9 @@ void EmulatorSetMessageBoxHook(MessageBoxHook hook);
 // Input as the desktop delivers it, queued behind what waits already: a tap (a click of
 // the left mouse button) at a device pixel, a key press and release with or without Ctrl,
 // or with the modifiers given as the accelerators' FSHIFT, FCONTROL and FALT (virtual key
-// codes; VK_F1 asks for help, VK_F2 turns the screen, VK_F11 switches the desktop window
-// to fullscreen and back), and the desktop window's close button.
+// codes; VK_F1 asks for help, VK_F2 turns the screen once the shell has started, VK_F11
+// switches the desktop window to fullscreen and back), and the desktop window's close
+// button.
 void EmulatorTap(int x, int y);
 // A click at a point of the desktop window, in its own pixels.
 void EmulatorClickDesktop(int x, int y);
