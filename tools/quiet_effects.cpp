@@ -1,12 +1,8 @@
 // What the game calls in the parts that programs drawing boards without the whole program
-// (the pictures, the drawing tests and benchmarks) do without: settings at their defaults,
-// no sound, and No to the end-of-game question.
-#include <cstdint>
-
+// (the pictures, the drawing tests and benchmarks) do without: no sound, and No to the
+// end-of-game question. The settings are the settings' own, at their defaults.
 #include "game/effects.h"
 
-int32_t Sound = 0;
-int32_t Skin = 0;
 char16_t BoxSoundPath[260];
 char16_t WinSoundPath[260];
 char16_t LoseSoundPath[260];
