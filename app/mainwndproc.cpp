@@ -1,7 +1,6 @@
 // The main window: its messages, the tap rule, the opening rule, the commands, and the
 // end-of-game question and repaint the game asks of it.
 #include "app/app.h"
-#include "app/mainwnd.h"
 #include "app/resource.h"
 #include "dialogs/dialogs.h"
 #include "game/board.h"

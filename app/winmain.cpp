@@ -3,7 +3,6 @@
 // accelerator table 2.
 #include "app/app.h"
 #include "app/folders.h"
-#include "app/mainwnd.h"
 #include "app/resource.h"
 #include "platform/strsafe.h"
 #include "platform/winbase.h"
@@ -11,6 +10,7 @@
 #include "platform/winuser.h"
 #include "settings/settings.h"
 #include "sound/sounds.h"
+#include "view/board_paint.h"
 #include "view/layout.h"
 
 HINSTANCE hInst;

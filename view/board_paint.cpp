@@ -2,7 +2,6 @@
 // their sheet to the cell's place, the scores drawn as plain numbers over the background.
 #include "view/board_paint.h"
 
-#include "app/mainwnd.h"
 #include "game/board.h"
 #include "game/effects.h"
 #include "platform/strsafe.h"
@@ -11,6 +10,8 @@
 #include "view/layout.h"
 #include "view/line_cursor.h"
 #include "view/skin.h"
+
+HWND hMainWnd;
 
 namespace {
 

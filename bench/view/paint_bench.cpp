@@ -7,7 +7,6 @@
 #include <string>
 
 #include "app/folders.h"
-#include "app/mainwnd.h"
 #include "game/board.h"
 #include "game/effects.h"
 #include "platform/emulator.h"

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "app/folders.h"
-#include "app/mainwnd.h"
 #include "game/board.h"
 #include "game/effects.h"
 #include "platform/emulator.h"

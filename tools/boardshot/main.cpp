@@ -8,7 +8,6 @@
 #include <string>
 
 #include "app/folders.h"
-#include "app/mainwnd.h"
 #include "game/board.h"
 #include "game/opponent.h"
 #include "platform/emulator.h"
