@@ -1,10 +1,10 @@
 // Loading and freeing the skin images.
 #include "view/skin.h"
 
-#include "app/folders.h"
 #include "platform/aygshell.h"
 #include "platform/strsafe.h"
 #include "platform/wingdi.h"
+#include "settings/folders.h"
 #include "view/layout.h"
 #include "view/skin_names.h"
 

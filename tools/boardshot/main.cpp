@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <string>
 
-#include "app/folders.h"
 #include "game/board.h"
 #include "game/opponent.h"
 #include "platform/emulator.h"
@@ -15,6 +14,7 @@
 #include "platform/winbase.h"
 #include "platform/wingdi.h"
 #include "platform/winuser.h"
+#include "settings/folders.h"
 #include "view/board_paint.h"
 #include "view/layout.h"
 #include "view/skin.h"
