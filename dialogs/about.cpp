@@ -1,9 +1,8 @@
 // The About dialog: the logo for the screen's size above the maker, notice and version
 // lines, all centred in the screen between the task bar and the menu bar.
-#include "app/app.h"
-#include "app/resource.h"
 #include "dialogs/dialogs.h"
 #include "platform/aygshell.h"
+#include "platform/winbase.h"
 #include "platform/wingdi.h"
 #include "view/layout.h"
 
@@ -71,7 +70,7 @@ BOOL AboutDlgProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM) {
     case WM_INITDIALOG: {
       SHINITDLGINFO shidi{SHIDIM_FLAGS, hDlg, PocketDialog};
       SHInitDialog(&shidi);
-      LogoBitmap = LoadBitmapW(hInst, MAKEINTRESOURCE(LogoFor(ResolutionId)));
+      LogoBitmap = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCE(LogoFor(ResolutionId)));
       SendMessageW(GetDlgItem(hDlg, IDC_LOGO), STM_SETIMAGE, IMAGE_BITMAP,
                    reinterpret_cast<LPARAM>(LogoBitmap));
       LayoutAboutDialog(hDlg);
