@@ -21,7 +21,8 @@ int RunDialog(HWND owner, unsigned id, DLGPROC proc) {
 
 void OptionsCommand(HWND hWnd) {
   RunDialog(hWnd, IDD_OPTIONS, OptionsDlgProc);
-  // Written and reloaded however the dialog ended, even when nothing changed.
+  // As on the handheld: the settings are written and the skin reloaded however the dialog
+  // ended, closed without Done or with nothing changed.
   SaveSettings();
   // Unless the window went meanwhile (the program was told to end): its skin is freed.
   if (!IsWindow(hWnd)) return;

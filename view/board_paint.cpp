@@ -74,7 +74,8 @@ void PaintBoard(HDC hdc, HWND hWnd) {
   SelectObject(memory, previous);
   DeleteDC(memory);
 
-  // The text is transparent: the background copy above is what wipes out an old number.
+  // As on the handheld: the scores are drawn transparently over the background, and the
+  // background copy above is what wipes out an old number.
   const int previousMode = SetBkMode(hdc, TRANSPARENT);
   const COLORREF previousColour = SetTextColor(hdc, scoreTextColour);
   DrawScore(hdc, UserScore, UserScoreRect(BoardLayout));

@@ -45,6 +45,8 @@ void LoadSkin() {
   scoreTextColour = Skin == 1 ? SkinOneScoreColour : PlainScoreColour;
 }
 
+// As on the handheld: the handles keep their deleted images' values. Every caller loads a
+// skin straight after, or the window is going away, so nothing draws with them.
 void FreeSkin() {
   if (SkinImages.background != nullptr) DeleteObject(SkinImages.background);
   if (SkinImages.horizontalLines != nullptr) DeleteObject(SkinImages.horizontalLines);
