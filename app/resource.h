@@ -16,7 +16,8 @@ constexpr unsigned IDS_MENU = 105;
 constexpr unsigned IDR_MENUBAR = 102;
 constexpr unsigned IDR_ACCELERATORS = 2;
 constexpr unsigned IDI_PROGRAM = 143;
-// The dialog templates and the About box's logos have their ids with the dialogs.
+// The dialog templates and the About box's logos take their ids from the dialogs
+// (dialogs/dialogs.h).
 
 // Commands.
 constexpr unsigned IDM_OPTIONS = 32774;

@@ -1,8 +1,9 @@
 #!/bin/sh
 # The real program under Xvfb, played as a player would: a fresh settings folder, the
-# window appears with the computer's opening line (the handheld's, cell 61), a tap on a free line draws it and the
-# computer answers, Ctrl+Q ends the program with the game saved, the next start shows the
-# same board, and a second copy started meanwhile ends at once, leaving one window.
+# window appears with the computer's opening line (cell 61, as on the handheld), a tap on a
+# free line draws it and the computer answers, Ctrl+Q ends the program with the game saved,
+# the next start shows the same board, and a second copy started meanwhile ends at once,
+# leaving one window.
 #   tests/app/e2e.sh build/marlix-pentro
 # Ends with 77 (skipped) when Xvfb, xdotool or ImageMagick is missing.
 set -eu
