@@ -6,10 +6,10 @@
 
 #include <string>
 
-#include "app/folders.h"
 #include "platform/emulator.h"
 #include "platform/hostpath.h"
 #include "platform/strsafe.h"
+#include "settings/folders.h"
 #include "tests/support/synthetic_skin.h"
 #include "tests/support/temp_folder.h"
 #include "view/layout.h"
