@@ -1,7 +1,6 @@
 // The main window: its messages, the tap rule, the opening rule, the commands, and the
 // end-of-game question and repaint the game asks of it.
 #include "app/app.h"
-#include "app/mainwnd.h"
 #include "app/resource.h"
 #include "dialogs/dialogs.h"
 #include "game/board.h"
@@ -83,12 +82,16 @@ void CreateMenuBar(HWND hWnd) {
 
 }  // namespace
 
-// A tap on a line draws it for the side to move; a line already drawn is left as it is,
-// but the tap still sounds. When the turn goes to the computer it answers at once, inside
-// this message, after a short pause.
+// A tap on a line draws it for the side to move. When the turn goes to the computer it
+// answers at once, inside this message, after a short pause.
 void TapLine(int cell) {
+  // As on the handheld: the tap sounds before anything is looked at, so a tap on a line
+  // already drawn, which changes nothing, still plays the player's sound.
   if (Sound == 1) PlayEffect(PlayerSoundPath);
   PlaceLine(cell);
+  // As on the handheld: the tap never asks whose turn it is. On a full board the computer
+  // finished and the player chose not to restart, `f` stays 1, so each tap on a line
+  // pauses, plays the computer's sound and runs a turn that finds nothing to draw.
   if (f != 0) {
     Sleep(ComputerReplyPause);
     if (Sound == 1) PlayEffect(ComputerSoundPath);
@@ -107,6 +110,8 @@ LRESULT MainWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
       if (!LoadGame()) NewGame();
       return 0;
     case WM_DESTROY:
+      // As on the handheld: the window can go while the end-of-game question is open, in the
+      // middle of a turn; the game is saved as it stands, the full board with `F` at 1.
       SaveGame();
       if (hMenuBar != nullptr) DestroyWindow(hMenuBar);
       hMenuBar = nullptr;

@@ -16,11 +16,8 @@ constexpr unsigned IDS_MENU = 105;
 constexpr unsigned IDR_MENUBAR = 102;
 constexpr unsigned IDR_ACCELERATORS = 2;
 constexpr unsigned IDI_PROGRAM = 143;
-// Dialog templates and the About box's logos.
-constexpr unsigned IDD_ABOUT = 106;
-constexpr unsigned IDD_OPTIONS = 40004;
-constexpr unsigned IDB_LOGO = 136;
-constexpr unsigned IDB_LOGO_LARGE = 144;
+// The dialog templates and the About box's logos take their ids from the dialogs
+// (dialogs/dialogs.h).
 
 // Commands.
 constexpr unsigned IDM_OPTIONS = 32774;

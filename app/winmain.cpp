@@ -2,15 +2,15 @@
 // layout, the main window shrunk by its menu bar, and the message loop with the keys of
 // accelerator table 2.
 #include "app/app.h"
-#include "app/folders.h"
-#include "app/mainwnd.h"
 #include "app/resource.h"
 #include "platform/strsafe.h"
 #include "platform/winbase.h"
 #include "platform/wingdi.h"
 #include "platform/winuser.h"
+#include "settings/folders.h"
 #include "settings/settings.h"
 #include "sound/sounds.h"
+#include "view/board_paint.h"
 #include "view/layout.h"
 
 HINSTANCE hInst;

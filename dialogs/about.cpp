@@ -1,9 +1,8 @@
 // The About dialog: the logo for the screen's size above the maker, notice and version
 // lines, all centred in the screen between the task bar and the menu bar.
-#include "app/app.h"
-#include "app/resource.h"
 #include "dialogs/dialogs.h"
 #include "platform/aygshell.h"
+#include "platform/winbase.h"
 #include "platform/wingdi.h"
 #include "view/layout.h"
 
@@ -39,7 +38,7 @@ BOOL GetWorkArea(RECT* rect) {
   HWND taskBar = FindWindowW(u"HHTaskBar", nullptr);
   RECT bar;
   if (taskBar == nullptr || !GetWindowRect(taskBar, &bar)) return FALSE;
-  // The menu bar at the bottom is as high as the task bar.
+  // As on the handheld: the menu bar at the bottom is taken to be as high as the task bar.
   *rect = RECT{0, bar.bottom, width, height - 2 * (bar.bottom - bar.top)};
   return TRUE;
 }
@@ -58,6 +57,8 @@ BOOL LayoutAboutDialog(HWND hDlg) {
     RECT r{0, 0, 0, 0};
     GetWindowRect(control, &r);
     const int32_t w = r.right - r.left, h = r.bottom - r.top;
+    // As on the handheld: from the work area's size alone, not where it lies, and each
+    // division truncates toward zero (a control 3 pixels wider than the area gets x = -1).
     const int32_t x = (W - w) / 2;
     const int32_t y = id == IDC_LOGO ? (H - h) / 16 : bottom + h / 10;
     MoveWindow(control, x, y, w, h, FALSE);
@@ -71,7 +72,7 @@ BOOL AboutDlgProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM) {
     case WM_INITDIALOG: {
       SHINITDLGINFO shidi{SHIDIM_FLAGS, hDlg, PocketDialog};
       SHInitDialog(&shidi);
-      LogoBitmap = LoadBitmapW(hInst, MAKEINTRESOURCE(LogoFor(ResolutionId)));
+      LogoBitmap = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCE(LogoFor(ResolutionId)));
       SendMessageW(GetDlgItem(hDlg, IDC_LOGO), STM_SETIMAGE, IMAGE_BITMAP,
                    reinterpret_cast<LPARAM>(LogoBitmap));
       LayoutAboutDialog(hDlg);

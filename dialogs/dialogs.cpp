@@ -2,24 +2,27 @@
 // resources, over the main window, until the dialog ends.
 #include "dialogs/dialogs.h"
 
-#include "app/app.h"
-#include "app/resource.h"
+#include "platform/winbase.h"
 #include "settings/settings.h"
 #include "view/skin.h"
 
 namespace {
 
+// The templates are the running program's: its instance is the module its process was
+// started from, which the handheld hands out to any part of the program that asks.
 int RunDialog(HWND owner, unsigned id, DLGPROC proc) {
-  HRSRC found = FindResourceW(hInst, MAKEINTRESOURCE(static_cast<WORD>(id)), RT_DIALOG);
-  const auto* dialog = static_cast<LPCDLGTEMPLATE>(LockResource(LoadResource(hInst, found)));
-  return DialogBoxIndirectParamW(hInst, dialog, owner, proc, 0);
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  HRSRC found = FindResourceW(instance, MAKEINTRESOURCE(static_cast<WORD>(id)), RT_DIALOG);
+  const auto* dialog = static_cast<LPCDLGTEMPLATE>(LockResource(LoadResource(instance, found)));
+  return DialogBoxIndirectParamW(instance, dialog, owner, proc, 0);
 }
 
 }  // namespace
 
 void OptionsCommand(HWND hWnd) {
   RunDialog(hWnd, IDD_OPTIONS, OptionsDlgProc);
-  // Written and reloaded however the dialog ended, even when nothing changed.
+  // As on the handheld: the settings are written and the skin reloaded however the dialog
+  // ended, closed without Done or with nothing changed.
   SaveSettings();
   // Unless the window went meanwhile (the program was told to end): its skin is freed.
   if (!IsWindow(hWnd)) return;

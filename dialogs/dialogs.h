@@ -4,6 +4,12 @@
 
 #include "platform/winuser.h"
 
+// The templates and the About box's logos, as the program's resources list them.
+constexpr unsigned IDD_ABOUT = 106;
+constexpr unsigned IDD_OPTIONS = 40004;
+constexpr unsigned IDB_LOGO = 136;
+constexpr unsigned IDB_LOGO_LARGE = 144;
+
 // Controls of the Options dialog.
 constexpr int IDC_SOUND = 1000;  // "Play sounds"
 constexpr int IDC_SKIN = 1001;   // the skin list

@@ -85,6 +85,9 @@ void AddBoxSide(int boxCell, int32_t bit) {
     if (Sound == 1) PlayEffectOnThread(LoseSoundPath);
     question = u"You lost. Play again?";
   }
+  // As on the handheld: Yes resets the board under whatever turn is running, and that turn
+  // goes on over the new board. The computer's turn draws the new game's opening line inside
+  // this message, so the repaint asked for here finds `first` at 0 and plays no start sound.
   if (AskYesNo(question)) {
     NewGame();
     InvalidateMainWindow();

@@ -1,5 +1,6 @@
 // Everything the game core calls outside itself. Each operation is defined by the part of
-// the program that owns it; tests link recorders in their place.
+// the program that owns it; a program that runs the game without some of those parts links
+// the stand-ins in stand_ins/ in their place.
 #pragma once
 
 #include <cstdint>

@@ -72,11 +72,13 @@ int ThirdSide(int b) {
 }
 
 // The walk shared by the two box rules: one number drawn first, then every cell of the
-// ring from the one after the start, the first cell examined once more at the end. Only
-// box cells are examined; on any board that play produces the others hold mask 0 anyway.
+// ring from the one after the start. Only box cells are examined; on any board that play
+// produces the others hold mask 0 anyway.
 bool WalkBoxes(int (*lineFor)(int)) {
   int p = std::rand() % CellStartModulus + 1;
   if (f != 1) return true;
+  // As on the handheld: one step more than the ring has cells, so the first cell is
+  // examined once more at the end.
   for (int i = 0; i < CellRing + 1; ++i) {
     if (++p > CellRing) p = 1;
     if (!IsBox(p)) continue;
@@ -112,13 +114,18 @@ void ComputerTurn() {
   if (F == 0) {
     PickQuietLine();
   } else {
-    // Only a restored game can arrive here with F set and nothing to take.
+    // As on the handheld: F is still set only in a game saved while the end-of-game
+    // question was open, and restored; the turn then ends at once without a line, and the
+    // player is to move.
     f = 0;
     F = 0;
   }
 }
 
 void PickQuietLine() {
+  // As on the handheld: the generator is never seeded, so every run draws the same numbers
+  // and a program started without a saved game opens on the same line, cell 61. Each rule
+  // draws its number before it looks at whose turn it is.
   int p = std::rand() % QuietCandidates + 1;
   if (f != 1) return;
   for (int i = 0; i < QuietCandidates + 1; ++i) {

@@ -1,7 +1,4 @@
-// Settings and the saved game in the registry. Values are read straight into the live
-// variables, with no staging copy, so a value shorter than its variable fills only its
-// leading bytes and a saved game that fails halfway leaves a part read (which the caller's
-// new game then resets).
+// Settings and the saved game in the registry.
 #include "settings/settings.h"
 
 #include <bit>
@@ -22,6 +19,10 @@ bool OpenOrCreate(LPCWSTR path, HKEY& key) {
          RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0, 0, nullptr, &key, nullptr) == ERROR_SUCCESS;
 }
 
+// As on the handheld: a value is read straight into its live variable, with no staging copy
+// and whatever its type, so a value shorter than its variable fills only its leading bytes,
+// and a saved game that fails halfway leaves the part read (the caller's new game then
+// resets it).
 bool Read(HKEY key, const StoredValue& value) {
   DWORD type;
   DWORD size = value.size;
@@ -61,6 +62,8 @@ void SaveGame() { WriteAll(StoredKey::SavedGame); }
 int LoadGame() {
   HKEY key;
   if (RegOpenKeyExW(HKEY_CURRENT_USER, SavedGameKeyPath, 0, 0, &key) != ERROR_SUCCESS) return 0;
+  // As on the handheld: the saved game is taken as it was stored, with no range checked;
+  // only the settings fall back to their defaults.
   for (const StoredValue& value : StoredValues) {
     if (value.key == StoredKey::SavedGame && !Read(key, value)) {
       RegCloseKey(key);

@@ -3,11 +3,11 @@
 // that open and end a game.
 #include "sound/sounds.h"
 
-#include "app/folders.h"
 #include "game/effects.h"
 #include "platform/mmsystem.h"
 #include "platform/strsafe.h"
 #include "platform/winbase.h"
+#include "settings/folders.h"
 
 WCHAR ComputerSoundPath[MAX_PATH];
 WCHAR PlayerSoundPath[MAX_PATH];

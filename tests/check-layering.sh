@@ -1,6 +1,7 @@
 #!/bin/sh
 # The layering rules no compiler checks: only platform/ includes SDL, and the game core
-# includes nothing outside game/ but the standard library.
+# includes nothing outside game/ but the standard library. And two the build's include views
+# rest on: nothing below app/ includes app/, and no include climbs with ../.
 set -eu
 cd "$(dirname "$0")/.."
 status=0
@@ -20,5 +21,24 @@ if [ -n "$core" ]; then
   status=1
 fi
 
+# The program's arrows point down: app/ is on top, and nothing below it, nor the tools that
+# draw with its parts, includes it. The build's include views say the same for every
+# folder; here it is said without a build, and for the top of the program by name.
+upward=$(git grep -n -E '#\s*include\s*[<"]app/' -- game/ view/ settings/ sound/ dialogs/ tools/ || true)
+if [ -n "$upward" ]; then
+  echo "A folder below app/ includes app/:"
+  echo "$upward"
+  status=1
+fi
+
+# An include that climbs out of its folder (../) would side-step the include views.
+climbing=$(git grep -n -E '#\s*include\s*[<"][^>"]*\.\./' || true)
+if [ -n "$climbing" ]; then
+  echo "An include climbs with ../:"
+  echo "$climbing"
+  status=1
+fi
+
 [ "$status" -eq 0 ] && echo "layering: only platform/host/ knows SDL; game/ stands alone"
+[ "$status" -eq 0 ] && echo "layering: nothing below app/ includes it; no include climbs with ../"
 exit "$status"

@@ -2,7 +2,6 @@
 // their sheet to the cell's place, the scores drawn as plain numbers over the background.
 #include "view/board_paint.h"
 
-#include "app/mainwnd.h"
 #include "game/board.h"
 #include "game/effects.h"
 #include "platform/strsafe.h"
@@ -11,6 +10,8 @@
 #include "view/layout.h"
 #include "view/line_cursor.h"
 #include "view/skin.h"
+
+HWND hMainWnd;
 
 namespace {
 
@@ -73,7 +74,8 @@ void PaintBoard(HDC hdc, HWND hWnd) {
   SelectObject(memory, previous);
   DeleteDC(memory);
 
-  // The text is transparent: the background copy above is what wipes out an old number.
+  // As on the handheld: the scores are drawn transparently over the background, and the
+  // background copy above is what wipes out an old number.
   const int previousMode = SetBkMode(hdc, TRANSPARENT);
   const COLORREF previousColour = SetTextColor(hdc, scoreTextColour);
   DrawScore(hdc, UserScore, UserScoreRect(BoardLayout));

@@ -7,6 +7,10 @@
 
 #include "platform/windef.h"
 
+// The main window, set by the program when it makes the window: each cell is drawn into it
+// the moment it changes, outside paints, and the score fields are invalidated in it.
+extern HWND hMainWnd;
+
 // The body of the main window's paint handler: the background, every drawn line and taken
 // box, and both scores. Paints nothing while any skin image is missing.
 void PaintBoard(HDC hdc, HWND hWnd);

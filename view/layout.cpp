@@ -14,8 +14,9 @@ void DetectLayout() {
 
 int HitTestLine(int32_t x, int32_t y) {
   const BoardMetrics& m = BoardLayout;
-  // Edges are inclusive on both ends, so each line is hit one pixel beyond its sprite to
-  // the right and below; where two lines share that pixel the horizontal one wins.
+  // As on the handheld: edges are inclusive on both ends, so each line is hit one pixel
+  // beyond its sprite to the right and below; where two lines share that pixel the
+  // horizontal one wins.
   for (int r = 0; r <= 7; ++r)
     for (int c = 0; c <= 6; ++c) {
       const int32_t left = m.originX + m.gapX + m.pitchX() * c;

@@ -5,11 +5,11 @@
 
 #include <iterator>
 
-#include "app/mainwnd.h"
 #include "game/board.h"
 #include "game/effects.h"
 #include "platform/wingdi.h"
 #include "platform/winuser.h"
+#include "view/board_paint.h"
 #include "view/layout.h"
 #include "view/skin.h"
 

@@ -1,10 +1,10 @@
 // Loading and freeing the skin images.
 #include "view/skin.h"
 
-#include "app/folders.h"
 #include "platform/aygshell.h"
 #include "platform/strsafe.h"
 #include "platform/wingdi.h"
+#include "settings/folders.h"
 #include "view/layout.h"
 #include "view/skin_names.h"
 
@@ -45,6 +45,8 @@ void LoadSkin() {
   scoreTextColour = Skin == 1 ? SkinOneScoreColour : PlainScoreColour;
 }
 
+// As on the handheld: the handles keep their deleted images' values. Every caller loads a
+// skin straight after, or the window is going away, so nothing draws with them.
 void FreeSkin() {
   if (SkinImages.background != nullptr) DeleteObject(SkinImages.background);
   if (SkinImages.horizontalLines != nullptr) DeleteObject(SkinImages.horizontalLines);

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/windef.h"
+#include "settings/settings.h"
 
 struct SkinImageHandles {
   HBITMAP background;
@@ -17,9 +18,6 @@ struct SkinImageHandles {
 extern SkinImageHandles SkinImages;
 // The score texts' colour: grey for skin 1, white otherwise and while no skin is loaded.
 extern COLORREF scoreTextColour;
-
-// The skin setting, 0-5 (settings/).
-extern int32_t Skin;
 
 enum SkinImage { SkinBackground, SkinHorizontalLines, SkinVerticalLines, SkinSquares };
 

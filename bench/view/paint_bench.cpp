@@ -6,14 +6,13 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/folders.h"
-#include "app/mainwnd.h"
 #include "game/board.h"
 #include "game/effects.h"
 #include "platform/emulator.h"
 #include "platform/strsafe.h"
 #include "platform/wingdi.h"
 #include "platform/winuser.h"
+#include "settings/folders.h"
 #include "view/board_paint.h"
 #include "view/layout.h"
 #include "view/skin.h"

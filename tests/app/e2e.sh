@@ -1,8 +1,9 @@
 #!/bin/sh
 # The real program under Xvfb, played as a player would: a fresh settings folder, the
-# window appears with the computer's opening line, a tap on a free line draws it and the
-# computer answers, Ctrl+Q ends the program with the game saved, the next start shows the
-# same board, and a second copy started meanwhile ends at once, leaving one window.
+# window appears with the computer's opening line (cell 61, as on the handheld), a tap on a
+# free line draws it and the computer answers, Ctrl+Q ends the program with the game saved,
+# the next start shows the same board, and a second copy started meanwhile ends at once,
+# leaving one window.
 #   tests/app/e2e.sh build/marlix-pentro
 # Ends with 77 (skipped) when Xvfb, xdotool or ImageMagick is missing.
 set -eu
@@ -13,6 +14,9 @@ start_game
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$WIDTH" = 480 ] && [ "$HEIGHT" = 640 ] || fail "the window is ${WIDTH}x$HEIGHT"
 until_true "the computer's opening line is not on the screen" board_is "0 1"
+# The handheld's generator, which the game never seeds, opens every fresh program on the
+# same line: cell 61, the sixth vertical line of the third row.
+pixel_is 333 276 "$computer_v" || fail "the opening line is not cell 61"
 
 echo "tap a free line"
 # The top-left horizontal line, or the one beside it when the computer opened there.

@@ -13,7 +13,6 @@
 #include <iterator>
 #include <vector>
 
-#include "app/mainwnd.h"
 #include "game/board.h"
 #include "platform/emulator.h"
 #include "platform/winuser.h"
@@ -22,6 +21,7 @@
 #include "tests/game/boards.h"
 #include "tests/settings/saved_game.h"
 #include "tests/support/recording_window.h"
+#include "view/board_paint.h"
 #include "view/layout.h"
 #include "view/line_cursor.h"
 #include "view/skin.h"

@@ -13,7 +13,6 @@
 #include <thread>
 
 #include "app/app.h"
-#include "app/mainwnd.h"
 #include "app/resource.h"
 #include "game/board.h"
 #include "platform/emulator.h"
@@ -27,6 +26,7 @@
 #include "tests/support/recording_window.h"
 #include "tests/support/temp_config.h"
 #include "tests/support/temp_folder.h"
+#include "view/board_paint.h"
 #include "view/layout.h"
 
 namespace {

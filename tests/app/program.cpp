@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include "app/app.h"
-#include "app/mainwnd.h"
 #include "app/resource.h"
 #include "game/board.h"
 #include "platform/emulator.h"
@@ -12,6 +11,7 @@
 #include "sound/sounds.h"
 #include "tests/game/boards.h"
 #include "tests/support/temp_config.h"
+#include "view/board_paint.h"
 #include "view/layout.h"
 
 std::vector<Question> Questions;

@@ -8,7 +8,6 @@
 #include <functional>
 #include <utility>
 
-#include "app/mainwnd.h"
 #include "app/resource.h"
 #include "game/board.h"
 #include "platform/emulator.h"
@@ -17,6 +16,7 @@
 #include "tests/app/program.h"
 #include "tests/support/recording_window.h"
 #include "tests/support/temp_config.h"
+#include "view/board_paint.h"
 #include "view/layout.h"
 #include "view/skin.h"
 

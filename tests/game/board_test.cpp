@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "game/effects.h"
+#include "game/stand_ins/recorder.h"
 #include "tests/game/boards.h"
-#include "tests/game/recorder.h"
 
 using Log = std::vector<std::string>;
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "game/board.h"
+#include "game/stand_ins/recorder.h"
 #include "tests/game/boards.h"
-#include "tests/game/recorder.h"
 
 using Log = std::vector<std::string>;
 

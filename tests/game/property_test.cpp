@@ -10,8 +10,8 @@
 
 #include "game/board.h"
 #include "game/opponent.h"
+#include "game/stand_ins/recorder.h"
 #include "tests/game/boards.h"
-#include "tests/game/recorder.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/folders.h"
 #include "platform/mmsystem.h"
+#include "settings/folders.h"
 
 namespace {
 

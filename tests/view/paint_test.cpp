@@ -8,13 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "app/folders.h"
-#include "app/mainwnd.h"
 #include "game/board.h"
 #include "game/effects.h"
 #include "platform/emulator.h"
 #include "platform/strsafe.h"
 #include "platform/wingdi.h"
+#include "settings/folders.h"
 #include "tests/support/recording_window.h"
 #include "tests/support/synthetic_skin.h"
 #include "tests/support/temp_folder.h"

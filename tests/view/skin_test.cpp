@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "app/folders.h"
 #include "platform/emulator.h"
 #include "platform/strsafe.h"
+#include "settings/folders.h"
 #include "tests/support/synthetic_skin.h"
 #include "tests/support/temp_folder.h"
 #include "view/layout.h"

@@ -7,8 +7,6 @@
 #include <filesystem>
 #include <string>
 
-#include "app/folders.h"
-#include "app/mainwnd.h"
 #include "game/board.h"
 #include "game/opponent.h"
 #include "platform/emulator.h"
@@ -16,6 +14,7 @@
 #include "platform/winbase.h"
 #include "platform/wingdi.h"
 #include "platform/winuser.h"
+#include "settings/folders.h"
 #include "view/board_paint.h"
 #include "view/layout.h"
 #include "view/skin.h"

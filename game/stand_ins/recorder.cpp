@@ -1,5 +1,5 @@
 // The recording stand-in for the game core's outward calls.
-#include "tests/game/recorder.h"
+#include "game/stand_ins/recorder.h"
 
 #include <cstdint>
 #include <string>

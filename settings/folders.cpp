@@ -1,5 +1,5 @@
 // The program's folders.
-#include "app/folders.h"
+#include "settings/folders.h"
 
 WCHAR ProgramFolder[MAX_PATH];
 WCHAR ResFolder[MAX_PATH];

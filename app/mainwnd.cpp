@@ -1,4 +1,0 @@
-// The main window's handle, set when the window is created.
-#include "app/mainwnd.h"
-
-HWND hMainWnd;
