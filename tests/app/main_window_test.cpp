@@ -6,11 +6,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <thread>
 
 #include "app/app.h"
 #include "app/resource.h"
@@ -26,20 +23,13 @@
 #include "tests/support/recording_window.h"
 #include "tests/support/temp_config.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/waiting.h"
 #include "view/board_paint.h"
 #include "view/layout.h"
 
 namespace {
 
 using Names = std::vector<std::u16string>;
-
-// Every line drawn by the user but the given ones, so every box but theirs is the user's.
-void FullBoardBut(const std::vector<int>& left, int toMove) {
-  EmptyBoard(toMove);
-  std::vector<int> lines = AllLines();
-  std::erase_if(lines, [&left](int line) { return std::count(left.begin(), left.end(), line) > 0; });
-  Draw(lines, OwnerUser);
-}
 
 // The last box's bottom and right sides, border lines both.
 constexpr int LastBottom = BottomSide(BoxCell(6, 6)), LastRight = RightSide(BoxCell(6, 6));
@@ -246,13 +236,6 @@ TEST_F(ProgramTest, TheCloseButtonSavesTheGameAndEnds) {
   ASSERT_EQ(LoadGame(), 1);
   EXPECT_EQ(CurrentGame(), played);
   Stop();
-}
-
-// Waits up to ten seconds for a condition.
-template <typename Condition>
-bool Eventually(Condition condition) {
-  for (int i = 0; i < 1000 && !condition(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  return condition();
 }
 
 // The keys of accelerator table 2, taken from the desktop as the loop takes them.

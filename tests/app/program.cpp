@@ -3,6 +3,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "app/app.h"
 #include "app/resource.h"
 #include "game/board.h"
@@ -109,4 +111,11 @@ int QuietLine() {
     if (quiet) return line;
   }
   return -1;
+}
+
+void FullBoardBut(const std::vector<int>& left, int toMove) {
+  EmptyBoard(toMove);
+  std::vector<int> lines = AllLines();
+  std::erase_if(lines, [&left](int line) { return std::count(left.begin(), left.end(), line) > 0; });
+  Draw(lines, OwnerUser);
 }

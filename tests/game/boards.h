@@ -2,6 +2,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 // The boxes a line is a side of, with the side bit the line is for each.
@@ -21,3 +22,10 @@ void Draw(const std::vector<int>& lines, int owner);
 std::vector<int> AllLines();
 // Boxes taken, counted from the board.
 int TakenBoxes();
+// The first `count` of a list (all of it by default) in one line, separated by commas: the
+// game's recorded effects, compared whole.
+inline std::string Joined(const std::vector<std::string>& items, size_t count = SIZE_MAX) {
+  std::string text;
+  for (size_t i = 0; i < items.size() && i < count; ++i) text += (i == 0 ? "" : ", ") + items[i];
+  return text;
+}

@@ -4,14 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <string>
-#include <vector>
 
 #include "game/board.h"
 #include "game/stand_ins/recorder.h"
 #include "tests/game/boards.h"
-
-using Log = std::vector<std::string>;
 
 namespace {
 
@@ -31,6 +27,13 @@ std::vector<int> DrawnLines() {
   return lines;
 }
 
+// Every box given a side but one, whose lines are then the only quiet ones.
+void AllBoxesSidedBut(int open) {
+  EmptyBoard(1);
+  for (int cell = 0; cell < CellCount; ++cell)
+    if (IsBox(cell) && cell != open) box[cell] = SideTop;
+}
+
 TEST_F(Opponent, GeneratorStartsAsOnTheHandheld) {
   std::srand(1);
   for (int expected : FreshRand) EXPECT_EQ(std::rand(), expected);
@@ -42,44 +45,38 @@ TEST_F(Opponent, FreshProgramOpensWithCell61DrawingOneNumber) {
   ComputerTurn();
   EXPECT_EQ(DrawnLines(), std::vector<int>{61});
   EXPECT_EQ(occ[61], OwnerComputer);
-  EXPECT_EQ(f, 0);
-  EXPECT_EQ(first, 0);
+  EXPECT_TRUE(f == 0 && first == 0);
   EXPECT_EQ(std::rand(), FreshRand[1]);  // the other rules drew nothing
 }
 
-// The quiet-line walk on an empty board: the candidate after the start is taken.
-struct QuietStart {
-  int r;     // the number drawn
-  int cell;  // the line placed
-};
-
-class QuietWalk : public testing::TestWithParam<QuietStart> {};
-
-TEST_P(QuietWalk, TakesTheCandidateAfterTheStart) {
-  ResetEffects();
-  NewGame();
-  std::srand(SeedForNextRand(GetParam().r));
-  PickQuietLine();
-  EXPECT_EQ(DrawnLines(), std::vector<int>{GetParam().cell});
-  EXPECT_EQ(f, 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Starts, QuietWalk,
-                         testing::Values(QuietStart{0, 1},         // start 1: candidate 2
-                                         QuietStart{41, 61},       // start 42: candidate 43
-                                         QuietStart{6, 7},         // candidate 8
-                                         QuietStart{13, 21},       // candidate 15
-                                         QuietStart{14, 22},       // candidate 16
-                                         QuietStart{103, 153},     // candidate 105
-                                         QuietStart{104, 154},     // candidate 106
-                                         QuietStart{110, 160},     // candidate 112
-                                         QuietStart{111, 0},       // start 112 wraps to 1
-                                         QuietStart{223, 0},       // 223 mod 112 is 111
-                                         QuietStart{32767, 92}));  // 32767 mod 112 is 63: candidate 65
-
-TEST_F(Opponent, QuietWalkSkipsLinesNextToABoxWithSides) {
-  // Start 112: candidate 1 (cell 0) and 2 (cell 1) touch boxes 8 and 10, which have sides.
-  NewGame();
+// The quiet-line walk takes the candidate after its start (the number drawn mod 112, plus
+// one), skipping lines beside a box with sides; a border line tests only its one box.
+TEST_F(Opponent, TheQuietWalkTakesTheFirstQuietCandidateAfterItsStart) {
+  const struct {
+    int r;                    // the number drawn
+    int open;                 // the one box without sides; -1: an empty board
+    int cell;                 // the line placed
+  } cases[] = {{0, -1, 1},    // start 1: candidate 2
+               {41, -1, 61},  // start 42: candidate 43
+               {6, -1, 7},      {13, -1, 21},   {14, -1, 22}, {103, -1, 153},
+               {104, -1, 154},  {110, -1, 160}, {111, -1, 0},  // start 112 wraps to 1
+               {223, -1, 0},                                   // 223 mod 112 is 111
+               {32767, -1, 92},                                // 32767 mod 112 is 63: candidate 65
+               {0, 152, 153},                                  // the corner box's right border
+               {105, 152, 160}};  // start 106: candidate 107 (cell 155) first, then its bottom border
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "number " << c.r << ", open box " << c.open);
+    if (c.open < 0)
+      EmptyBoard(1);
+    else
+      AllBoxesSidedBut(c.open);
+    std::srand(SeedForNextRand(c.r));
+    PickQuietLine();
+    EXPECT_EQ(DrawnLines(), std::vector<int>{c.cell});
+    EXPECT_EQ(f, 0);
+  }
+  // Start 112: candidates 1 (cell 0) and 2 (cell 1) touch boxes 8 and 10, which have sides.
+  EmptyBoard(1);
   box[8] = SideRight;
   box[10] = SideLeft;
   std::srand(SeedForNextRand(111));
@@ -87,93 +84,46 @@ TEST_F(Opponent, QuietWalkSkipsLinesNextToABoxWithSides) {
   EXPECT_EQ(DrawnLines(), std::vector<int>{2});
 }
 
-TEST_F(Opponent, BorderLinesTestOnlyTheirOneBox) {
-  // Every box has a side except box 152 in the bottom-right corner: its bottom border
-  // line 160 and right border line 153 are quiet, its inner sides are not.
-  EmptyBoard(1);
-  for (int cell = 0; cell < CellCount; ++cell)
-    if (IsBox(cell) && cell != 152) box[cell] = SideTop;
-  std::srand(SeedForNextRand(0));
-  PickQuietLine();
-  EXPECT_EQ(DrawnLines(), std::vector<int>{153});
-  EmptyBoard(1);
-  for (int cell = 0; cell < CellCount; ++cell)
-    if (IsBox(cell) && cell != 152) box[cell] = SideTop;
-  std::srand(SeedForNextRand(105));  // start 106: candidate 107 (cell 155) first
-  PickQuietLine();
-  EXPECT_EQ(DrawnLines(), std::vector<int>{160});
-}
-
-// What each box rule does with a lone box of each mask: the line it places, or -1.
-struct MaskRule {
-  int mask;
-  int secondSide;
-  int sacrifice;
-};
-
-class BoxRules : public testing::TestWithParam<MaskRule> {};
-
-// Box 60: row 2, column 4; top 48, left 59, right 61, bottom 70.
-TEST_P(BoxRules, PlaceTheLineOfTheirMaskTable) {
-  const MaskRule& m = GetParam();
-  for (bool sacrificeOnly : {false, true}) {
-    ResetEffects();
-    EmptyBoard(1);
-    box[60] = m.mask;
-    std::srand(SeedForNextRand(1000));
-    if (sacrificeOnly)
-      PickSacrifice();
-    else
-      PickSecondSide();
-    const int expected = sacrificeOnly ? m.sacrifice : (m.secondSide >= 0 ? m.secondSide : m.sacrifice);
-    if (expected < 0) {
-      EXPECT_TRUE(DrawnLines().empty()) << "mask " << m.mask;
-      EXPECT_EQ(f, 1);
-    } else {
-      EXPECT_EQ(DrawnLines(), std::vector<int>{expected}) << "mask " << m.mask;
-      EXPECT_EQ(f, 0);
+// What each box rule does with a lone box of each mask: the line it places, or -1 when it
+// places none and the turn stays. Box 60: row 2, column 4; top 48, left 59, right 61,
+// bottom 70. The second-side rule falls back on the sacrifice.
+TEST_F(Opponent, TheBoxRulesPlaceTheLineOfTheirMaskTable) {
+  const int lines[16][2] = {{-1, -1}, {59, -1}, {61, -1}, {-1, 61}, {59, -1}, {-1, 59}, {-1, 48}, {-1, -1},
+                            {61, -1}, {-1, 61}, {-1, 61}, {-1, -1}, {-1, 59}, {-1, -1}, {-1, -1}, {-1, -1}};
+  for (int mask = 0; mask < 16; ++mask)
+    for (bool sacrificeOnly : {false, true}) {
+      SCOPED_TRACE(testing::Message()
+                   << "mask " << mask << (sacrificeOnly ? ", sacrifice" : ", second side"));
+      EmptyBoard(1);
+      box[60] = mask;
+      std::srand(SeedForNextRand(1000));
+      sacrificeOnly ? PickSacrifice() : PickSecondSide();
+      const int expected = sacrificeOnly || lines[mask][0] < 0 ? lines[mask][1] : lines[mask][0];
+      EXPECT_EQ(DrawnLines(), expected < 0 ? std::vector<int>{} : std::vector<int>{expected});
+      EXPECT_EQ(f, expected < 0 ? 1 : 0);
     }
-  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Masks, BoxRules,
-                         testing::Values(MaskRule{0, -1, -1}, MaskRule{1, 59, -1}, MaskRule{2, 61, -1},
-                                         MaskRule{3, -1, 61}, MaskRule{4, 59, -1}, MaskRule{5, -1, 59},
-                                         MaskRule{6, -1, 48}, MaskRule{7, -1, -1}, MaskRule{8, 61, -1},
-                                         MaskRule{9, -1, 61}, MaskRule{10, -1, 61}, MaskRule{11, -1, -1},
-                                         MaskRule{12, -1, 59}, MaskRule{13, -1, -1}, MaskRule{14, -1, -1},
-                                         MaskRule{15, -1, -1}));
 
 // Two one-sided boxes, 8 (top drawn: its left, 7, is placed) and 152 (bottom drawn: its
-// right, 153, is placed); the first after the start in ring order wins.
-struct BoxStart {
-  int r;
-  int cell;
-};
-
-class BoxWalk : public testing::TestWithParam<BoxStart> {};
-
-TEST_P(BoxWalk, TakesTheFirstAcceptedCellAfterTheStart) {
-  ResetEffects();
-  EmptyBoard(1);
-  box[8] = SideTop;
-  box[152] = SideBottom;
-  std::srand(SeedForNextRand(GetParam().r));
-  PickSecondSide();
-  EXPECT_EQ(DrawnLines(), std::vector<int>{GetParam().cell});
-}
-
-INSTANTIATE_TEST_SUITE_P(Starts, BoxWalk,
-                         testing::Values(BoxStart{158, 7},    // start 159: 160, then wraps to 1
-                                         BoxStart{159, 7},    // start 160: cell 1 first
-                                         BoxStart{160, 7},    // start 161: cell 1 first
-                                         BoxStart{161, 7},    // 161 mod 161 is 0: start 1
-                                         BoxStart{6, 7},      // start 7: cell 8 next
-                                         BoxStart{7, 153},    // start 8: cell 8 comes last
-                                         BoxStart{150, 153},  // start 151
-                                         BoxStart{151, 7}));  // start 152: 152 comes last
-
-TEST_F(Opponent, ALoneAcceptedCellIsFoundFromEveryStart) {
+// right, 153, is placed); the first after the start in ring order wins. A lone box is found
+// from every start.
+TEST_F(Opponent, TheBoxWalkTakesTheFirstAcceptedCellAfterItsStart) {
+  const int starts[][2] = {{158, 7},    // start 159: 160, then wraps to 1
+                           {159, 7},    // start 160: cell 1 first
+                           {160, 7},    // start 161: cell 1 first
+                           {161, 7},    // 161 mod 161 is 0: start 1
+                           {6, 7},      // start 7: cell 8 next
+                           {7, 153},    // start 8: cell 8 comes last
+                           {150, 153},  // start 151
+                           {151, 7}};   // start 152: 152 comes last
+  for (const auto& [r, cell] : starts) {
+    EmptyBoard(1);
+    box[8] = SideTop;
+    box[152] = SideBottom;
+    std::srand(SeedForNextRand(r));
+    PickSecondSide();
+    EXPECT_EQ(DrawnLines(), std::vector<int>{cell}) << "number " << r;
+  }
   for (int r = 0; r < 161; ++r) {
     EmptyBoard(1);
     box[100] = SideBottom;  // row 4, column 2: its right side is 101
@@ -194,35 +144,31 @@ TEST_F(Opponent, RulesDoNothingWhenTheUserIsToMoveButStillDrawTheirNumber) {
   EXPECT_EQ(std::rand(), FreshRand[3]);
 }
 
-TEST_F(Opponent, ChainIsTakenInTheSamePassWhenItRunsInScanOrder) {
-  // Boxes 8, 10 and 12 have top and bottom; box 8 also its left side. Taking 8 through
-  // line 9 makes 10 three-sided, and so on, left to right.
-  EmptyBoard(1);
-  Draw({0, 1, 2, 22, 23, 24, 7}, OwnerUser);
-  std::srand(1);
-  ComputerTurn();
-  const Log start(Effects.begin(), Effects.begin() + 12);
-  EXPECT_EQ(start, (Log{"draw 9", "sound box", "score computer", "draw 8", "sleep 200", "draw 11",
-                        "sound box", "score computer", "draw 10", "sleep 200", "draw 13", "sound box"}));
-  EXPECT_EQ(ComputerScore, 3);
-  EXPECT_EQ(f, 0);  // and one more line was drawn by the rules
-}
-
-TEST_F(Opponent, ChainAgainstScanOrderIsTakenInLaterPasses) {
-  // The same boxes, opened from the right: 12 has its right side, so 12 goes first, then
-  // 10 and 8, each in a pass of its own.
-  EmptyBoard(1);
-  Draw({0, 1, 2, 22, 23, 24, 13}, OwnerUser);
-  std::srand(1);
-  ComputerTurn();
-  std::vector<std::string> draws;
-  for (const std::string& e : Effects)
-    if (e.rfind("draw", 0) == 0) draws.push_back(e);
-  ASSERT_GE(draws.size(), 6u);
-  EXPECT_EQ(Log(draws.begin(), draws.begin() + 6),
-            (Log{"draw 11", "draw 12", "draw 9", "draw 10", "draw 7", "draw 8"}));
-  EXPECT_EQ(ComputerScore, 3);
-  EXPECT_EQ(std::rand(), FreshRand[1]);  // the capture phase draws no number; one rule ran
+// Boxes 8, 10 and 12 have top and bottom. Opened on the left (box 8's left side), taking 8
+// through line 9 makes 10 three-sided, and so on, in one pass; opened on the right, 12 goes
+// first, then 10 and 8, each in a pass of its own. The capture phase draws no number; one
+// rule ran after it.
+TEST_F(Opponent, AChainIsTakenInOnePassAlongTheScanOrderAndInOnePassABoxAgainstIt) {
+  const struct {
+    int opened;
+    const char* draws;
+  } cases[] = {{7, "draw 9, draw 8, draw 11, draw 10, draw 13, draw 12"},
+               {13, "draw 11, draw 12, draw 9, draw 10, draw 7, draw 8"}};
+  for (const auto& c : cases) {
+    ResetEffects();
+    EmptyBoard(1);
+    Draw({0, 1, 2, 22, 23, 24, c.opened}, OwnerUser);
+    std::srand(1);
+    ComputerTurn();
+    std::vector<std::string> draws;
+    for (const std::string& e : Effects)
+      if (e.rfind("draw", 0) == 0) draws.push_back(e);
+    EXPECT_EQ(Joined(draws, 6), c.draws);
+    EXPECT_EQ(ComputerScore, 3);
+    EXPECT_EQ(DrawnLines().size(), 11u);  // and one line of the rules
+    EXPECT_EQ(f, 0);
+    EXPECT_EQ(std::rand(), FreshRand[1]);
+  }
 }
 
 TEST_F(Opponent, OneLineClosingTwoThreeSidedBoxesScoresBoth) {
@@ -231,32 +177,30 @@ TEST_F(Opponent, OneLineClosingTwoThreeSidedBoxesScoresBoth) {
   std::srand(1);
   ComputerTurn();
   EXPECT_EQ(ComputerScore, 2);
-  EXPECT_EQ(Log(Effects.begin(), Effects.begin() + 9),
-            (Log{"draw 9", "sound box", "score computer", "draw 8", "sleep 200", "sound box",
-                 "score computer", "draw 10", "sleep 200"}));
+  EXPECT_EQ(
+      Joined(Effects, 9),
+      "draw 9, sound box, score computer, draw 8, sleep 200, sound box, score computer, draw 10, sleep 200");
 }
 
-TEST_F(Opponent, FSetOnEntryWithNothingToTakeEndsTheTurnAtOnce) {
-  EmptyBoard(1);
-  Draw({0}, OwnerUser);
-  F = 1;
-  std::srand(1);
-  ComputerTurn();
-  EXPECT_EQ(DrawnLines(), std::vector<int>{0});
-  EXPECT_EQ(f, 0);
-  EXPECT_EQ(F, 0);
-  EXPECT_EQ(std::rand(), FreshRand[0]);
-}
-
-TEST_F(Opponent, FSetOnEntryIsClearedByACaptureAndTheRulesRun) {
-  EmptyBoard(1);
-  Draw({0, 7, 22}, OwnerUser);
-  F = 1;
-  std::srand(1);
-  ComputerTurn();
-  EXPECT_EQ(ComputerScore, 1);
-  EXPECT_EQ(DrawnLines().size(), 5u);  // the capture and one line of the rules
-  EXPECT_EQ(f, 0);
+// F set on entry: with nothing to take the turn ends at once, no number drawn; a capture
+// clears it and the rules run.
+TEST_F(Opponent, FSetOnEntryEndsTheTurnUnlessACaptureClearsIt) {
+  const struct {
+    std::vector<int> drawn;
+    size_t lines;
+    int32_t score, next;
+  } cases[] = {{{0}, 1, 0, FreshRand[0]}, {{0, 7, 22}, 5, 1, FreshRand[1]}};
+  for (const auto& c : cases) {
+    EmptyBoard(1);
+    Draw(c.drawn, OwnerUser);
+    F = 1;
+    std::srand(1);
+    ComputerTurn();
+    EXPECT_EQ(ComputerScore, c.score);
+    EXPECT_EQ(DrawnLines().size(), c.lines);
+    EXPECT_TRUE(f == 0 && F == 0);
+    EXPECT_EQ(std::rand(), c.next);
+  }
 }
 
 TEST_F(Opponent, FullBoardAfterNoDrawsThreeNumbersAndPlacesNothing) {
@@ -269,9 +213,9 @@ TEST_F(Opponent, FullBoardAfterNoDrawsThreeNumbersAndPlacesNothing) {
   EXPECT_EQ(std::rand(), FreshRand[3]);
 }
 
+// The computer takes the last box in its capture phase; Yes resets the board under the
+// running turn, which then draws the new game's opening line.
 TEST_F(Opponent, YesDuringTheTurnOpensTheNewGameInsideIt) {
-  // The computer takes the last box in its capture phase; Yes resets the board under the
-  // running turn, which then draws the new game's opening line.
   EmptyBoard(1);
   std::vector<int> lines = AllLines();
   lines.erase(lines.begin());
@@ -284,11 +228,10 @@ TEST_F(Opponent, YesDuringTheTurnOpensTheNewGameInsideIt) {
   EXPECT_EQ(DrawnLines(), std::vector<int>{61});
   EXPECT_EQ(occ[61], OwnerComputer);
   EXPECT_EQ(TakenBoxes(), 0);
-  EXPECT_EQ(UserScore + ComputerScore, 0);
-  EXPECT_EQ(f, 0);
-  EXPECT_EQ(first, 0);
-  EXPECT_EQ(Effects, (Log{"draw 0", "sound box", "score computer", "draw 8", "sleep 200", "thread win",
-                          "ask Congratulation! You win. Play again?", "invalidate", "draw 61"}));
+  EXPECT_TRUE(UserScore == 0 && ComputerScore == 0 && f == 0 && first == 0);
+  EXPECT_EQ(Joined(Effects),
+            "draw 0, sound box, score computer, draw 8, sleep 200, thread win, "
+            "ask Congratulation! You win. Play again?, invalidate, draw 61");
 }
 
 }  // namespace

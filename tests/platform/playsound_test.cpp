@@ -4,20 +4,16 @@
 // nor crash. Also run on a machine without sound output.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
-#include <functional>
-#include <future>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "host/path.h"
 #include "platform/emulator.h"
 #include "platform/mmsystem.h"
-#include "platform/winbase.h"
 #include "tests/support/temp_config.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/waiting.h"
 
 namespace {
 
@@ -40,30 +36,6 @@ BOOL Play(const std::u16string& path, DWORD flags = SND_ASYNC) {
 }
 void Stop() { PlaySoundW(nullptr, nullptr, 0); }
 
-// Runs `work` on a thread of the platform's, as the game's sound threads run: SDL frees what
-// it keeps for a thread only for threads it made.
-std::future<BOOL> OnThread(std::function<BOOL()> work) {
-  auto* task = new std::packaged_task<BOOL()>(std::move(work));
-  std::future<BOOL> done = task->get_future();
-  const LPTHREAD_START_ROUTINE run = [](LPVOID t) -> DWORD {
-    (*static_cast<std::packaged_task<BOOL()>*>(t))();
-    delete static_cast<std::packaged_task<BOOL()>*>(t);
-    return 0;
-  };
-  CloseHandle(CreateThread(nullptr, 0, run, task, 0, nullptr));
-  return done;
-}
-
-// Liveness only: what should happen at once is given plenty of time before a test fails.
-template <typename Condition>
-bool Eventually(Condition condition) {
-  const auto end = std::chrono::steady_clock::now() + 5s;
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    std::this_thread::sleep_for(5ms);
-  }
-  return true;
-}
 bool Quiet() { return EmulatorSoundPlaying() == FALSE; }
 bool DeviceClosed() { return EmulatorSoundDeviceOpen() == FALSE; }
 
@@ -79,7 +51,7 @@ TEST_F(PlaySoundTest, PlaysReturnAtOnceOrWhenPlayedAndTheDeviceClosesWhenNothing
   EXPECT_TRUE(DeviceClosed()) << "nothing is opened before the first sound";
   EXPECT_EQ(TRUE, Play(Wave("long.wav", 3.0)));
   EXPECT_EQ(TRUE, EmulatorSoundPlaying());
-  EXPECT_TRUE(Eventually([] { return EmulatorSoundDeviceOpen() == TRUE; }));
+  EXPECT_TRUE(Eventually([] { return !DeviceClosed(); }));
   EXPECT_EQ(TRUE, PlaySoundW(nullptr, nullptr, 0));
   EXPECT_TRUE(Quiet());
   EXPECT_TRUE(Eventually(DeviceClosed));
@@ -106,7 +78,7 @@ TEST_F(PlaySoundTest, PlaysAndStopsFromManyThreadsAtOnce) {
   const std::u16string tick = Wave("tick.wav", 0.02), slow = Wave("long.wav", 30.0);
   std::vector<std::future<BOOL>> threads;
   for (int t = 0; t < 4; ++t)
-    threads.push_back(OnThread([&, t] {
+    threads.push_back(OnPlatformThread([&, t] {
       for (int i = t; i < t + 40; ++i) {
         if (i % 3 == 0) Stop();
         Play(i % 2 ? tick : slow, i % 4 == 0 ? 0 : SND_ASYNC);

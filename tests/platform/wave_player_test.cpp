@@ -6,21 +6,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <condition_variable>
 #include <cstdio>
-#include <functional>
-#include <future>
 #include <map>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "host/audio.h"
 #include "platform/emulator.h"
 #include "platform/mmsystem.h"
-#include "platform/winbase.h"
+#include "tests/support/waiting.h"
 
 namespace {
 
@@ -108,15 +104,6 @@ int Closings() {
   return output.closing;
 }
 
-// Liveness only: what should happen soon is given plenty of time before a test fails.
-bool Eventually(const std::function<bool()>& condition) {
-  const auto end = std::chrono::steady_clock::now() + 5s;
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    std::this_thread::sleep_for(1ms);
-  }
-  return true;
-}
 bool DeviceOpen() { return EmulatorSoundDeviceOpen() == TRUE; }
 bool DeviceClosed() { return EmulatorSoundDeviceOpen() == FALSE; }
 bool Quiet() { return EmulatorSoundPlaying() == FALSE; }
@@ -132,17 +119,9 @@ std::vector<int16_t> PullUntil(int16_t value) {
   return all;
 }
 
-// Runs a synchronous play on a thread of the platform's, as the game's sound threads do.
+// A synchronous play on a thread of the platform's, as the game's sound threads play.
 std::future<BOOL> PlayToTheEnd(const std::u16string& path) {
-  auto* task = new std::packaged_task<BOOL()>([path] { return Play(path, 0); });
-  std::future<BOOL> done = task->get_future();
-  const LPTHREAD_START_ROUTINE run = [](LPVOID t) -> DWORD {
-    (*static_cast<std::packaged_task<BOOL()>*>(t))();
-    delete static_cast<std::packaged_task<BOOL()>*>(t);
-    return 0;
-  };
-  CloseHandle(CreateThread(nullptr, 0, run, task, 0, nullptr));
-  return done;
+  return OnPlatformThread([path] { return Play(path, 0); });
 }
 bool Returned(std::future<BOOL>& play) { return play.wait_for(5s) == std::future_status::ready; }
 

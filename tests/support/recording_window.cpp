@@ -74,6 +74,12 @@ RECT Placed(HWND dialog, int id) {
   return RECT{r.left - d.left, r.top - d.top, r.right - d.left, r.bottom - d.top};
 }
 void TapMiddle(const RECT& r) { EmulatorTap((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
+std::vector<COLORREF> ScreenPixels(const RECT& area) {
+  std::vector<COLORREF> pixels;
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x) pixels.push_back(EmulatorScreenPixel(x, y));
+  return pixels;
+}
 bool Same(const RECT& a, const RECT& b) {
   return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }

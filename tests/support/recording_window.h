@@ -38,6 +38,8 @@ RECT WindowRect(HWND window);
 // A control's rectangle in its dialog's client area.
 RECT Placed(HWND dialog, int id);
 void TapMiddle(const RECT& r);
+// The screen's pixels in an area, row by row.
+std::vector<COLORREF> ScreenPixels(const RECT& area);
 bool Same(const RECT& a, const RECT& b);
 
 // The shell on a 240 x 320 screen, and a recording window `owner` below its task bar.

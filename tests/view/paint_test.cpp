@@ -38,13 +38,6 @@ void OpenBoardWindow(int resolutionId, int skin) {
   hMainWnd = CreateRecordingWindow();
 }
 
-std::vector<COLORREF> Pixels(const RECT& area) {
-  std::vector<COLORREF> pixels;
-  for (int y = area.top; y < area.bottom; ++y)
-    for (int x = area.left; x < area.right; ++x) pixels.push_back(EmulatorScreenPixel(x, y));
-  return pixels;
-}
-
 // Some of every kind of cell drawn by each side, among them the board's first and last
 // lines and two corner boxes: lines 0 and 160 and box 140 the computer's, 153 and box 8 the user's.
 void MidGame() {
@@ -115,31 +108,32 @@ TEST_F(PaintTest, EveryScreenSizeAndSkinShowsItsBoardAndScores) {
       EXPECT_EQ(Mismatches(skin, true), 0);
       const COLORREF text = skin == 1 ? Grey : White;
       const RECT fields[] = {UserScoreRect(BoardLayout), ComputerScoreRect(BoardLayout)};
-      const std::vector<COLORREF> scores[] = {Pixels(fields[0]), Pixels(fields[1])};  // 7 and 12
+      const std::vector<COLORREF> scores[] = {ScreenPixels(fields[0]), ScreenPixels(fields[1])};  // 7 and 12
       for (const RECT& field : fields) {
-        EXPECT_GT(std::ranges::count(Pixels(field), text), 2);
-        EXPECT_EQ(std::ranges::count(Pixels(field), skin == 1 ? White : Grey), 0);
+        EXPECT_GT(std::ranges::count(ScreenPixels(field), text), 2);
+        EXPECT_EQ(std::ranges::count(ScreenPixels(field), skin == 1 ? White : Grey), 0);
       }
       // After a new game only the background shows, and both fields read 0: the same glyph.
       NewGame();
       InvalidateRect(hMainWnd, nullptr, FALSE);
       UpdateWindow(hMainWnd);
       EXPECT_EQ(Mismatches(skin, true), 0);
-      EXPECT_NE(Pixels(fields[0]), scores[0]);
-      EXPECT_EQ(std::ranges::count(Pixels(fields[0]), text), std::ranges::count(Pixels(fields[1]), text));
+      EXPECT_NE(ScreenPixels(fields[0]), scores[0]);
+      EXPECT_EQ(std::ranges::count(ScreenPixels(fields[0]), text),
+                std::ranges::count(ScreenPixels(fields[1]), text));
       // A score that changes repaints its own field and nothing else: not the other score,
       // nor a line that is in the state but was never drawn.
-      const std::vector<COLORREF> zero = Pixels(fields[1]);
+      const std::vector<COLORREF> zero = ScreenPixels(fields[1]);
       occ[0] = OwnerUser;
       UserScore = 7;
       ComputerScore = 12;
       InvalidateUserScore();
       UpdateWindow(hMainWnd);
-      EXPECT_EQ(Pixels(fields[0]), scores[0]);
-      EXPECT_EQ(Pixels(fields[1]), zero);
+      EXPECT_EQ(ScreenPixels(fields[0]), scores[0]);
+      EXPECT_EQ(ScreenPixels(fields[1]), zero);
       InvalidateComputerScore();
       UpdateWindow(hMainWnd);
-      EXPECT_EQ(Pixels(fields[1]), scores[1]);
+      EXPECT_EQ(ScreenPixels(fields[1]), scores[1]);
       occ[0] = OwnerNone;
       EXPECT_EQ(Mismatches(skin, true), 0);
       TearDown();
