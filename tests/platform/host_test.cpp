@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -45,14 +46,8 @@ TEST(HostTest, TheProgramsNameNamesItsVariablesAndItsSettingsFolder) {
 TEST(HostTest, AStoredFileReadsWholeOrPastItsLimitOrMissingOrFailed) {
   const std::string folder = MakeTempFolder();
   const std::string longText(200000, 'x');
-  {
-    std::FILE* file = std::fopen((folder + "/short").c_str(), "wb");
-    std::fputs("abc", file);
-    std::fclose(file);
-    file = std::fopen((folder + "/long").c_str(), "wb");
-    std::fputs(longText.c_str(), file);
-    std::fclose(file);
-  }
+  std::ofstream(folder + "/short") << "abc";
+  std::ofstream(folder + "/long") << longText;
   const struct {
     const char* name;
     size_t limit;

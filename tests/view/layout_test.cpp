@@ -21,22 +21,16 @@ void UseScreen(int width, int height) {
 
 bool Same(const BoardMetrics& a, const BoardMetrics& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
-// With the board's extents, pitch and the equal sizes the geometry relies on, every field of
-// the board is pinned down; the score fields lie above it.
+// The equal sizes the geometry relies on; the board on its screen, the score fields above
+// it. Where each sprite lies is the skin images' and the paint tests' part.
 TEST(Layout, EveryLayoutPlacesTheBoardAndScoresOnItsScreen) {
-  // board left, top, right, bottom (exclusive), pitchX, pitchY, user's and computer's score left
-  const int32_t expected[6][8] = {{8, 31, 232, 255, 31, 31, 32, 82},   {16, 62, 464, 510, 62, 62, 64, 164},
-                                  {16, 62, 464, 510, 62, 62, 64, 164}, {13, 31, 307, 178, 41, 20, 37, 91},
-                                  {26, 62, 614, 356, 82, 40, 74, 182}, {106, 62, 694, 356, 82, 40, 154, 262}};
   for (int id = 0; id < ResolutionCount; ++id) {
     SCOPED_TRACE(testing::Message() << "id " << id);
     const BoardMetrics& m = Layouts[id];
     const RECT b = BoardRect(m);
-    const int32_t seen[] = {b.left,     b.top,      b.right,      b.bottom,
-                            m.pitchX(), m.pitchY(), m.userScoreX, m.computerScoreX};
-    EXPECT_EQ(std::vector<int32_t>(seen, seen + 8), std::vector<int32_t>(expected[id], expected[id] + 8));
     EXPECT_TRUE(m.boxWidth == m.hLineWidth && m.boxHeight == m.vLineHeight && m.vLineWidth == m.gapX &&
                 m.hLineHeight == m.gapY);
+    EXPECT_TRUE(b.left > 0 && b.right < ScreenSizes[id].cx && b.bottom < ScreenSizes[id].cy);
     EXPECT_TRUE(UserScoreRect(m).bottom <= b.top && ComputerScoreRect(m).bottom <= b.top);
   }
 }

@@ -28,46 +28,27 @@ int Moved(int cell, const Arrow& arrow) {
 }
 
 TEST(LineCursor, ArrowsGoAlongTheRowOrToTheNearestLineOfTheNextRowAndStopAtTheEdges) {
-  const struct {
-    int from;
-    Arrow arrow;
-    int to;
-  } moves[] = {
+  enum { L, R, U, D };  // the arrows, in the order of Arrows
+  // clang-format off
+  const int moves[][3] = {
       // Along a row, of either kind.
-      {H(3, 3), Arrows[0], H(3, 2)},
-      {H(3, 3), Arrows[1], H(3, 4)},
-      {V(2, 4), Arrows[0], V(2, 3)},
-      {V(2, 4), Arrows[1], V(2, 5)},
+      {H(3, 3), L, H(3, 2)}, {H(3, 3), R, H(3, 4)}, {V(2, 4), L, V(2, 3)}, {V(2, 4), R, V(2, 5)},
       // Between rows: a horizontal line's column lies between two vertical lines, and the
       // left one is taken; a vertical line's column has a horizontal line on either side,
       // the left one again, but the right one at the left edge.
-      {H(3, 3), Arrows[3], V(3, 3)},
-      {H(3, 3), Arrows[2], V(2, 3)},
-      {V(2, 4), Arrows[3], H(3, 3)},
-      {V(2, 4), Arrows[2], H(2, 3)},
-      {V(2, 0), Arrows[3], H(3, 0)},
-      {V(2, 7), Arrows[2], H(2, 6)},
+      {H(3, 3), D, V(3, 3)}, {H(3, 3), U, V(2, 3)}, {V(2, 4), D, H(3, 3)}, {V(2, 4), U, H(2, 3)},
+      {V(2, 0), D, H(3, 0)}, {V(2, 7), U, H(2, 6)},
       // The edges and the corners stop it.
-      {H(0, 0), Arrows[0], H(0, 0)},
-      {H(0, 0), Arrows[2], H(0, 0)},
-      {H(0, 6), Arrows[1], H(0, 6)},
-      {H(0, 6), Arrows[2], H(0, 6)},
-      {H(7, 0), Arrows[0], H(7, 0)},
-      {H(7, 0), Arrows[3], H(7, 0)},
-      {H(7, 6), Arrows[1], H(7, 6)},
-      {H(7, 6), Arrows[3], H(7, 6)},
-      {H(0, 3), Arrows[2], H(0, 3)},
-      {H(7, 3), Arrows[3], H(7, 3)},
-      {V(3, 0), Arrows[0], V(3, 0)},
-      {V(3, 7), Arrows[1], V(3, 7)},
-      {V(0, 0), Arrows[0], V(0, 0)},
-      {V(6, 7), Arrows[1], V(6, 7)},
+      {H(0, 0), L, H(0, 0)}, {H(0, 0), U, H(0, 0)}, {H(0, 6), R, H(0, 6)}, {H(0, 6), U, H(0, 6)},
+      {H(7, 0), L, H(7, 0)}, {H(7, 0), D, H(7, 0)}, {H(7, 6), R, H(7, 6)}, {H(7, 6), D, H(7, 6)},
+      {H(0, 3), U, H(0, 3)}, {H(7, 3), D, H(7, 3)}, {V(3, 0), L, V(3, 0)}, {V(3, 7), R, V(3, 7)},
+      {V(0, 0), L, V(0, 0)}, {V(6, 7), R, V(6, 7)},
       // Next to the edges it still moves: corner lines go up or down onto the border row.
-      {V(0, 0), Arrows[2], H(0, 0)},
-      {V(6, 7), Arrows[3], H(7, 6)},
+      {V(0, 0), U, H(0, 0)}, {V(6, 7), D, H(7, 6)},
   };
-  for (const auto& m : moves)
-    EXPECT_EQ(Moved(m.from, m.arrow), m.to) << "from " << m.from << " " << m.arrow.name;
+  // clang-format on
+  for (const auto& [from, arrow, to] : moves)
+    EXPECT_EQ(Moved(from, Arrows[arrow]), to) << "from " << from << " " << Arrows[arrow].name;
 }
 
 // Up and down keep the column the cursor came in with, so it zigzags down one column of
