@@ -6,6 +6,7 @@
 // screen.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 
@@ -67,10 +68,8 @@ int Mismatches(const RECT& area, Expected expected) {
 }
 // How many pixels of a screen area are not black.
 int Lit(const RECT& area) {
-  int n = 0;
-  for (int y = area.top; y < area.bottom; ++y)
-    for (int x = area.left; x < area.right; ++x) n += EmulatorScreenPixel(x, y) != Black;
-  return n;
+  const std::vector<COLORREF> pixels = ScreenPixels(area);
+  return static_cast<int>(pixels.size() - std::ranges::count(pixels, Black));
 }
 
 struct DrawingTest : testing::Test {
