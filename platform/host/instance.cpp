@@ -2,7 +2,8 @@
 // program, the user, the desktop session and the name (in the abstract namespace, so it goes
 // away with the process). Another process finds it by connecting, and asks it to bring its
 // desktop window to the front; a listener thread hands that request to the program's thread,
-// which wakes the program's wait.
+// which wakes the program's wait. Anyone on the machine can reach or take such a name, so
+// both ends believe only a peer that the kernel says is the same user running this program.
 #include "host/instance.h"
 
 #include <SDL.h>
@@ -13,6 +14,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
@@ -69,7 +71,38 @@ socklen_t Address(const std::string& name, sockaddr_un* address) {
   return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
 }
 
-// Sends one request and waits a little for the reply; false when nobody answers.
+// The executable a process runs, as the kernel names it ("" when it cannot be read).
+std::string Executable(pid_t pid) {
+  char path[PATH_MAX];
+  const std::string link = "/proc/" + std::to_string(pid) + "/exe";
+  const ssize_t length = readlink(link.c_str(), path, sizeof path);
+  return length <= 0 || length == sizeof path ? "" : std::string(path, length);
+}
+
+// Whether the process at the other end of a connected socket is this program run by this
+// user: another user's process must neither keep the game from starting nor steer it.
+bool PeerIsOurs(int fd) {
+  ucred peer{};
+  socklen_t size = sizeof peer;
+  if (getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0 || peer.uid != getuid()) return false;
+  if (peer.pid == getpid()) return true;
+  const std::string own = Executable(getpid());
+  return !own.empty() && Executable(peer.pid) == own;
+}
+
+// Says once, on stderr, that a running copy could not be looked for.
+void SayNameHeld() {
+  static bool said = false;
+  if (said) return;
+  said = true;
+  std::fprintf(stderr,
+               "%s: cannot tell whether the game runs already: another program holds "
+               "the name it is found by; starting anyway\n",
+               HostProgramName().c_str());
+}
+
+// Sends one request and waits a little for the reply; false when nobody answers, or when
+// whoever answers is not this program run by this user.
 bool Ask(const std::string& name, char request) {
   const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
   if (fd < 0) return false;
@@ -78,10 +111,18 @@ bool Ask(const std::string& name, char request) {
   timeval timeout{2, 0};
   setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
   setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
+  if (connect(fd, reinterpret_cast<sockaddr*>(&address), length) != 0) {
+    close(fd);
+    return false;
+  }
+  if (!PeerIsOurs(fd)) {
+    close(fd);
+    SayNameHeld();
+    return false;
+  }
   char reply = 0;
-  const bool answered = connect(fd, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
-                        send(fd, &request, 1, MSG_NOSIGNAL) == 1 && recv(fd, &reply, 1, 0) == 1 &&
-                        reply == Reply;
+  const bool answered =
+      send(fd, &request, 1, MSG_NOSIGNAL) == 1 && recv(fd, &reply, 1, 0) == 1 && reply == Reply;
   close(fd);
   return answered;
 }
@@ -103,6 +144,11 @@ int Listen(void* data) {
     if ((waits[0].revents & POLLIN) == 0) continue;
     const int client = accept4(listener->socket, nullptr, nullptr, SOCK_CLOEXEC);
     if (client < 0) continue;
+    // Another user's process is not answered at all.
+    if (!PeerIsOurs(client)) {
+      close(client);
+      continue;
+    }
     timeval timeout{2, 0};
     setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
     char request = 0;

@@ -18,11 +18,12 @@ xvfb=""
 games=""
 sound_server=""
 recorder=""
+others=""  # anything else a test starts: a window manager, a stranger's process
 cleanup() {
   # A sound server may be frozen, and a program may wait for it.
   for pid in $recorder $sound_server; do kill -9 "$pid" 2>/dev/null || true; done
-  for pid in $games $xvfb; do kill "$pid" 2>/dev/null || true; done
-  for pid in $games $xvfb; do wait "$pid" 2>/dev/null || true; done
+  for pid in $games $others $xvfb; do kill "$pid" 2>/dev/null || true; done
+  for pid in $games $others $xvfb; do wait "$pid" 2>/dev/null || true; done
   for pid in $recorder $sound_server; do wait "$pid" 2>/dev/null || true; done
   rm -rf "$work"
 }
