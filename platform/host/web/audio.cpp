@@ -20,12 +20,14 @@ void Feed(void*, Uint8* stream, int length) {
   deviceFeed(reinterpret_cast<int16_t*>(stream), length / static_cast<int>(sizeof(int16_t)));
 }
 
+// clang-format off
 EM_JS(void, SetContextRunning, (int running), {
   const context = Module.SDL2 && Module.SDL2.audioContext;
   if (!context) return;
-  if (running&& context.state == = 'suspended') context.resume().catch(() = > {});
-  if (!running&& context.state == = 'running') context.suspend().catch(() = > {});
+  if (running && context.state === 'suspended') context.resume().catch(() => {});
+  if (!running && context.state === 'running') context.suspend().catch(() => {});
 });
+// clang-format on
 
 }  // namespace
 

@@ -6,11 +6,13 @@
 
 namespace {
 
+// clang-format off
 EM_JS(int, OpenTab, (const char* url), {
   // Without an opener the new tab cannot reach back into the game's.
   window.open(UTF8ToString(url), '_blank', 'noopener');
   return 1;
 });
+// clang-format on
 
 // The path as an address relative to the page, each byte but the plain ones escaped.
 std::string Address(const std::string& path) {

@@ -7,6 +7,8 @@
 
 namespace {
 
+// The page's own script, as the browser reads it.
+// clang-format off
 EM_JS(void, WakeWait, (), {
   const wake = Module.marlixWake;
   Module.marlixWake = null;
@@ -14,12 +16,13 @@ EM_JS(void, WakeWait, (), {
 });
 
 EM_ASYNC_JS(void, AwaitWake, (int milliseconds), {
-  await new Promise((resolve) = > {
+  await new Promise((resolve) => {
     Module.marlixWake = resolve;
     if (milliseconds >= 0) setTimeout(resolve, milliseconds);
   });
   Module.marlixWake = null;
 });
+// clang-format on
 
 int WakeOnEvent(void*, SDL_Event*) {
   WakeWait();

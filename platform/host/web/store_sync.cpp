@@ -9,6 +9,7 @@
 
 namespace {
 
+// clang-format off
 EM_JS(int, StoreInBrowser, (const char* folderName, const char* fileName), {
   const folder = UTF8ToString(folderName);
   const file = UTF8ToString(fileName);
@@ -21,21 +22,21 @@ EM_JS(int, StoreInBrowser, (const char* folderName, const char* fileName), {
       const transaction = db.transaction(['FILE_DATA'], 'readwrite');
       const store = transaction.objectStore('FILE_DATA');
       const folderStat = FS.stat(folder);
-      store.put({timestamp : folderStat.mtime, mode : folderStat.mode}, folder);
+      store.put({ timestamp: folderStat.mtime, mode: folderStat.mode }, folder);
       const stat = FS.stat(file);
-      store.put({timestamp : stat.mtime, mode : stat.mode, contents : FS.readFile(file)}, file);
+      store.put({ timestamp: stat.mtime, mode: stat.mode, contents: FS.readFile(file) }, file);
       if (transaction.commit) transaction.commit();
     } catch (error) {
       console.warn('The settings could not be stored in the browser: ' + error);
       stored = 0;
     }
   }
-  FS.syncfs(
-      false, (error) = > {
-        if (error) console.warn('The settings could not be stored in the browser: ' + error);
-      });
+  FS.syncfs(false, (error) => {
+    if (error) console.warn('The settings could not be stored in the browser: ' + error);
+  });
   return stored;
 });
+// clang-format on
 
 }  // namespace
 
