@@ -40,6 +40,17 @@ async function shows(page, owners) {
   assert.deepEqual(board.owners, owners, 'the canvas does not show the saved board');
 }
 
+// The board once the page has painted it: the computer has always drawn a line by then.
+async function boardShown(page) {
+  let board;
+  for (let i = 0; i < 100; ++i) {
+    board = await readBoard(page, sheets);
+    if (drawn(board.owners, OwnerComputer).length > 0) return board;
+    await sleep(50);
+  }
+  assert.fail('no board on the screen');
+}
+
 describe('a fresh page', () => {
   let chromium;
   before(async () => (chromium = await launch()));
@@ -47,7 +58,7 @@ describe('a fresh page', () => {
 
   test('loads without a console error and opens on the desktop program\'s line, cell 61', async () => {
     const { page, errors } = await openGame(chromium.browser, server.url + NoPauses);
-    const board = await readBoard(page, sheets);
+    const board = await boardShown(page);
     assert.equal(board.skin, 0, 'the default skin');
     assert.deepEqual(drawn(board.owners, OwnerComputer), [61]);
     assert.deepEqual(drawn(board.owners, OwnerUser), []);
@@ -59,6 +70,9 @@ describe('a fresh page', () => {
 
   test('the pauses are real unless switched off: the player\'s line at once, the answer 600 ms on', async () => {
     const { page } = await openGame(chromium.browser, server.url);
+    const opening = new Array(161).fill(0);
+    opening[61] = OwnerComputer;
+    await shows(page, opening);
     const { x, y } = cellMiddle(0);
     // Polled at every animation frame in the page: when the tapped line, and then the
     // computer's second line, first show.
@@ -104,7 +118,7 @@ describe('taps', () => {
     const desktop = await startDesktop(program);
     try {
       const { page, errors } = await openGame(chromium.browser, server.url + NoPauses);
-      let owners = (await readBoard(page, sheets)).owners;
+      let owners = (await boardShown(page)).owners;
       for (let step = 0; step < 12; ++step) {
         const cell = freeLine(owners, pick(step));
         const { x, y } = cellMiddle(cell);
@@ -127,7 +141,7 @@ describe('the saved game', () => {
     const chromium = await launch();
     try {
       const { page } = await openGame(chromium.browser, server.url + NoPauses);
-      let owners = (await readBoard(page, sheets)).owners;
+      let owners = (await boardShown(page)).owners;
       for (let step = 0; step < 6; ++step) owners = await tapLine(page, freeLine(owners, pick(step)));
       await shows(page, owners);
       const picture = await page.$eval('canvas', (c) => c.toDataURL());
@@ -153,7 +167,7 @@ describe('Options', () => {
     const chromium = await launch();
     try {
       const { page, errors } = await openGame(chromium.browser, server.url + NoPauses);
-      const opening = await readBoard(page, sheets);
+      const opening = await boardShown(page);
       assert.equal(opening.skin, 0);
       // Ctrl+O opens Options; Tab goes to the skin list, Down picks the next skin, Enter is Done.
       await page.keyboard.down('Control');
@@ -184,7 +198,7 @@ describe('a whole game', () => {
     const chromium = await launch();
     try {
       const { page, errors } = await openGame(chromium.browser, server.url + NoPauses);
-      let owners = (await readBoard(page, sheets)).owners;
+      let owners = (await boardShown(page)).owners;
       // Free lines are tapped until a tap is no longer answered: the last move opened the
       // question, which holds the board until it is answered.
       let taps = 0;
