@@ -110,6 +110,39 @@ describe('a fresh page', () => {
   });
 });
 
+describe('a phone', () => {
+  test('plays by touch, and turning it turns the screen, upright and back, the game kept', async () => {
+    const chromium = await launch();
+    try {
+      const upright = { width: 390, height: 844, scale: 3, touch: true };
+      const { page, errors } = await openGame(chromium.browser, server.url + NoPauses, upright);
+      let owners = (await boardShown(page)).owners;
+      const before = await pageSavedBoard(page);
+      const { x, y } = cellMiddle(freeLine(owners, pick(0)));
+      await tap(page, x, y, { touch: true });
+      owners = await settled(() => pageSavedBoard(page), before);
+      await shows(page, owners);
+      const size = () => page.$eval('canvas', (c) => [c.width, c.height]);
+      assert.deepEqual(await size(), [480, 640]);
+
+      const turns = [
+        [{ ...upright, width: 844, height: 390 }, [640, 480]],
+        [upright, [480, 640]],
+      ];
+      for (const [viewport, want] of turns) {
+        await page.setViewport({ ...viewport, deviceScaleFactor: 3, hasTouch: true, isMobile: true });
+        for (let i = 0; i < 50 && JSON.stringify(await size()) !== JSON.stringify(want); ++i) await sleep(50);
+        assert.deepEqual(await size(), want);
+      }
+      // Back upright, the board is the one played before the turns.
+      await shows(page, owners);
+      assert.deepEqual(errors, []);
+    } finally {
+      await chromium.close();
+    }
+  });
+});
+
 describe('taps', () => {
   test('give, cell for cell, the desktop program\'s board for the same taps', async (t) => {
     const { program, missing } = desktopProgram();
