@@ -1,9 +1,12 @@
 // The page's wait: SDL's own polls every millisecond on the web, so the program instead
 // gives the page its thread back until SDL queues an event (a watch on its queue wakes it)
-// or the time is up. An idle page costs nothing meanwhile.
+// or the time is up. An idle page costs nothing meanwhile. The program's end leaves the
+// tab open: the page is told, to say so.
 #include "host/event_wait.h"
 
 #include <emscripten.h>
+
+#include "host/events.h"
 
 namespace {
 
@@ -21,6 +24,10 @@ EM_ASYNC_JS(void, AwaitWake, (int milliseconds), {
     if (milliseconds >= 0) setTimeout(resolve, milliseconds);
   });
   Module.marlixWake = null;
+});
+
+EM_JS(void, TellPageEnded, (), {
+  if (Module.marlixEnded) Module.marlixEnded();
 });
 // clang-format on
 
@@ -50,3 +57,5 @@ bool HostWaitEvent(SDL_Event* event, int milliseconds) {
     AwaitWake(static_cast<int>(left + 0.999));
   }
 }
+
+void DesktopProgramEnded() { TellPageEnded(); }
