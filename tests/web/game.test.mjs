@@ -195,6 +195,76 @@ describe('the saved game', () => {
   });
 });
 
+describe('the program\'s end and its help', () => {
+  test('Ctrl+Q leaves word that the game is saved, and a tap plays it again', async () => {
+    const chromium = await launch();
+    try {
+      const { page, errors } = await openGame(chromium.browser, server.url + NoPauses);
+      let owners = (await boardShown(page)).owners;
+      owners = await tapLine(page, freeLine(owners, pick(0)));
+      await page.keyboard.down('Control');
+      await page.keyboard.press('KeyQ');
+      await page.keyboard.up('Control');
+      await page.waitForFunction(() => getComputedStyle(document.getElementById('ended')).display !== 'none');
+      await sleep(400);
+      await Promise.all([page.waitForNavigation({ waitUntil: 'load' }), page.mouse.click(100, 100)]);
+      await shows(page, owners);
+      assert.deepEqual(errors, []);
+    } finally {
+      await chromium.close();
+    }
+  });
+
+  test('F1 opens the help page in a new tab, and the game goes on', async () => {
+    const chromium = await launch();
+    try {
+      const { page, errors } = await openGame(chromium.browser, server.url + NoPauses);
+      const owners = (await boardShown(page)).owners;
+      const opened = chromium.browser.waitForTarget((target) => target.url().includes('/res/'));
+      await page.keyboard.press('F1');
+      const help = await (await opened).page();
+      await help.waitForFunction(() => document.readyState === 'complete');
+      assert.match(help.url(), /\/res\/Marlix%20Pentro\.htm$/);
+      assert.match(await help.title(), /Marlix Pentro/);
+      const broken = await help.$$eval('img', (images) => images.filter((i) => !i.complete || i.naturalWidth === 0).map((i) => i.src));
+      assert.deepEqual(broken, [], 'pictures the help page lacks');
+      await page.bringToFront();
+      await tapLine(page, freeLine(owners, pick(1)));
+      assert.deepEqual(errors, []);
+    } finally {
+      await chromium.close();
+    }
+  });
+});
+
+describe('sound', () => {
+  test('a tap starts the browser\'s audio, which is suspended again once the page is quiet', async () => {
+    const chromium = await launch();
+    try {
+      const { page, errors } = await openGame(chromium.browser, server.url + NoPauses);
+      const owners = (await boardShown(page)).owners;
+      const state = () => page.evaluate(() => (Module.SDL2 && Module.SDL2.audioContext ? Module.SDL2.audioContext.state : 'none'));
+      const { x, y } = cellMiddle(freeLine(owners, pick(0)));
+      await tap(page, x, y);
+      let seen = await state();
+      for (let i = 0; i < 40 && seen !== 'running'; ++i) {
+        await sleep(50);
+        seen = await state();
+      }
+      assert.equal(seen, 'running', 'the tap\'s sound');
+      // The sounds are a second long at most, and the output lingers two seconds after.
+      for (let i = 0; i < 100 && seen === 'running'; ++i) {
+        await sleep(100);
+        seen = await state();
+      }
+      assert.equal(seen, 'suspended', 'the quiet page');
+      assert.deepEqual(errors, []);
+    } finally {
+      await chromium.close();
+    }
+  });
+});
+
 describe('Options', () => {
   test('changes the skin, which the board then shows, kept after a reload', async () => {
     const chromium = await launch();
