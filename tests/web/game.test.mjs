@@ -5,9 +5,8 @@ import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 import { cellMiddle, drawn, loadSheets, OwnerComputer, OwnerUser, readBoard } from './board.mjs';
 import { desktopProgram, startDesktop } from './desktop.mjs';
-import { launch, tap } from './harness.mjs';
+import { launch, serve, tap } from './harness.mjs';
 import { freeLine, NoPauses, openGame, pageSavedBoard, resFolder, settled, siteFolder, sleep } from './site.mjs';
-import { serve } from './harness.mjs';
 
 // The tap order's seed: which free line each tap picks. Printed, so a failure can be replayed.
 const seed = Number(process.env.MARLIX_WEB_SEED || 7);
