@@ -8,8 +8,8 @@ namespace {
 unsigned int randState = 1;
 }  // namespace
 
-// Declared as the C library declares them: glibc's promise no exception, not every C
-// library's does (the web's).
+// Declared as the C library declares them: glibc promises no exception, the web's C
+// library does not.
 int rand() noexcept(noexcept(::rand())) {
   randState = randState * 214013u + 2531011u;
   return static_cast<int>((randState >> 16) & 0x7FFF);
