@@ -2,6 +2,7 @@
 # marlix-pentro.data, and the page index.html that shows it, all at the build folder's top.
 
 set_target_properties(marlix-pentro PROPERTIES SUFFIX .js)
+set(MARLIX_WEB_RES_DIR ${CMAKE_BINARY_DIR}/web-res)
 target_link_options(marlix-pentro PRIVATE
   # The program's own waits (the pauses, the message loop's, the dialogs' and message
   # boxes' loops) give the browser back its thread while they last.
@@ -14,9 +15,16 @@ target_link_options(marlix-pentro PRIVATE
   # SDL's audio and its calls back into the program need these from emscripten's library;
   # named in a file, as CMake would double the dollar signs on the command line.
   -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${CMAKE_CURRENT_LIST_DIR}/web-library-functions.json
-  "SHELL:--preload-file ${MARLIX_RES_DIR}@/res")
-# A changed data file is packed again.
-set_property(TARGET marlix-pentro APPEND PROPERTY LINK_DEPENDS ${MARLIX_ASSETS} ${MARLIX_RES_DIR}/DejaVuSans.ttf)
+  "SHELL:--preload-file ${MARLIX_WEB_RES_DIR}@/res")
+
+# What the page shows and plays, cut to what a page needs (tools/web/pack-res.sh); a changed
+# data file is packed again.
+add_custom_command(OUTPUT ${MARLIX_WEB_RES_DIR}/.packed
+  COMMAND sh ${CMAKE_SOURCE_DIR}/tools/web/pack-res.sh ${MARLIX_RES_DIR} ${MARLIX_WEB_RES_DIR}
+  DEPENDS ${MARLIX_ASSETS} ${MARLIX_RES_DIR}/DejaVuSans.ttf ${CMAKE_SOURCE_DIR}/tools/web/pack-res.sh)
+add_custom_target(web_res DEPENDS ${MARLIX_WEB_RES_DIR}/.packed)
+add_dependencies(marlix-pentro web_res)
+set_property(TARGET marlix-pentro APPEND PROPERTY LINK_DEPENDS ${MARLIX_WEB_RES_DIR}/.packed)
 
 # The page; the help page opens from res/ beside it.
 configure_file(${CMAKE_SOURCE_DIR}/tools/web/index.html ${CMAKE_BINARY_DIR}/index.html COPYONLY)

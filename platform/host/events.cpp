@@ -11,7 +11,9 @@
 #include <deque>
 
 #include "host/display.h"
+#include "host/event_wait.h"
 #include "host/keys.h"
+#include "host/program.h"
 #include "host/screen.h"
 #include "host/screen_window.h"
 #include "host/signals.h"
@@ -135,7 +137,7 @@ bool DesktopEventsReady() {
     SDL_EventState(SDL_TEXTEDITING, SDL_IGNORE);
     // The close button is its own request, not also a request to end the program.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
-    WatchEndRequests();
+    WatchDesktop();
   }
   return true;
 }
@@ -148,12 +150,20 @@ bool DesktopNextEvent(DesktopEvent* next, bool wait) {
       return true;
     }
     SDL_Event event;
-    if ((wait ? SDL_WaitEvent(&event) : SDL_PollEvent(&event)) == 0) return false;
+    const bool got = wait ? HostWaitEvent(&event, -1) : SDL_PollEvent(&event) != 0;
+    if (!got) return false;
     if (Take(event, next)) return true;
   }
 }
 
 void DesktopServeWhile(DWORD milliseconds) {
+  // The program's PAUSES variable at 0 switches the pauses off, where no test or benchmark
+  // can call the program from inside (a web page's address sets it).
+  static const bool pausesOff = [] {
+    const char* pauses = HostProgramVariable("PAUSES");
+    return pauses != nullptr && pauses[0] == '0' && pauses[1] == 0;
+  }();
+  if (pausesOff) milliseconds = 0;
   if (!DisplayOnProgramThread() || ScreenDesktopWindow() == nullptr) {
     SDL_Delay(milliseconds);
     return;
@@ -167,7 +177,7 @@ void DesktopServeWhile(DWORD milliseconds) {
     DesktopEvent read;
     // As on the handheld: a tap during the computer's pause is not lost but waits, and is
     // taken once the pause and the move around it are over.
-    if (SDL_WaitEventTimeout(&event, static_cast<int>(left)) != 0 && Take(event, &read)) held.push_back(read);
+    if (HostWaitEvent(&event, static_cast<int>(left)) && Take(event, &read)) held.push_back(read);
   }
 }
 

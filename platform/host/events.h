@@ -45,5 +45,8 @@ void DesktopServeWhile(DWORD milliseconds);
 // Runs `call` on the program's thread when the program next takes its events, from any
 // thread; false when it cannot be queued.
 bool DesktopCallOnProgramThread(void (*call)(void* data), void* data);
+// The program took its last message and ends. The desktop has nothing to do (the end of the
+// process closes its window); a web page, whose tab stays, says so there.
+void DesktopProgramEnded();
 // Milliseconds since the desktop's events started.
 DWORD DesktopTicks();

@@ -1,7 +1,5 @@
-// The program's name and file, from what the program says and the desktop's /proc.
+// The program's name, from what the program says or its file's name, and its variables.
 #include "host/program.h"
-
-#include <unistd.h>
 
 #include <cstdlib>
 
@@ -33,17 +31,4 @@ const char* HostProgramVariable(const char* suffix) {
   for (char c : HostProgramName())
     variable += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c == '-' ? '_' : c;
   return std::getenv((variable + "_" + suffix).c_str());
-}
-
-std::string HostProgramPath() {
-  char buffer[4096];
-  const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-  if (length <= 0) return {};
-  return std::string(buffer, static_cast<size_t>(length));
-}
-
-std::string HostProgramFolder() {
-  const std::string path = HostProgramPath();
-  if (path.empty()) return ".";
-  return path.substr(0, path.rfind('/'));
 }

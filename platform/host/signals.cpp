@@ -46,7 +46,7 @@ int QueueQuitOnSignal(void*) {
 
 }  // namespace
 
-void WatchEndRequests() {
+void WatchDesktop() {
   if (pipe2(signalPipe, O_CLOEXEC) != 0) return;
   SDL_Thread* watcher = SDL_CreateThread(QueueQuitOnSignal, "signals", nullptr);
   if (watcher == nullptr) return;

@@ -12,6 +12,7 @@
 #include <cstdlib>
 
 #include "host/program.h"
+#include "host/store_sync.h"
 #include "platform/emulator.h"
 
 namespace {
@@ -43,14 +44,6 @@ bool WriteAll(int fd, const char* data, size_t size) {
     size -= static_cast<size_t>(n);
   }
   return true;
-}
-
-bool SyncFolder(const std::string& folder) {
-  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return false;
-  const bool synced = fsync(fd) == 0;
-  close(fd);
-  return synced;
 }
 
 // Keeps the damaged file under another name: a second link to it when the file system has
@@ -125,7 +118,7 @@ bool StoreReplaceFile(const std::string& folder, const std::string& name, const 
   const bool written = !Stopped(RegistryWriteFirstHalf) && fchmod(fd, 0600) == 0 &&
                        WriteAll(fd, text.data(), half) && !Stopped(RegistryWriteSecondHalf) &&
                        WriteAll(fd, text.data() + half, text.size() - half) && !Stopped(RegistryWriteSync) &&
-                       fsync(fd) == 0 && !Stopped(RegistryWriteClose);
+                       StoreFlushFile(fd) && !Stopped(RegistryWriteClose);
   // A write that failed (a full disk) takes its part-written file away again, giving the
   // room back; a stop for a test is a crash, which leaves it.
   const int stop = stopBefore.load();
@@ -134,6 +127,5 @@ bool StoreReplaceFile(const std::string& folder, const std::string& name, const 
     if (!crashed) unlink(temp.c_str());
     return false;
   }
-  // Without this the rename itself might not survive a power cut.
-  return !Stopped(RegistryWriteSyncFolder) && SyncFolder(folder);
+  return !Stopped(RegistryWriteSyncFolder) && StoreFlushFolder(folder, file);
 }

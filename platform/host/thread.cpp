@@ -12,6 +12,10 @@ bool HostStartThread(int (*run)(void* data), void* data, size_t stackSize, const
   return true;
 }
 
+bool HostStartTask(int (*run)(void* data), void* data, size_t stackSize, const char* name) {
+  return HostStartThread(run, data, stackSize, name);
+}
+
 void HostOnFork(void (*before)(), void (*inParent)(), void (*inChild)()) {
   pthread_atfork(before, inParent, inChild);
 }

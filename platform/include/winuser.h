@@ -259,9 +259,9 @@ constexpr DWORD DS_SETFONT = 0x00000040;
 constexpr DWORD WS_EX_CAPTIONOKBTN = 0x80000000;
 constexpr UINT WM_INITDIALOG = 0x0110;
 
-inline const LPCWSTR WC_BUTTON = u"Button";
-inline const LPCWSTR WC_STATIC = u"Static";
-inline const LPCWSTR WC_COMBOBOX = u"ComboBox";
+inline constexpr LPCWSTR WC_BUTTON = u"Button";
+inline constexpr LPCWSTR WC_STATIC = u"Static";
+inline constexpr LPCWSTR WC_COMBOBOX = u"ComboBox";
 
 // A template as a resource script writes it (RT_DIALOG): the dialog, then its controls in
 // order. The default dialog class and no menu are the only ones offered (null).

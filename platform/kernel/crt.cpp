@@ -8,9 +8,11 @@ namespace {
 unsigned int randState = 1;
 }  // namespace
 
-int rand() noexcept {
+// Declared as the C library declares them: glibc promises no exception, the web's C
+// library does not.
+int rand() noexcept(noexcept(::rand())) {
   randState = randState * 214013u + 2531011u;
   return static_cast<int>((randState >> 16) & 0x7FFF);
 }
 
-void srand(unsigned int seed) noexcept { randState = seed; }
+void srand(unsigned int seed) noexcept(noexcept(::srand(0))) { randState = seed; }

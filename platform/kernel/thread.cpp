@@ -1,5 +1,6 @@
 // Threads that run on their own, and the handles of threads and processes. Threads are the
-// desktop's, started by the host; closing the handle only forgets it.
+// desktop's, started by the host (where it has none, the routine runs on the program's
+// thread when it next waits); closing the handle only forgets it.
 #include "host/thread.h"
 
 #include <atomic>
@@ -28,7 +29,7 @@ HANDLE CreateThread(LPSECURITY_ATTRIBUTES, size_t stackSize, LPTHREAD_START_ROUT
                     DWORD creationFlags, LPDWORD threadId) {
   if (start == nullptr || creationFlags != 0) return nullptr;
   ThreadStart* startData = new ThreadStart{start, parameter};
-  if (!HostStartThread(Run, startData, stackSize, "CreateThread")) {
+  if (!HostStartTask(Run, startData, stackSize, "CreateThread")) {
     delete startData;
     return nullptr;
   }

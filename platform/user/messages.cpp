@@ -88,7 +88,9 @@ bool Next(MSG* msg, bool wait, bool remove) {
 BOOL GetMessageW(LPMSG msg, HWND, UINT, UINT) {
   if (msg == nullptr) return FALSE;
   Next(msg, true, true);
-  return msg->message == WM_QUIT ? FALSE : TRUE;
+  if (msg->message != WM_QUIT) return TRUE;
+  DesktopProgramEnded();
+  return FALSE;
 }
 
 BOOL PeekMessageW(LPMSG msg, HWND, UINT, UINT, UINT remove) {
