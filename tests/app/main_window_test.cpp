@@ -81,6 +81,7 @@ TEST_F(ProgramTest, TheComputerOpensAGameOnceItsEmptyBoardIsPainted) {
 
   NewGame();  // saved with `first` still 1
   Stop();
+  Plays.clear();
   ASSERT_TRUE(Start());
   EXPECT_EQ(PlayedNames(), (Names{u"start.wav"}));
   EXPECT_EQ(LinesDrawn(), 1);
@@ -233,8 +234,9 @@ TEST_F(ProgramTest, HelpOpensThePageBesideTheProgramOrSaysWhereItIs) {
     EmulatorKey(VK_F1, FALSE);
     Pump();
     setenv("PATH", path.c_str(), 1);
-    if (exit != nullptr)
+    if (exit != nullptr) {
       EXPECT_TRUE(Eventually([&] { return ReadFileText(log) == page; })) << ReadFileText(log);
+    }
     for (int i = 0; i < (told ? 1000 : 30) && Questions.empty(); ++i) {
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
       Pump();
