@@ -179,6 +179,7 @@ TEST_F(ProgramTest, EveryMoveEndsWithTheGameSaved) {
   ASSERT_TRUE(Start());
   const int line = QuietLine();
   TapCell(line);
+  RegFlushKey(HKEY_CURRENT_USER);
   const ino_t file = FileNumber(registryFile);
   TapCell(line);
   RegFlushKey(HKEY_CURRENT_USER);
