@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <functional>
 #include <iostream>
 #include <vector>
@@ -17,6 +16,7 @@
 #include "tests/app/program.h"
 #include "tests/game/boards.h"
 #include "tests/settings/saved_game.h"
+#include "tests/support/contrast.h"
 #include "tests/support/recording_window.h"
 #include "view/board_paint.h"
 #include "view/layout.h"
@@ -199,17 +199,9 @@ TEST_F(KeyboardTest, EnterOrSpaceOnALineDoesWhatATapThereDoes) {
   }
 }
 
-// The contrast ratio of two colours as the web's accessibility guidelines count it, 1 to 21.
 double Contrast(COLORREF a, COLORREF b) {
-  const auto luminance = [](COLORREF colour) {
-    const std::pair<int, double> channels[] = {
-        {GetRValue(colour), 0.2126}, {GetGValue(colour), 0.7152}, {GetBValue(colour), 0.0722}};
-    double sum = 0;
-    for (const auto& [value, weight] : channels)
-      sum += weight * (value <= 10 ? value / 255.0 / 12.92 : std::pow((value / 255.0 + 0.055) / 1.055, 2.4));
-    return sum;
-  };
-  return (std::max(luminance(a), luminance(b)) + 0.05) / (std::min(luminance(a), luminance(b)) + 0.05);
+  return ContrastRatio({GetRValue(a), GetGValue(a), GetBValue(a)},
+                       {GetRValue(b), GetGValue(b), GetBValue(b)});
 }
 
 // Every line in every state (the user's, the computer's, not drawn), in every skin at every

