@@ -47,9 +47,9 @@ std::vector<BYTE> Read(LPCWSTR path, LPCWSTR name) {
 }
 
 // Values set between an open and its close reach the disk together, and the file is read
-// afresh at the next open, so a player's edit between runs holds. Without XDG_CONFIG_HOME
-// the file is in ~/.config.
-TEST_F(RegistryTest, TheFileIsWrittenWhenAChangedKeyIsClosedAndReadAtTheNextOpenWhereverItLives) {
+// afresh at the next open, so a player's edit between runs holds. (Where the file lives is
+// the host's tests' part.)
+TEST_F(RegistryTest, TheFileIsWrittenWhenAChangedKeyIsClosedAndReadAtTheNextOpen) {
   SetDword(u"K", u"a", 1);
   const std::string before = ReadFileText(file);
   HKEY key;
@@ -65,9 +65,6 @@ TEST_F(RegistryTest, TheFileIsWrittenWhenAChangedKeyIsClosedAndReadAtTheNextOpen
   WriteFileText(file, after);
   EXPECT_EQ((std::vector<BYTE>{7, 0, 0, 0}), Read(u"K", u"b"));
   EXPECT_EQ(after, ReadFileText(file)) << "a key closed unchanged writes nothing";
-  unsetenv("XDG_CONFIG_HOME");  // then the file lives in ~/.config
-  SetDword(u"K", u"a", 1);
-  EXPECT_TRUE(FileExists(root + "/.config/marlix-pentro/registry.reg"));
 }
 
 const std::string Head = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\T]\n";
