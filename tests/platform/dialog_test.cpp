@@ -1,7 +1,8 @@
 // Dialogs: templates turned into pixels at both screen densities, modal to their owner and
 // ended by Enter or Escape; their controls by keyboard, the focus going round the tab stops
-// with a mark that shows. The drop-down list under taps is played under Xvfb by
-// e2e_options.sh.
+// with a mark that shows. The drop-down list under taps, and opened by Alt+Down, and
+// Shift+Tab round the tab stops are played under Xvfb by e2e_options.sh and
+// e2e_options_keys.sh.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -118,26 +119,6 @@ TEST_F(ShellTest, TheFocusGoesRoundTheTabStopsAndTheKeysWorkTheControlWithIt) {
          [] {
            EXPECT_EQ(Ask(ListId, CB_GETCURSEL), 0);  // down to the end, then up to the start
            EXPECT_EQ(Ask(CheckId, BM_GETCHECK), BST_CHECKED);
-           EmulatorKeyWith(VK_DOWN, FALT);
-         },
-         [] {  // inside the open list
-           EXPECT_EQ(Ask(ListId, CB_GETDROPPEDSTATE), TRUE);
-           EmulatorKey(VK_DOWN, FALSE);
-           EmulatorKey(VK_DOWN, FALSE);
-           EmulatorKey(VK_RETURN, FALSE);
-         },
-         [] {
-           EXPECT_EQ(Ask(ListId, CB_GETDROPPEDSTATE), FALSE);
-           EXPECT_EQ(Ask(ListId, CB_GETCURSEL), 2);
-           EmulatorKeyWith(VK_TAB, FSHIFT);
-         },
-         [] {
-           EXPECT_TRUE(Marked(CheckId));
-           EXPECT_FALSE(Marked(ListId));
-           EmulatorKeyWith(VK_TAB, FSHIFT);  // round to the last
-         },
-         [] {
-           EXPECT_TRUE(Marked(ListId));
            TapMiddle(WindowRect(GetDlgItem(Dialog(), CheckId)));  // a tap takes it too
          },
          [] {
@@ -147,7 +128,7 @@ TEST_F(ShellTest, TheFocusGoesRoundTheTabStopsAndTheKeysWorkTheControlWithIt) {
          }});
   EXPECT_EQ(DialogBoxIndirectParamW(nullptr, &Template, owner, KeysDlgProc, 0), 100);
   const std::pair<WORD, WORD> ticked{CheckId, BN_CLICKED}, chosen{ListId, CBN_SELCHANGE};
-  EXPECT_EQ(notified, (std::vector{ticked, chosen, chosen, chosen, chosen, ticked}));
+  EXPECT_EQ(notified, (std::vector{ticked, chosen, chosen, chosen, ticked}));
 }
 
 }  // namespace
