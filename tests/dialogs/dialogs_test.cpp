@@ -59,11 +59,9 @@ TEST_F(DialogsTest, OptionsShowsSetsAndWritesBothSettingsHoweverItEnds) {
     int choose;   // a skin chosen, or -1
     bool done;    // Done, or the desktop window's close button
     int32_t wantSound, wantSkin;
-  } cases[] = {{1, 2, false, -1, true, 1, 2},   // Done with no change
-               {1, 2, true, 4, false, 1, 2},    // closed after changes
-               {1, 0, true, -1, true, 0, 0},    // Play sounds cleared
-               {0, 0, false, 3, true, 0, 3},    // Skin3 chosen
-               {0, 5, false, -1, true, 0, 5}};  // Skin5 kept
+  } cases[] = {{1, 2, false, -1, true, 1, 2},  // Done with no change
+               {1, 2, true, 4, false, 1, 2},   // closed after changes
+               {1, 5, true, 0, true, 0, 0}};   // both changed, and Done (as the Xvfb runs do)
   ASSERT_TRUE(Start(240, 320));
   for (const auto& c : cases) {
     SCOPED_TRACE(&c - cases);

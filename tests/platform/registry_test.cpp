@@ -47,9 +47,9 @@ std::vector<BYTE> Read(LPCWSTR path, LPCWSTR name) {
 }
 
 // Values set between an open and its close reach the disk together, and the file is read
-// afresh at the next open, so a player's edit between runs holds. Without XDG_CONFIG_HOME
-// the file is in ~/.config.
-TEST_F(RegistryTest, TheFileIsWrittenWhenAChangedKeyIsClosedAndReadAtTheNextOpenWhereverItLives) {
+// afresh at the next open, so a player's edit between runs holds. (Where the file lives is
+// the host's tests' part.)
+TEST_F(RegistryTest, TheFileIsWrittenWhenAChangedKeyIsClosedAndReadAtTheNextOpen) {
   SetDword(u"K", u"a", 1);
   const std::string before = ReadFileText(file);
   HKEY key;
@@ -65,9 +65,6 @@ TEST_F(RegistryTest, TheFileIsWrittenWhenAChangedKeyIsClosedAndReadAtTheNextOpen
   WriteFileText(file, after);
   EXPECT_EQ((std::vector<BYTE>{7, 0, 0, 0}), Read(u"K", u"b"));
   EXPECT_EQ(after, ReadFileText(file)) << "a key closed unchanged writes nothing";
-  unsetenv("XDG_CONFIG_HOME");  // then the file lives in ~/.config
-  SetDword(u"K", u"a", 1);
-  EXPECT_TRUE(FileExists(root + "/.config/marlix-pentro/registry.reg"));
 }
 
 const std::string Head = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\T]\n";
@@ -93,11 +90,7 @@ TEST_F(RegistryTest, DamagedTextGivesWhatIsValidAndIsKeptAsideWhenReplaced) {
       {"last line complete but not ended", Head + "\"a\"=dword:00000001\n\"b\"=hex:02,00", "a"},
       {"cut after a wrapped line", Head + "\"a\"=dword:00000001\n\"b\"=hex:02,00,\\\n", "a"},
       {"cut inside a wrapped line", Head + "\"b\"=hex:02,00,\\\n  00,0", ""},
-      {"a wrapped value followed by a new value", Head + "\"b\"=hex:02,\\\n\"a\"=dword:00000001\n", "a"},
       {"bad hex digit", Head + "\"a\"=hex:0g,00\n\"b\"=dword:00000002\n", "b"},
-      {"short dword", Head + "\"a\"=dword:0000001\n", ""},
-      {"bad type number", Head + "\"a\"=hex(xyz):01\n\"b\"=hex(123456789):01\n", ""},
-      {"unquoted name", Head + "a=dword:00000001\n", ""},
       {"a string value", Head + "\"a\"=\"text\"\n\"b\"=dword:00000002\n", "b"},
       {"deletions are not taken", Head + "\"a\"=-\n\"b\"=dword:00000002\n[-HKEY_CURRENT_USER\\T]\n", "b"},
       {"invalid UTF-8 in a name", Head + "\"a\xff\"=dword:00000001\n\"b\"=dword:00000002\n", "b"},
@@ -107,7 +100,6 @@ TEST_F(RegistryTest, DamagedTextGivesWhatIsValidAndIsKeptAsideWhenReplaced) {
       {"value before any key",
        Version + "\"a\"=dword:00000001\n[HKEY_CURRENT_USER\\T]\n\"b\"=dword:00000002\n", "b"},
       {"another hive", Version + "[HKEY_LOCAL_MACHINE\\T]\n\"a\"=dword:00000001\n", ""},
-      {"key with an empty part", Version + "[HKEY_CURRENT_USER\\\\T]\n\"a\"=dword:00000001\n", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -5,14 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "game/board.h"
-#include "tests/support/temp_config.h"
+#include "tests/support/contrast.h"
 #include "view/layout_table.h"
 
 namespace {
@@ -72,18 +71,9 @@ std::vector<uint32_t> SheetCell(const Picture& sheet, int kind, int id, int skin
   return sheet.Cut(RECT{x, y, x + w, y + h});
 }
 
-// The contrast ratio of two colours, from their relative luminance.
 double Contrast(uint32_t a, uint32_t b) {
-  auto luminance = [](uint32_t colour) {
-    double sum = 0;
-    const double weights[] = {0.0722, 0.7152, 0.2126};  // blue, green, red
-    for (int i = 0; i < 3; ++i) {
-      const double v = (colour >> (8 * i) & 0xFF) / 255.0;
-      sum += weights[i] * (v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
-    }
-    return sum;
-  };
-  return (std::max(luminance(a), luminance(b)) + 0.05) / (std::min(luminance(a), luminance(b)) + 0.05);
+  return ContrastRatio({int(a >> 16), int(a >> 8 & 0xFF), int(a & 0xFF)},
+                       {int(b >> 16), int(b >> 8 & 0xFF), int(b & 0xFF)});
 }
 
 // A file the game may load, read once from the build's resource folder.
