@@ -7,7 +7,6 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -43,11 +42,7 @@ View view{0, 0, 1, 0, 0};
 void Configure() {
   if (configured) return;
   configured = true;
-  int width = 0, height = 0;
-  const char* screen = HostProgramVariable("SCREEN");
-  if (screen != nullptr && std::sscanf(screen, "%dx%d", &width, &height) == 2 && width > 0 && height > 0 &&
-      width <= 4096 && height <= 4096)
-    size = SIZE{width, height};
+  size = ScreenAskedSize();
   const char* factor = HostProgramVariable("SCALE");
   if (factor != nullptr) {
     const int n = std::atoi(factor);
@@ -203,11 +198,6 @@ void PresentWhole(SDL_Surface* surface) {
 SIZE ScreenSize() {
   Configure();
   return size;
-}
-
-int ScreenDpi() {
-  Configure();
-  return size.cx >= 480 && size.cy >= 480 ? 192 : 96;
 }
 
 int ScreenScale() {

@@ -9,6 +9,8 @@
 
 // The device screen's size in pixels; reading it opens nothing.
 SIZE ScreenSize();
+// The size the program's SCREEN variable asks for ("240x320"), or 480 x 640.
+SIZE ScreenAskedSize();
 // Dots per inch of the device screen: 192 where both sides are at least 480 pixels, 96
 // elsewhere. Fonts and the shell's bars are sized by it.
 int ScreenDpi();

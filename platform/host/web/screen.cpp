@@ -5,8 +5,6 @@
 
 #include <SDL.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "host/display.h"
@@ -29,11 +27,7 @@ SDL_Window* desktop = nullptr;  // the canvas
 void Configure() {
   if (configured) return;
   configured = true;
-  int width = 0, height = 0;
-  const char* screen = HostProgramVariable("SCREEN");
-  if (screen != nullptr && std::sscanf(screen, "%dx%d", &width, &height) == 2 && width > 0 && height > 0 &&
-      width <= 4096 && height <= 4096)
-    size = SIZE{width, height};
+  size = ScreenAskedSize();
   if (PageLandscape() != (size.cx > size.cy)) size = SIZE{size.cy, size.cx};
 }
 
@@ -77,11 +71,6 @@ void Present(const RECT& area) {
 SIZE ScreenSize() {
   Configure();
   return size;
-}
-
-int ScreenDpi() {
-  Configure();
-  return size.cx >= 480 && size.cy >= 480 ? 192 : 96;
 }
 
 // The page does the enlarging.
