@@ -22,6 +22,8 @@
 #include <thread>
 #include <vector>
 
+#include "process_figures.h"
+
 extern char** environ;
 
 namespace {
@@ -118,28 +120,6 @@ void Stop(Running& run) {
     if (kill(run.pid, SIGKILL) == 0) waitpid(run.pid, nullptr, 0);
   }
   if (run.errors >= 0) close(run.errors);
-}
-
-// Processor time of every thread of a process so far, in nanoseconds.
-int64_t ProcessorTime(pid_t pid) {
-  int64_t total = 0;
-  std::error_code error;
-  for (const auto& task :
-       std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
-    std::ifstream stat(task.path() / "schedstat");
-    int64_t onCpu = 0;
-    if (stat >> onCpu) total += onCpu;
-  }
-  return total;
-}
-
-// The peak resident memory of a process, in bytes.
-int64_t PeakMemory(pid_t pid) {
-  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmHWM:", 0) == 0) return std::stoll(line.substr(6)) * 1024;
-  return 0;
 }
 
 struct Figures {

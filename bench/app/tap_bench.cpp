@@ -29,6 +29,8 @@
 #include <thread>
 #include <vector>
 
+#include "process_figures.h"
+
 extern char** environ;
 
 namespace {
@@ -266,26 +268,6 @@ struct Figures {
 };
 constexpr int IdleSeconds = 5;
 
-// Processor time of every thread of a process so far, in nanoseconds.
-int64_t ProcessorTime(pid_t pid) {
-  int64_t total = 0;
-  std::error_code error;
-  for (const auto& task :
-       std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
-    std::ifstream stat(task.path() / "schedstat");
-    int64_t onCpu = 0;
-    if (stat >> onCpu) total += onCpu;
-  }
-  return total;
-}
-
-double PeakMiB(pid_t pid) {
-  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6)) / 1024;
-  return -1;
-}
 std::map<std::string, Figures> figures;
 
 // Waits until nothing was presented, and nothing heard, for `quiet`.
@@ -375,7 +357,7 @@ void ClickToFrame(benchmark::State& state, const Variant& variant) {
     const int64_t before = ProcessorTime(program.pid);
     std::this_thread::sleep_for(std::chrono::seconds(IdleSeconds));
     figures[variant.name].idleMs = static_cast<double>(ProcessorTime(program.pid) - before) / 1e6;
-    figures[variant.name].peakMiB = PeakMiB(program.pid);
+    figures[variant.name].peakMiB = static_cast<double>(PeakMemory(program.pid)) / (1024 * 1024);
   }
   End(program);
   End(recorder);
