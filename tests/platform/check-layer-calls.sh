@@ -8,9 +8,9 @@
 set -eu
 listing=$(mktemp)
 trap 'rm -f "$listing"' EXIT
-for spec in "$@"; do
-  layer=${spec%%=*}
-  rest=${spec#*=}
+for argument in "$@"; do
+  layer=${argument%%=*}
+  rest=${argument#*=}
   echo "layer $layer ${rest#*:}" >>"$listing"
   # Global symbols: U used and not defined there, T D B R C defined; weak ones (inline
   # functions, templates) are defined wherever they are used.
