@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdlib>  // rand: the C library's generator, the only chance in the game
 
 // Drawing and score fields (view/).
 void DrawCell(int cell);
@@ -26,3 +25,10 @@ void InvalidateMainWindow();
 
 // The calling thread sleeps (platform/).
 void Sleep(uint32_t milliseconds);
+
+// The handheld's C library generator, the only chance in the game (platform/): its rand and
+// srand, kept apart from the desktop's C library and every other library in the process.
+namespace handheld {
+int rand();
+void srand(unsigned int seed);
+}  // namespace handheld

@@ -75,7 +75,7 @@ int ThirdSide(int b) {
 // ring from the one after the start. Only box cells are examined; on any board that play
 // produces the others hold mask 0 anyway.
 bool WalkBoxes(int (*lineFor)(int)) {
-  int p = std::rand() % CellStartModulus + 1;
+  int p = handheld::rand() % CellStartModulus + 1;
   if (f != 1) return true;
   // As on the handheld: one step more than the ring has cells, so the first cell is
   // examined once more at the end.
@@ -126,7 +126,7 @@ void PickQuietLine() {
   // As on the handheld: the generator is never seeded, so every run draws the same numbers
   // and a program started without a saved game opens on the same line, cell 61. Each rule
   // draws its number before it looks at whose turn it is.
-  int p = std::rand() % QuietCandidates + 1;
+  int p = handheld::rand() % QuietCandidates + 1;
   if (f != 1) return;
   for (int i = 0; i < QuietCandidates + 1; ++i) {
     if (++p > QuietCandidates) p = 1;

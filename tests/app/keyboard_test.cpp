@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "game/board.h"
+#include "game/effects.h"
 #include "platform/emulator.h"
 #include "settings/settings.h"
 #include "tests/app/program.h"
@@ -104,7 +105,7 @@ struct KeyboardTest : ProgramTest {
       Press(VK_UP);  // the first arrow shows the cursor where it is
       Press(key);
     }
-    srand(12);
+    handheld::srand(12);
     Pump();
     HideLineCursor();
     Outcome outcome{CurrentGame(), PlayedNames(), {}, Questions, ScreenPixels(WholeScreen())};

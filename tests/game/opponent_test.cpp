@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "game/board.h"
+#include "game/effects.h"
 #include "game/stand_ins/recorder.h"
 #include "tests/game/boards.h"
 
@@ -35,18 +36,18 @@ void AllBoxesSidedBut(int open) {
 }
 
 TEST_F(Opponent, GeneratorStartsAsOnTheHandheld) {
-  std::srand(1);
-  for (int expected : FreshRand) EXPECT_EQ(std::rand(), expected);
+  handheld::srand(1);
+  for (int expected : FreshRand) EXPECT_EQ(handheld::rand(), expected);
 }
 
 TEST_F(Opponent, FreshProgramOpensWithCell61DrawingOneNumber) {
-  std::srand(1);
+  handheld::srand(1);
   NewGame();
   ComputerTurn();
   EXPECT_EQ(DrawnLines(), std::vector<int>{61});
   EXPECT_EQ(occ[61], OwnerComputer);
   EXPECT_TRUE(f == 0 && first == 0);
-  EXPECT_EQ(std::rand(), FreshRand[1]);  // the other rules drew nothing
+  EXPECT_EQ(handheld::rand(), FreshRand[1]);  // the other rules drew nothing
 }
 
 // The quiet-line walk takes the candidate after its start (the number drawn mod 112, plus
@@ -70,7 +71,7 @@ TEST_F(Opponent, TheQuietWalkTakesTheFirstQuietCandidateAfterItsStart) {
       EmptyBoard(1);
     else
       AllBoxesSidedBut(c.open);
-    std::srand(SeedForNextRand(c.r));
+    handheld::srand(SeedForNextRand(c.r));
     PickQuietLine();
     EXPECT_EQ(DrawnLines(), std::vector<int>{c.cell});
     EXPECT_EQ(f, 0);
@@ -79,7 +80,7 @@ TEST_F(Opponent, TheQuietWalkTakesTheFirstQuietCandidateAfterItsStart) {
   EmptyBoard(1);
   box[8] = SideRight;
   box[10] = SideLeft;
-  std::srand(SeedForNextRand(111));
+  handheld::srand(SeedForNextRand(111));
   PickQuietLine();
   EXPECT_EQ(DrawnLines(), std::vector<int>{2});
 }
@@ -96,7 +97,7 @@ TEST_F(Opponent, TheBoxRulesPlaceTheLineOfTheirMaskTable) {
                    << "mask " << mask << (sacrificeOnly ? ", sacrifice" : ", second side"));
       EmptyBoard(1);
       box[60] = mask;
-      std::srand(SeedForNextRand(1000));
+      handheld::srand(SeedForNextRand(1000));
       sacrificeOnly ? PickSacrifice() : PickSecondSide();
       const int expected = sacrificeOnly || lines[mask][0] < 0 ? lines[mask][1] : lines[mask][0];
       EXPECT_EQ(DrawnLines(), expected < 0 ? std::vector<int>{} : std::vector<int>{expected});
@@ -120,14 +121,14 @@ TEST_F(Opponent, TheBoxWalkTakesTheFirstAcceptedCellAfterItsStart) {
     EmptyBoard(1);
     box[8] = SideTop;
     box[152] = SideBottom;
-    std::srand(SeedForNextRand(r));
+    handheld::srand(SeedForNextRand(r));
     PickSecondSide();
     EXPECT_EQ(DrawnLines(), std::vector<int>{cell}) << "number " << r;
   }
   for (int r = 0; r < 161; ++r) {
     EmptyBoard(1);
     box[100] = SideBottom;  // row 4, column 2: its right side is 101
-    std::srand(SeedForNextRand(r));
+    handheld::srand(SeedForNextRand(r));
     PickSecondSide();
     ASSERT_EQ(DrawnLines(), std::vector<int>{101}) << "start " << r % 161 + 1;
   }
@@ -136,12 +137,12 @@ TEST_F(Opponent, TheBoxWalkTakesTheFirstAcceptedCellAfterItsStart) {
 TEST_F(Opponent, RulesDoNothingWhenTheUserIsToMoveButStillDrawTheirNumber) {
   NewGame();
   f = 0;
-  std::srand(1);
+  handheld::srand(1);
   PickQuietLine();
   PickSecondSide();
   PickSacrifice();
   EXPECT_TRUE(DrawnLines().empty());
-  EXPECT_EQ(std::rand(), FreshRand[3]);
+  EXPECT_EQ(handheld::rand(), FreshRand[3]);
 }
 
 // Boxes 8, 10 and 12 have top and bottom. Opened on the left (box 8's left side), taking 8
@@ -158,7 +159,7 @@ TEST_F(Opponent, AChainIsTakenInOnePassAlongTheScanOrderAndInOnePassABoxAgainstI
     ResetEffects();
     EmptyBoard(1);
     Draw({0, 1, 2, 22, 23, 24, c.opened}, OwnerUser);
-    std::srand(1);
+    handheld::srand(1);
     ComputerTurn();
     std::vector<std::string> draws;
     for (const std::string& e : Effects)
@@ -167,14 +168,14 @@ TEST_F(Opponent, AChainIsTakenInOnePassAlongTheScanOrderAndInOnePassABoxAgainstI
     EXPECT_EQ(ComputerScore, 3);
     EXPECT_EQ(DrawnLines().size(), 11u);  // and one line of the rules
     EXPECT_EQ(f, 0);
-    EXPECT_EQ(std::rand(), FreshRand[1]);
+    EXPECT_EQ(handheld::rand(), FreshRand[1]);
   }
 }
 
 TEST_F(Opponent, OneLineClosingTwoThreeSidedBoxesScoresBoth) {
   EmptyBoard(1);
   Draw({0, 7, 22, 1, 11, 23}, OwnerUser);  // 8 and 10 both miss line 9
-  std::srand(1);
+  handheld::srand(1);
   ComputerTurn();
   EXPECT_EQ(ComputerScore, 2);
   EXPECT_EQ(
@@ -194,23 +195,23 @@ TEST_F(Opponent, FSetOnEntryEndsTheTurnUnlessACaptureClearsIt) {
     EmptyBoard(1);
     Draw(c.drawn, OwnerUser);
     F = 1;
-    std::srand(1);
+    handheld::srand(1);
     ComputerTurn();
     EXPECT_EQ(ComputerScore, c.score);
     EXPECT_EQ(DrawnLines().size(), c.lines);
     EXPECT_TRUE(f == 0 && F == 0);
-    EXPECT_EQ(std::rand(), c.next);
+    EXPECT_EQ(handheld::rand(), c.next);
   }
 }
 
 TEST_F(Opponent, FullBoardAfterNoDrawsThreeNumbersAndPlacesNothing) {
   EmptyBoard(1);
   Draw(AllLines(), OwnerUser);
-  std::srand(1);
+  handheld::srand(1);
   ComputerTurn();
   EXPECT_TRUE(Effects.empty());
   EXPECT_EQ(f, 1);
-  EXPECT_EQ(std::rand(), FreshRand[3]);
+  EXPECT_EQ(handheld::rand(), FreshRand[3]);
 }
 
 // The computer takes the last box in its capture phase; Yes resets the board under the
@@ -223,7 +224,7 @@ TEST_F(Opponent, YesDuringTheTurnOpensTheNewGameInsideIt) {
   UserScore = 30;
   ComputerScore = 18;
   AnswerYes = 1;
-  std::srand(1);
+  handheld::srand(1);
   ComputerTurn();
   EXPECT_EQ(DrawnLines(), std::vector<int>{61});
   EXPECT_EQ(occ[61], OwnerComputer);

@@ -9,6 +9,7 @@
 #include <random>
 
 #include "game/board.h"
+#include "game/effects.h"
 #include "game/opponent.h"
 #include "game/stand_ins/recorder.h"
 #include "tests/game/boards.h"
@@ -45,7 +46,7 @@ TEST(Property, RandomTapperGamesKeepTheBoardConsistent) {
   std::printf("random tapper seed %u (set MARLIX_TEST_SEED to repeat)\n", seed);
   RecordProperty("seed", std::to_string(seed));
   std::mt19937 tapper(seed);
-  std::srand(seed);
+  handheld::srand(seed);
   ResetEffects();
   const std::vector<int> lines = AllLines();
   int games = 0, computerWins = 0;
@@ -106,7 +107,7 @@ TEST(Damaged, JunkInEveryValueNeverHangsOrOverruns) {
     first = value();
     UserScore = value();
     ComputerScore = value();
-    std::srand(static_cast<unsigned>(junk()));
+    handheld::srand(static_cast<unsigned>(junk()));
     if (round % 2 == 0) {
       ComputerTurn();
     } else {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "game/board.h"
+#include "game/effects.h"
 #include "game/opponent.h"
 #include "platform/emulator.h"
 #include "platform/strsafe.h"
@@ -66,7 +67,7 @@ int PlayerLine() {
     if (IsBox(b) && Sides(b) == 3)
       for (int side : {TopSide(b), LeftSide(b), RightSide(b), BottomSide(b)})
         if (occ[side] == OwnerNone) return side;
-  const int start = rand() % CellCount;
+  const int start = handheld::rand() % CellCount;
   int fallback = -1;
   for (int i = 0; i < CellCount; ++i) {
     const int cell = (start + i) % CellCount;
