@@ -85,6 +85,24 @@ void InputTranslate(const DesktopEvent& read, std::deque<MSG>& messages) {
   }
 }
 
+void InputTranslateAllButPlayer(const DesktopEvent& read, std::deque<MSG>& messages) {
+  switch (read.kind) {
+    case DesktopInput::Tap: break;
+    case DesktopInput::Key:
+      // The turn key turns the screen and answers nothing; a page presses it when it
+      // changes shape, and waits for the turn.
+      if (read.virtualKey == VK_F2) {
+        InputTranslate(read, messages);
+        break;
+      }
+      control = read.control;
+      shift = read.shift;
+      alt = read.alt;
+      break;
+    default: InputTranslate(read, messages); break;
+  }
+}
+
 void InputSetShellKeys(InputKeyHook hook) { shellKeys = hook; }
 
 void InputSetTurnKey(void (*turn)()) { turnScreen = turn; }

@@ -15,6 +15,14 @@ bool InputReady();
 // window. Some events are handled here at once: the rotate key, calls handed to the
 // program's thread (a raise request among them).
 void InputTranslate(const DesktopEvent& event, std::deque<MSG>& messages);
+// As InputTranslate, but the player's own input (taps and keys) is dropped: only what the
+// desktop asks (the close button, a request to end, calls for the program's thread) comes
+// through. The modifier keys are still followed.
+void InputTranslateAllButPlayer(const DesktopEvent& event, std::deque<MSG>& messages);
+// Drops the player's input made so far and not yet taken: what the desktop holds for the
+// program and the input messages queued from it. A question asked now is answered only by
+// what the player does once it shows (defined with the queue, in messages.cpp).
+void InputDiscardWaiting();
 // The modifier keys as of the last key event taken.
 bool InputKeyDown(int virtualKey);
 // The shell's own keys: the hook hears every key pressed (a virtual key) before the active

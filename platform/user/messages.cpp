@@ -85,6 +85,24 @@ bool Next(MSG* msg, bool wait, bool remove) {
 
 }  // namespace
 
+void InputDiscardWaiting() {
+  // Everything the desktop has for the program now was made before this moment. Read as
+  // from inside a message: a display lost meanwhile closes nothing here. A look at the
+  // desktop's queue may end early, at the mark an earlier look left where it had read to
+  // (SDL's), so a second look reads on to the end.
+  if (InputReady()) {
+    DesktopEvent event;
+    for (int look = 0; look < 2; ++look)
+      while (DesktopNextEvent(&event, false)) InputTranslateAllButPlayer(event, input);
+  }
+  const auto isPlayers = [](const MSG& msg) {
+    return msg.message == WM_LBUTTONDOWN || msg.message == WM_KEYDOWN || msg.message == WM_HELP ||
+           msg.message == WM_CHAR;
+  };
+  std::erase_if(input, isPlayers);
+  std::erase_if(posted, isPlayers);
+}
+
 BOOL GetMessageW(LPMSG msg, HWND, UINT, UINT) {
   if (msg == nullptr) return FALSE;
   Next(msg, true, true);

@@ -11,6 +11,7 @@
 #include "host/screen.h"
 #include "platform/emulator.h"
 #include "platform/winuser.h"
+#include "user/input.h"
 #include "user/look.h"
 #include "user/window.h"
 
@@ -175,6 +176,9 @@ int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
   boxes.push_back(window);
   LayOut(window);
   Redraw(window);
+  // Taps and keys made before the question showed were not meant for it: a tap or Enter made
+  // while the computer played its last boxes would otherwise answer a question not yet seen.
+  InputDiscardWaiting();
 
   // Input for other windows is dropped while the box is open; everything else goes on.
   int answer = 0;

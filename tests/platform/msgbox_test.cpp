@@ -21,7 +21,7 @@ TEST_F(ShellTest, MessageBoxesAnswerKeysAndTapsOnTheirButtons) {
     int key, answer;
   } keys[] = {{'Y', IDYES}, {'N', IDNO}, {VK_RETURN, IDYES}, {VK_ESCAPE, IDNO}};
   for (const auto& c : keys) {
-    EmulatorKey(c.key, FALSE);
+    Then([&c] { EmulatorKey(c.key, FALSE); });
     EXPECT_EQ(Ask(), c.answer) << c.key;
     EXPECT_EQ(Box(), nullptr);
   }
@@ -29,6 +29,40 @@ TEST_F(ShellTest, MessageBoxesAnswerKeysAndTapsOnTheirButtons) {
     Then([button] { TapMiddle(MessageBoxButton(Box(), button)); });
     EXPECT_EQ(Ask(), button == 0 ? IDYES : IDNO);
   }
+}
+
+// Taps and keys made while the program was busy, before the question showed, were not
+// meant for it: none of them answers it, and none reaches the owner afterwards. The close
+// button made then is no answer either: it still closes the owner.
+TEST_F(ShellTest, AMessageBoxIsAnsweredOnlyByInputMadeAfterItShowed) {
+  RECT yes{};
+  Then([&yes] {
+    yes = MessageBoxButton(Box(), 0);
+    EmulatorKey(VK_ESCAPE, FALSE);
+  });
+  ASSERT_EQ(Ask(), IDNO);
+  ASSERT_GT(yes.right, yes.left);
+
+  TapMiddle(yes);
+  EmulatorKey(VK_RETURN, FALSE);
+  EmulatorKey('Y', FALSE);
+  EmulatorTap(5, EmulatorBarHeight() + 5);  // on the owner, where no box will be
+  PostMessageW(owner, WM_USER, 0, 0);       // not input: still delivered
+  Then([] { EmulatorKey('N', FALSE); });
+  EXPECT_EQ(Ask(), IDNO);
+  EXPECT_EQ(ReceivedOf(owner, WM_USER).size(), 1u);
+  PumpMessages();
+  for (UINT input : {WM_LBUTTONDOWN, WM_KEYDOWN, WM_CHAR})
+    EXPECT_TRUE(ReceivedOf(owner, input).empty()) << input;
+
+  // Input made after the box went is the owner's again.
+  EmulatorKey('X', FALSE);
+  PumpMessages();
+  EXPECT_EQ(ReceivedOf(owner, WM_KEYDOWN).size(), 1u);
+
+  EmulatorCloseButton();
+  EXPECT_EQ(Ask(), 0);
+  EXPECT_FALSE(IsWindow(owner));
 }
 
 TEST_F(ShellTest, AMessageBoxDropsInputForOtherWindowsWhileTheOwnerStillPaints) {
