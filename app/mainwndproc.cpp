@@ -22,11 +22,18 @@ namespace {
 
 constexpr DWORD ComputerReplyPause = 600;  // ms between the player's line and the computer's turn
 
+// Set once the window's destruction has saved the game, until a window is made again.
+bool windowGone = false;
+
 // Besides the save when the window goes, the game is saved whenever a move has ended and
 // the next message may be taken, so a crash or a power cut loses at most the move being
 // made. The registry writes its file on a thread of its own: the next tap never waits for
-// the disk, and a save that changes nothing writes nothing.
-void SaveMove() { SaveGame(); }
+// the disk, and a save that changes nothing writes nothing. Once the window is gone nothing
+// is saved: its destruction saved the game as it stood, and a turn it interrupted (a
+// question left unanswered) goes on only to its end, not into the saved game.
+void SaveMove() {
+  if (!windowGone) SaveGame();
+}
 
 void Tap(LPARAM lParam) {
   const int cell = HitTestLine(LOWORD(lParam), HIWORD(lParam));
@@ -103,6 +110,7 @@ void TapLine(int cell) {
 LRESULT MainWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
+      windowGone = false;
       CreateMenuBar(hWnd);
       ActivateInfo = SHACTIVATEINFO{};
       ActivateInfo.cbSize = SHACTIVATEINFO_SIZE;
@@ -113,6 +121,7 @@ LRESULT MainWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
       // As on the handheld: the window can go while the end-of-game question is open, in the
       // middle of a turn; the game is saved as it stands, the full board with `F` at 1.
       SaveGame();
+      windowGone = true;
       if (hMenuBar != nullptr) DestroyWindow(hMenuBar);
       hMenuBar = nullptr;
       FreeSkin();
@@ -150,6 +159,10 @@ LRESULT MainWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 int AskYesNo(const char16_t* question) {
+  // The window may go while the question is open, or the program be killed: the game is
+  // saved as it stands now, as the window's destruction would save it (every box taken, `F`
+  // at 1), before the question waits for the player.
+  SaveMove();
   return MessageBoxW(hMainWnd, question, szTitle, MB_YESNO | MB_ICONQUESTION) == IDYES ? 1 : 0;
 }
 

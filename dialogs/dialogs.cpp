@@ -21,11 +21,12 @@ int RunDialog(HWND owner, unsigned id, DLGPROC proc) {
 
 void OptionsCommand(HWND hWnd) {
   RunDialog(hWnd, IDD_OPTIONS, OptionsDlgProc);
+  // Unless the window went meanwhile (the program was told to end): nothing is saved after
+  // the window's end, and its skin is freed.
+  if (!IsWindow(hWnd)) return;
   // As on the handheld: the settings are written and the skin reloaded however the dialog
   // ended, closed without Done or with nothing changed.
   SaveSettings();
-  // Unless the window went meanwhile (the program was told to end): its skin is freed.
-  if (!IsWindow(hWnd)) return;
   FreeSkin();
   LoadSkin();
   InvalidateRect(hWnd, nullptr, FALSE);

@@ -170,11 +170,13 @@ ino_t FileNumber(const std::string& path) {
   return stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
 }
 
-std::vector<int32_t> savedAtQuestion;
+std::vector<int32_t> savedAtQuestion, gameAtQuestion;
+constexpr size_t SavedF = 2 * CellCount + 1;  // `F` among GameValues
 
 // The game is saved whenever a move has ended (the Xvfb runs read the file between moves),
-// never in the middle of one: while the end-of-game question is open the file still holds
-// the board before the last tap. A tap that changes nothing writes nothing.
+// and when the end-of-game question shows: the window may be closed, or the program killed,
+// while it waits, and the file then holds the full board with `F` at 1, as the window's
+// destruction saves it. A tap that changes nothing writes nothing.
 TEST_F(ProgramTest, EveryMoveEndsWithTheGameSaved) {
   ASSERT_TRUE(Start());
   const int line = QuietLine();
@@ -191,12 +193,37 @@ TEST_F(ProgramTest, EveryMoveEndsWithTheGameSaved) {
   ASSERT_EQ(before, CurrentGame());
   EmulatorSetMessageBoxHook([](HWND, LPCWSTR, LPCWSTR, UINT) {
     savedAtQuestion = SavedGame();
+    gameAtQuestion = CurrentGame();
     return IDNO;
   });
   TapCell(LastBottom);
-  EXPECT_EQ(savedAtQuestion, before);
+  ASSERT_EQ(savedAtQuestion.size(), GameValues().size()) << "nothing saved";
+  EXPECT_EQ(savedAtQuestion[SavedF], 1) << "`F` as saved when the question showed";
+  EXPECT_EQ(savedAtQuestion, gameAtQuestion) << "the game as the question showed";
   EXPECT_EQ(UserScore, 49);
   EXPECT_EQ(SavedGame(), CurrentGame()) << "the full board, once the tap has ended";
+}
+
+// Closed while the question is open, after the computer took the last box: the window's
+// destruction saves the full board with `F` at 1, and the turn that goes on after the
+// question (which clears `F`) saves nothing more.
+TEST_F(ProgramTest, NothingIsSavedOnceTheWindowIsGone) {
+  ASSERT_TRUE(Start());
+  FullBoardBut({LastBottom, LastRight}, 0);
+  EmulatorSetMessageBoxHook([](HWND, LPCWSTR, LPCWSTR, UINT) {
+    gameAtQuestion = CurrentGame();
+    DestroyWindow(hMainWnd);
+    return 0;
+  });
+  TapCell(LastBottom);
+  ASSERT_FALSE(IsWindow(hMainWnd));
+  ASSERT_EQ(gameAtQuestion.size(), GameValues().size());
+  EXPECT_EQ(gameAtQuestion[SavedF], 1);
+  EXPECT_EQ(F, 0) << "the turn went on";
+  const std::vector<int32_t> saved = SavedGame();
+  ASSERT_EQ(saved.size(), GameValues().size());
+  EXPECT_EQ(saved[SavedF], 1) << "`F` as saved";
+  EXPECT_EQ(saved, gameAtQuestion);
 }
 
 // The keys of accelerator table 2, taken from the desktop as the loop takes them.
