@@ -15,6 +15,9 @@ int WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPWSTR lpCmdLine, int 
 BOOL InitInstance(HINSTANCE hInstance, int nCmdShow);
 // The folders, the sound paths, the settings and the screen layout.
 BOOL InitApp();
+// Whether the pictures of a screen size are in the resource folder: the platform shows no
+// size without them.
+BOOL CanShowScreen(int width, int height);
 LRESULT MainWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 // The tap rule for the line under a tap, or under the keyboard's cursor.
 void TapLine(int cell);

@@ -8,6 +8,7 @@
 
 int main() {
   EmulatorSetProgramName(u"marlix-pentro");
+  EmulatorSetScreenCheck(CanShowScreen);
   if (!EmulatorOpenDesktop()) return 1;
   EmulatorStartShell();
   static WCHAR commandLine[] = u"";

@@ -12,6 +12,7 @@
 #include "sound/sounds.h"
 #include "view/board_paint.h"
 #include "view/layout.h"
+#include "view/skin.h"
 
 HINSTANCE hInst;
 WCHAR szTitle[100];
@@ -84,8 +85,10 @@ BOOL InitInstance(HINSTANCE hInstance, int nCmdShow) {
   return 1;
 }
 
-BOOL InitApp() {
-  // The program's own file name, cut at its last backslash.
+namespace {
+
+// The program's own file name, cut at its last backslash, and the resource folder in it.
+void BuildFolders() {
   const DWORD length = GetModuleFileNameW(nullptr, ProgramFolder, MAX_PATH);
   for (DWORD i = length; i > 0; --i)
     if (ProgramFolder[i - 1] == u'\\') {
@@ -94,6 +97,18 @@ BOOL InitApp() {
     }
   StringCchCopyW(ResFolder, MAX_PATH, ProgramFolder);
   StringCchCatW(ResFolder, MAX_PATH, u"\\res");
+}
+
+}  // namespace
+
+// Asked before the screen is laid out, so before InitApp: the folders are built for it.
+BOOL CanShowScreen(int width, int height) {
+  BuildFolders();
+  return SkinPicturesPresent(ResolutionIdFor(width, height)) ? TRUE : FALSE;
+}
+
+BOOL InitApp() {
+  BuildFolders();
   BuildSoundPaths();
   LoadSettings();
   DetectLayout();

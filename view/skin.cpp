@@ -1,8 +1,9 @@
-// Loading and freeing the skin images.
+// Loading and freeing the skin images, and whether a screen size's images are there.
 #include "view/skin.h"
 
 #include "platform/aygshell.h"
 #include "platform/strsafe.h"
+#include "platform/winbase.h"
 #include "platform/wingdi.h"
 #include "settings/folders.h"
 #include "view/layout.h"
@@ -30,6 +31,20 @@ void SkinFileName(SkinImage image, LPWSTR name) {
     case SkinSquares: StringCchCatW(name, MAX_PATH, SquaresName); break;
   }
   StringCchCatW(name, MAX_PATH, SheetSuffix(ResolutionId));
+}
+
+bool SkinPicturesPresent(int32_t resolutionId) {
+  const LPCWSTR pieces[][3] = {{SkinPrefix(0), BackgroundName, BackgroundSuffix(resolutionId)},
+                               {HorizontalLinesName, SheetSuffix(resolutionId), u""},
+                               {VerticalLinesName, SheetSuffix(resolutionId), u""},
+                               {SquaresName, SheetSuffix(resolutionId), u""}};
+  for (const auto& piece : pieces) {
+    WCHAR name[MAX_PATH];
+    StringCchCopyW(name, MAX_PATH, ResFolder);
+    for (LPCWSTR part : piece) StringCchCatW(name, MAX_PATH, part);
+    if (GetFileAttributesW(name) == INVALID_FILE_ATTRIBUTES) return false;
+  }
+  return true;
 }
 
 void LoadSkin() {

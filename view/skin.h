@@ -25,6 +25,9 @@ enum SkinImage { SkinBackground, SkinHorizontalLines, SkinVerticalLines, SkinSqu
 // the image's name pieces, in a buffer of MAX_PATH characters.
 void SkinFileName(SkinImage image, LPWSTR name);
 
+// Whether the four images of a resolution id, in the default skin, are in the resource folder.
+bool SkinPicturesPresent(int32_t resolutionId);
+
 // Loads the four images and sets the score colour. The handles are overwritten, so a loaded
 // skin is freed first.
 void LoadSkin();

@@ -1,7 +1,9 @@
-// Files read through SDL's own file access, which the web version has too.
+// Files read through SDL's own file access, which the web version has too; and looked
+// for in the file system, the page's own on the web.
 #include "host/file.h"
 
 #include <SDL.h>
+#include <sys/stat.h>
 
 bool HostReadFile(const std::string& path, size_t limit, std::vector<uint8_t>& bytes) {
   SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
@@ -14,4 +16,11 @@ bool HostReadFile(const std::string& path, size_t limit, std::vector<uint8_t>& b
   }
   SDL_RWclose(file);
   return read;
+}
+
+bool HostPathExists(const std::string& path, bool& folder) {
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0) return false;
+  folder = S_ISDIR(info.st_mode);
+  return true;
 }

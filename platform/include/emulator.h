@@ -26,6 +26,12 @@ BOOL EmulatorOpenDesktop();
 // ("WIDTHxHEIGHT", default 480x640).
 // A change keeps the windows as they are; their owners repaint.
 void EmulatorSetScreen(int width, int height, int scale);
+// The sizes the program can show, asked of the size the program's SCREEN variable names
+// when the screen is first laid out: a size it refuses (or a variable that names no size)
+// is said in one line, on standard error or the page's console, and the default size is
+// used. Without a check every size named is shown.
+typedef BOOL (*ScreenSizeCheck)(int width, int height);
+void EmulatorSetScreenCheck(ScreenSizeCheck canShow);
 // A pixel of the device screen as it shows now (0x00BBGGRR); CLR_INVALID outside it.
 COLORREF EmulatorScreenPixel(int x, int y);
 // Saves the device screen as a PNG file at a desktop path; FALSE when it cannot.

@@ -10,6 +10,13 @@ void Sleep(DWORD milliseconds);
 // Cut to nSize - 1 characters when it does not fit; returns the characters written.
 DWORD GetModuleFileNameW(HMODULE module, LPWSTR fileName, DWORD nSize);
 
+// What a path names: FILE_ATTRIBUTE_DIRECTORY for a folder, FILE_ATTRIBUTE_NORMAL for a
+// file, INVALID_FILE_ATTRIBUTES when there is nothing by that name.
+constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x10;
+constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x80;
+constexpr DWORD INVALID_FILE_ATTRIBUTES = 0xFFFFFFFF;
+DWORD GetFileAttributesW(LPCWSTR fileName);
+
 // Threads. A thread runs at once and on its own; closing its handle does not stop it.
 struct SECURITY_ATTRIBUTES;
 typedef SECURITY_ATTRIBUTES* LPSECURITY_ATTRIBUTES;

@@ -3,6 +3,7 @@
 // its owner on a thread of its own.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <mutex>
@@ -10,12 +11,46 @@
 #include <thread>
 
 #include "host/program.h"
+#include "host/screen.h"
 #include "host/store.h"
 #include "host/worker.h"
 #include "platform/emulator.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
+
+// The SCREEN variable's size where the program can show it; any other value is said in one
+// line on standard error, naming it, and gives the default size.
+TEST(HostTest, AScreenSizeTheProgramCannotShowGivesWayToTheDefault) {
+  EmulatorSetProgramName(u"marlix-pentro");
+  EmulatorSetScreenCheck([](int width, int height) -> BOOL { return width != 240 || height != 320; });
+  const struct {
+    const char* value;
+    LONG width, height;
+    bool said;
+  } cases[] = {{nullptr, 480, 640, false},   {"800x480", 800, 480, false}, {"300x300", 300, 300, false},
+               {"240x320", 480, 640, true},  {"480x640x", 480, 640, true}, {"0x640", 480, 640, true},
+               {"4097x480", 480, 640, true}, {"tall", 480, 640, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.value == nullptr ? "unset" : c.value);
+    if (c.value == nullptr)
+      unsetenv("MARLIX_PENTRO_SCREEN");
+    else
+      setenv("MARLIX_PENTRO_SCREEN", c.value, 1);
+    testing::internal::CaptureStderr();
+    const SIZE size = ScreenAskedSize();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(size.cx, c.width);
+    EXPECT_EQ(size.cy, c.height);
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), c.said ? 1 : 0) << said;
+    if (c.said) {
+      EXPECT_NE(said.find(std::string("\"") + c.value + "\""), std::string::npos) << said;
+    }
+  }
+  unsetenv("MARLIX_PENTRO_SCREEN");
+  EmulatorSetScreenCheck(nullptr);
+  EmulatorSetProgramName(nullptr);
+}
 
 // Without a name given, the program file's own name stands (this test's, host_test).
 TEST(HostTest, TheProgramsNameNamesItsVariablesAndItsSettingsFolder) {
