@@ -19,6 +19,10 @@ BOOL InitApp();
 // size without them.
 BOOL CanShowScreen(int width, int height);
 LRESULT MainWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+// The program may be stopped now without its window being destroyed (a web page hidden or
+// left): the game is saved as the window's destruction would save it at this moment, even
+// in the middle of a turn.
+void SaveBeforeStop();
 // The tap rule for the line under a tap, or under the keyboard's cursor.
 void TapLine(int cell);
 // A key pressed on the board (WM_KEYDOWN's virtual key): the arrows and Tab move the line

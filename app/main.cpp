@@ -9,6 +9,7 @@
 int main() {
   EmulatorSetProgramName(u"marlix-pentro");
   EmulatorSetScreenCheck(CanShowScreen);
+  EmulatorSetPageHiddenHook(SaveBeforeStop);
   if (!EmulatorOpenDesktop()) return 1;
   EmulatorStartShell();
   static WCHAR commandLine[] = u"";

@@ -158,6 +158,11 @@ LRESULT MainWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
+void SaveBeforeStop() {
+  // Not before the window has read the saved game in: nothing of this run is there to keep.
+  if (IsWindow(hMainWnd)) SaveMove();
+}
+
 int AskYesNo(const char16_t* question) {
   // The window may go while the question is open, or the program be killed: the game is
   // saved as it stands now, as the window's destruction would save it (every box taken, `F`

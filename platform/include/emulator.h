@@ -70,6 +70,13 @@ BOOL EmulatorSoundDeviceOpen();
 // plays fail at once without trying it again (10000 ms). Tests shorten them.
 void EmulatorSetSoundTimes(DWORD linger, DWORD retryAfter);
 
+// A web page hidden or left (another tab shown, the tab closed or reloaded, the phone
+// locked) may be stopped by the browser at any moment after, without a word: the hook then
+// runs at once, on the program's thread, wherever the program is, even in the middle of a
+// message, and what it saves must be written before it returns. On the desktop, whose
+// endings come as a close, it never runs.
+void EmulatorSetPageHiddenHook(void (*hidden)());
+
 // The program's module: the resources its resource script lists, found by the resource
 // calls through the instance handle. The first module loaded is the program's own.
 struct RESOURCE;
