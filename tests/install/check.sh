@@ -3,7 +3,8 @@
 # - installed into a DESTDIR under a prefix with a space in it, the menu entry and the
 #   AppStream metadata (with and without the screenshot's address) pass their validators,
 #   and the icons are there in every size;
-# - the menu entry's command starts the game there under Xvfb, and it draws its opening line;
+# - the installed program exports no rand or srand (nm -D), and the menu entry's command
+#   starts the game there under Xvfb, and it draws its opening line;
 # - installed under a prefix full of characters a shell would read, the menu entry still
 #   names that prefix, every file is in the manifest, and the README's removal command takes
 #   every file away again;
@@ -13,7 +14,7 @@ set -eu
 build=$(realpath "$1")
 cd "$(dirname "$0")/../.."
 source_dir=$(pwd)
-for tool in cpack desktop-file-validate appstreamcli lintian identify dpkg-deb; do
+for tool in cpack desktop-file-validate appstreamcli lintian identify dpkg-deb nm; do
   command -v "$tool" >/dev/null 2>&1 || { echo "FAILED: $tool is missing (tools/install-deps.sh test installs it)"; exit 1; }
 done
 
@@ -63,6 +64,12 @@ EOF
 done
 grep -q '<svg' "$top/share/icons/hicolor/scalable/apps/marlix-pentro.svg" || fail "no SVG icon"
 echo "icons: 16 to 256 pixels and SVG"
+
+# The game's generator is its own: no library loaded beside the installed program can bind
+# to a rand or srand of the program's.
+exported=$(nm -D --defined-only "$root$launcher" | awk '$3 ~ /^s?rand(@|$)/ { print $3 }')
+[ -z "$exported" ] || fail "the installed program exports $exported"
+echo "nm -D: the installed program exports no rand or srand"
 
 echo "== the menu entry's command under Xvfb"
 (
