@@ -16,8 +16,9 @@ bool InputReady();
 // program's thread (a raise request among them).
 void InputTranslate(const DesktopEvent& event, std::deque<MSG>& messages);
 // As InputTranslate, but the player's own input (taps and keys) is dropped: only what the
-// desktop asks (the close button, a request to end, calls for the program's thread) comes
-// through. The modifier keys are still followed.
+// desktop asks (the close button, a request to end, calls for the program's thread, the
+// turn key a page presses when it changes shape) comes through. The modifier keys are still
+// followed.
 void InputTranslateAllButPlayer(const DesktopEvent& event, std::deque<MSG>& messages);
 // Drops the player's input made so far and not yet taken: what the desktop holds for the
 // program and the input messages queued from it. A question asked now is answered only by
