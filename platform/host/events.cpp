@@ -43,7 +43,7 @@ bool Serve(const SDL_Event& event) {
       return true;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
-      if (event.key.keysym.sym != SDLK_F11) return false;
+      if (event.key.keysym.sym != SDLK_F11 || (event.key.keysym.mod & (KMOD_GUI | KMOD_MODE)) != 0) return false;
       if (event.type == SDL_KEYDOWN && event.key.repeat == 0) ScreenToggleFullscreen();
       return true;
     default: return false;
