@@ -31,12 +31,12 @@ CursorPlace CursorPlaceOf(int cell);
 // going round the board; `cell` itself when every other line is drawn.
 int NextFreeLine(int cell, int step);
 
-// The mark's colour in a skin: it lies on the board's plate beside the line, whatever the
-// line shows, and stands out from it at every screen size.
+// The mark's own colour in a skin, taken wherever it stands out from what lies under and
+// beside it; white or black where it does not.
 COLORREF LineCursorColour(int skin);
-// The parts of a line cell the mark covers, in client coordinates: a bar along each long
-// edge, as thick as the board's margin beside a drawn line (1 or 2 pixels).
-void LineCursorBars(int cell, RECT bars[2]);
+// The mark is a frame two pixels wide just inside the line's cell: it covers the cell but
+// this rectangle (client coordinates), where the line shows through.
+RECT LineCursorHole(int cell);
 
 // Shows the cursor where it is; hides it, drawing its cell again; moves it. Each draws
 // straight to the main window and changes no pixel outside the cell marked.

@@ -142,6 +142,15 @@ int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
   return 1;
 }
 
+COLORREF GetPixel(HDC dc, int x, int y) {
+  DrawTarget target;
+  if (!ResolveTarget(dc, &target)) return CLR_INVALID;
+  const int atX = target.origin.x + x, atY = target.origin.y + y;
+  if (atX < target.clip.left || atY < target.clip.top || atX >= target.clip.right || atY >= target.clip.bottom)
+    return CLR_INVALID;
+  return HostImagePixel(target.surface, atX, atY);
+}
+
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, DWORD rop) {
   DrawTarget to, from;
   if (rop != SRCCOPY || !ResolveOutput(dest, &to) || !ResolveTarget(source, &from)) return FALSE;

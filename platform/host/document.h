@@ -4,7 +4,9 @@
 #include <string>
 
 // Opens the document at a desktop path with the desktop's viewer (xdg-open), as a process of
-// its own; returns its process id, or 0 when it could not start. When the viewer cannot show
-// the page (no xdg-open, or no browser behind it) `notShown` hears of it with the path, on
-// any thread.
-int HostOpenDocument(const std::string& path, void (*notShown)(const std::string& path));
+// its own whose output goes nowhere near the program's; returns its process id, or 0 when it
+// could not start. When the viewer cannot show the page `notShown` hears of it, on any
+// thread, with the path and the name of the browser that failed to start (empty when there
+// is no xdg-open or no browser behind it).
+int HostOpenDocument(const std::string& path,
+                     void (*notShown)(const std::string& path, const std::string& browser));

@@ -43,7 +43,7 @@ bool Serve(const SDL_Event& event) {
       return true;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
-      if (event.key.keysym.sym != SDLK_F11) return false;
+      if (event.key.keysym.sym != SDLK_F11 || (event.key.keysym.mod & (KMOD_GUI | KMOD_MODE)) != 0) return false;
       if (event.type == SDL_KEYDOWN && event.key.repeat == 0) ScreenToggleFullscreen();
       return true;
     default: return false;
@@ -83,7 +83,10 @@ DesktopEvent Read(const SDL_Event& event) {
     case SDL_KEYUP:
       read.kind = DesktopInput::Key;
       read.time = event.key.timestamp;
-      read.virtualKey = VirtualKeyOf(event.key.keysym.sym);
+      // A key held with Super or AltGr, which the device has no use for, is a shortcut of
+      // the desktop's (Super+Up maximises in many), never the game's.
+      read.virtualKey =
+          (event.key.keysym.mod & (KMOD_GUI | KMOD_MODE)) != 0 ? 0 : VirtualKeyOf(event.key.keysym.sym);
       read.down = event.type == SDL_KEYDOWN;
       read.repeat = event.key.repeat != 0;
       read.control = (event.key.keysym.mod & KMOD_CTRL) != 0;

@@ -1,14 +1,15 @@
 // The emulated device screen: its size, the framebuffer holding what it shows, and the
-// desktop window that shows it enlarged pixel for pixel by the largest whole factor its
-// window holds, centred on a dark backdrop, however the window is sized, maximised or
-// made fullscreen.
+// desktop window that shows it centred on a dark backdrop: enlarged pixel for pixel by a
+// whole factor in a window of its own size, filling a maximised or fullscreen window.
 #include "host/screen.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "host/display.h"
 #include "host/path.h"
@@ -28,16 +29,27 @@ SIZE size{480, 640};
 int environmentScale = 0;  // the program's SCALE variable; 0: none given
 int scaleSetting = 0;      // 0: the largest factor that fits the desktop
 int scale = 1;             // the factor of the window at its own size
+const char* refusedScale = nullptr;  // a SCALE variable that names no factor
 bool videoFailed = false;
 SDL_Surface* framebuffer = nullptr;
 SDL_Window* desktop = nullptr;
 
-// Where the screen lies in the desktop window: the window's size when laid out, the
-// factor and the screen's top left corner in window pixels.
+// Where the screen lies in the desktop window: the window's size when laid out, the whole
+// factor, the screen's top left corner and its size in window pixels. A sharp view is
+// enlarged by a fraction (shownWidth, shownHeight), otherwise by the whole factor.
 struct View {
   int width, height, factor, x, y;
+  bool sharp;
+  int shownWidth, shownHeight;
 };
-View view{0, 0, 1, 0, 0};
+View view{0, 0, 1, 0, 0, false, 0, 0};
+
+// For each column (or row) of a sharp view, the device pixel it shows and how much of it,
+// out of 256; the rest comes from the next device pixel. Made with the view.
+struct Sample {
+  int pixel, weight;
+};
+std::vector<Sample> sampleColumns, sampleRows;
 
 void Configure() {
   if (configured) return;
@@ -45,8 +57,12 @@ void Configure() {
   size = ScreenAskedSize();
   const char* factor = HostProgramVariable("SCALE");
   if (factor != nullptr) {
-    const int n = std::atoi(factor);
-    if (n >= 1 && n <= 16) environmentScale = scaleSetting = n;
+    char* end = nullptr;
+    const long n = std::strtol(factor, &end, 10);
+    if (end != factor && *end == 0 && n >= 1 && n <= 16)
+      environmentScale = scaleSetting = static_cast<int>(n);
+    else
+      refusedScale = factor;
   }
 }
 
@@ -71,9 +87,30 @@ bool WindowAtOwnSize() {
   return (SDL_GetWindowFlags(desktop) & (SDL_WINDOW_MAXIMIZED | SDL_WINDOW_FULLSCREEN)) == 0;
 }
 
+// Gives the window at its own size a new size, its frame kept inside the desktop's usable
+// area: around the same centre where that fits, moved in from the edges where it does not.
+void PlaceWindow(int width, int height) {
+  int x = 0, y = 0, oldWidth = 0, oldHeight = 0;
+  SDL_GetWindowPosition(desktop, &x, &y);
+  SDL_GetWindowSize(desktop, &oldWidth, &oldHeight);
+  x += (oldWidth - width) / 2;
+  y += (oldHeight - height) / 2;
+  SDL_Rect usable;
+  const int display = SDL_max(SDL_GetWindowDisplayIndex(desktop), 0);
+  if (SDL_GetDisplayUsableBounds(display, &usable) == 0) {
+    int top = 0, left = 0, bottom = 0, right = 0;
+    if (SDL_GetWindowBordersSize(desktop, &top, &left, &bottom, &right) != 0) top = left = bottom = right = 0;
+    // The right and bottom edges first: a window larger than the area keeps its title bar.
+    x = SDL_max(SDL_min(x, usable.x + usable.w - right - width), usable.x + left);
+    y = SDL_max(SDL_min(y, usable.y + usable.h - bottom - height), usable.y + top);
+  }
+  SDL_SetWindowSize(desktop, width, height);
+  SDL_SetWindowPosition(desktop, x, y);
+}
+
 void SizeWindow() {
   SDL_SetWindowMinimumSize(desktop, 1, 1);  // the old minimum may be larger than the new size
-  if (WindowAtOwnSize()) SDL_SetWindowSize(desktop, size.cx * scale, size.cy * scale);
+  if (WindowAtOwnSize()) PlaceWindow(size.cx * scale, size.cy * scale);
   SDL_SetWindowMinimumSize(desktop, size.cx, size.cy);
 }
 
@@ -89,6 +126,12 @@ bool Open() {
   // rectangle reaches the screen in microseconds instead of a millisecond.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   scale = ChooseScale();
+  // One line, so a mistyped factor is not taken silently for none.
+  if (refusedScale != nullptr)
+    std::fprintf(stderr,
+                 "marlix-pentro: MARLIX_PENTRO_SCALE=%s is not a whole number from 1 to 16; factor %d, "
+                 "the largest that fits the desktop, is used instead\n",
+                 refusedScale, scale);
   framebuffer = NewFramebuffer();
   // Hidden until the program's window exists: a second copy that ends at once shows
   // nothing and takes nothing (not even the keyboard) from the first.
@@ -129,10 +172,101 @@ bool Showing() {
          (SDL_GetWindowFlags(desktop) & SDL_WINDOW_HIDDEN) == 0;
 }
 
-View LayOut(int width, int height) {
+// A window of its own size shows the screen by the largest whole factor it holds. A
+// maximised or fullscreen one is filled, by a whole factor where that leaves little
+// unused, else by a fraction, drawn sharp (below).
+View LayOut(int width, int height, bool filled) {
   const int factor = SDL_max(1, SDL_min(width / size.cx, height / size.cy));
-  return View{width, height, factor, SDL_max(0, (width - size.cx * factor) / 2),
-              SDL_max(0, (height - size.cy * factor) / 2)};
+  View laid{width, height, factor, 0, 0, false, size.cx * factor, size.cy * factor};
+  if (filled) {
+    // The screen's shape kept, as wide or as tall as the window.
+    int shownWidth = width, shownHeight = static_cast<int>(static_cast<long long>(width) * size.cy / size.cx);
+    if (shownHeight > height) {
+      shownHeight = height;
+      shownWidth = static_cast<int>(static_cast<long long>(height) * size.cx / size.cy);
+    }
+    // A whole factor is kept while it fills at least 95 % of the width the fraction would.
+    if (shownWidth > size.cx && (shownWidth - laid.shownWidth) * 20 > shownWidth) {
+      laid.sharp = true;
+      laid.shownWidth = shownWidth;
+      laid.shownHeight = shownHeight;
+    }
+  }
+  laid.x = SDL_max(0, (width - laid.shownWidth) / 2);
+  laid.y = SDL_max(0, (height - laid.shownHeight) / 2);
+  return laid;
+}
+
+// A window maximised or fullscreen, whose size the desktop chose.
+bool Filled() {
+  return desktop != nullptr &&
+         (SDL_GetWindowFlags(desktop) & (SDL_WINDOW_MAXIMIZED | SDL_WINDOW_FULLSCREEN)) != 0;
+}
+
+// The device pixel (column or row) a window pixel of a sharp view shows most of, for taps.
+int SharpPixel(int shown, int device, int at) {
+  return static_cast<int>((2LL * at + 1) * device / (2LL * shown));
+}
+
+// Each window pixel of a sharp view covers less than one device pixel, so at most two. It
+// shows what it covers, in proportion: inside a device pixel its colour unchanged, on the
+// border between two a blend of both. So every device pixel is as wide as its neighbours
+// to within one window pixel, and no edge is softer than one window pixel: the same as
+// enlarging by the largest whole factor with nearest pixels and making the last step
+// smoothly, as emulators' sharp bilinear filter does.
+void MakeSamples(int shown, int device, std::vector<Sample>* samples) {
+  samples->resize(static_cast<size_t>(shown));
+  for (int at = 0; at < shown; ++at) {
+    const long long start = static_cast<long long>(at) * device;  // in 1/shown of a device pixel
+    const int pixel = static_cast<int>(start / shown);
+    const long long end = static_cast<long long>(pixel + 1) * shown;
+    const long long covered = SDL_min(end - start, static_cast<long long>(device));
+    (*samples)[static_cast<size_t>(at)] = Sample{pixel, static_cast<int>(covered * 256 / device)};
+  }
+}
+
+Uint32 Blend(Uint32 a, Uint32 b, int weight) {
+  if (weight >= 256) return a;
+  const Uint32 w = static_cast<Uint32>(weight), v = 256 - w;
+  const Uint32 redBlue = (((a & 0xFF00FF) * w + (b & 0xFF00FF) * v) >> 8) & 0xFF00FF;
+  const Uint32 green = (((a & 0x00FF00) * w + (b & 0x00FF00) * v) >> 8) & 0x00FF00;
+  return redBlue | green;
+}
+
+// The window pixels (in the shown picture's own coordinates) that show any of a device
+// area, in a sharp view.
+SDL_Rect SharpArea(const SDL_Rect& from) {
+  const auto first = [](int device, int shown, int at) {
+    return static_cast<int>(static_cast<long long>(at) * shown / device);
+  };
+  const auto last = [](int device, int shown, int at) {
+    return static_cast<int>((static_cast<long long>(at) * shown + device - 1) / device);
+  };
+  const int left = first(size.cx, view.shownWidth, from.x), top = first(size.cy, view.shownHeight, from.y);
+  const int right = SDL_min(last(size.cx, view.shownWidth, from.x + from.w), view.shownWidth);
+  const int bottom = SDL_min(last(size.cy, view.shownHeight, from.y + from.h), view.shownHeight);
+  return SDL_Rect{left, top, right - left, bottom - top};
+}
+
+void CopySharp(const SDL_Rect& from, SDL_Surface* to) {
+  const SDL_Rect area = SharpArea(from);
+  const Uint8* sourceBase = static_cast<const Uint8*>(framebuffer->pixels);
+  Uint8* destBase = static_cast<Uint8*>(to->pixels);
+  const int lastColumn = size.cx - 1, lastRow = size.cy - 1;
+  for (int y = area.y; y < area.y + area.h; ++y) {
+    if (view.y + y >= to->h) break;
+    const Sample row = sampleRows[static_cast<size_t>(y)];
+    const Uint32* upper = reinterpret_cast<const Uint32*>(sourceBase + row.pixel * framebuffer->pitch);
+    const Uint32* lower =
+        reinterpret_cast<const Uint32*>(sourceBase + SDL_min(row.pixel + 1, lastRow) * framebuffer->pitch);
+    Uint32* dest = reinterpret_cast<Uint32*>(destBase + (view.y + y) * to->pitch) + view.x;
+    for (int x = area.x; x < area.x + area.w && view.x + x < to->w; ++x) {
+      const Sample column = sampleColumns[static_cast<size_t>(x)];
+      const int next = SDL_min(column.pixel + 1, lastColumn);
+      const Uint32 top = Blend(upper[column.pixel], upper[next], column.weight);
+      dest[x] = row.weight >= 256 ? top : Blend(top, Blend(lower[column.pixel], lower[next], column.weight), row.weight);
+    }
+  }
 }
 
 // Copies device rows to the window surface at the view's place, each pixel repeated
@@ -166,23 +300,38 @@ void CopyScaled(const SDL_Rect& from, SDL_Surface* to) {
   }
 }
 
+// The window pixels that show a device area.
+SDL_Rect ShownArea(const SDL_Rect& from) {
+  if (!view.sharp)
+    return SDL_Rect{view.x + from.x * view.factor, view.y + from.y * view.factor, from.w * view.factor,
+                    from.h * view.factor};
+  const SDL_Rect area = SharpArea(from);
+  return SDL_Rect{view.x + area.x, view.y + area.y, area.w, area.h};
+}
+
 // Copies a rectangle of the framebuffer into the window surface, not yet shown.
 void Copy(const SDL_Rect& from, SDL_Surface* surface) {
   if (surface->format->format == FramebufferFormat) {
-    CopyScaled(from, surface);
+    if (view.sharp)
+      CopySharp(from, surface);
+    else
+      CopyScaled(from, surface);
     return;
   }
   SDL_Rect source = from;
-  SDL_Rect to{view.x + from.x * view.factor, view.y + from.y * view.factor, from.w * view.factor,
-              from.h * view.factor};
+  SDL_Rect to = ShownArea(from);
   SDL_BlitScaled(framebuffer, &source, surface, &to);
 }
 
 // The whole window: the backdrop around the screen, and the screen.
 void PresentWhole(SDL_Surface* surface) {
-  view = LayOut(surface->w, surface->h);
+  view = LayOut(surface->w, surface->h, Filled());
+  if (view.sharp) {
+    MakeSamples(view.shownWidth, size.cx, &sampleColumns);
+    MakeSamples(view.shownHeight, size.cy, &sampleRows);
+  }
   const Uint32 backdrop = SDL_MapRGB(surface->format, Backdrop[0], Backdrop[1], Backdrop[2]);
-  const int right = view.x + size.cx * view.factor, bottom = view.y + size.cy * view.factor;
+  const int right = view.x + view.shownWidth, bottom = view.y + view.shownHeight;
   const SDL_Rect around[4] = {{0, 0, surface->w, view.y},
                               {0, bottom, surface->w, surface->h - bottom},
                               {0, view.y, view.x, bottom - view.y},
@@ -209,7 +358,15 @@ int ScreenShownScale() {
   if (!Open()) return 1;
   int width = 0, height = 0;
   SDL_GetWindowSize(desktop, &width, &height);
-  return LayOut(width, height).factor;
+  return LayOut(width, height, Filled()).factor;
+}
+
+SIZE ScreenShownSize() {
+  if (!Open()) return size;
+  int width = 0, height = 0;
+  SDL_GetWindowSize(desktop, &width, &height);
+  const View now = LayOut(width, height, Filled());
+  return SIZE{now.shownWidth, now.shownHeight};
 }
 
 HostImage* ScreenFramebuffer() { return Open() ? Image(framebuffer) : nullptr; }
@@ -252,8 +409,7 @@ void ScreenPresent(const RECT& area) {
   }
   const SDL_Rect from{clipped.left, clipped.top, clipped.right - clipped.left, clipped.bottom - clipped.top};
   Copy(from, surface);
-  const SDL_Rect to{view.x + from.x * view.factor, view.y + from.y * view.factor, from.w * view.factor,
-                    from.h * view.factor};
+  const SDL_Rect to = ShownArea(from);
   SDL_Rect shown;
   const SDL_Rect whole{0, 0, surface->w, surface->h};
   if (SDL_IntersectRect(&to, &whole, &shown)) SDL_UpdateWindowSurfaceRects(desktop, &shown, 1);
@@ -267,15 +423,24 @@ void ScreenPresentAll() {
 
 void ScreenToggleFullscreen() {
   if (!Showing()) return;
-  // The window comes back from fullscreen at the size it had before, even where the
-  // window manager (or its absence) does not remember it.
-  static int windowedWidth = 0, windowedHeight = 0;
+  // Leaving fullscreen gives back the window as it was before: maximised, or at its size and
+  // place, even where the window manager (or its absence) does not remember them.
+  static bool wasMaximised = false;
+  static SDL_Rect before{0, 0, 0, 0};
   if ((SDL_GetWindowFlags(desktop) & SDL_WINDOW_FULLSCREEN) == 0) {
-    SDL_GetWindowSize(desktop, &windowedWidth, &windowedHeight);
+    wasMaximised = (SDL_GetWindowFlags(desktop) & SDL_WINDOW_MAXIMIZED) != 0;
+    SDL_GetWindowPosition(desktop, &before.x, &before.y);
+    SDL_GetWindowSize(desktop, &before.w, &before.h);
     SDL_SetWindowFullscreen(desktop, SDL_WINDOW_FULLSCREEN_DESKTOP);
   } else {
     SDL_SetWindowFullscreen(desktop, 0);
-    if (WindowAtOwnSize() && windowedWidth > 0) SDL_SetWindowSize(desktop, windowedWidth, windowedHeight);
+    if (wasMaximised) {
+      SDL_MaximizeWindow(desktop);
+    } else if (before.w > 0) {
+      if ((SDL_GetWindowFlags(desktop) & SDL_WINDOW_MAXIMIZED) != 0) SDL_RestoreWindow(desktop);
+      SDL_SetWindowSize(desktop, before.w, before.h);
+      SDL_SetWindowPosition(desktop, before.x, before.y);
+    }
   }
   ScreenPresentAll();
 }
@@ -288,11 +453,13 @@ void ScreenRotate() {
 
 BOOL ScreenPointInWindow(int windowWidth, int windowHeight, int desktopX, int desktopY, POINT* device) {
   Configure();
-  const View now = LayOut(windowWidth, windowHeight);
+  const View now = LayOut(windowWidth, windowHeight, Filled());
   desktopX -= now.x;
   desktopY -= now.y;
-  if (desktopX < 0 || desktopY < 0) return FALSE;
-  const POINT p{desktopX / now.factor, desktopY / now.factor};
+  if (desktopX < 0 || desktopY < 0 || desktopX >= now.shownWidth || desktopY >= now.shownHeight) return FALSE;
+  const POINT p = now.sharp ? POINT{SharpPixel(now.shownWidth, size.cx, desktopX),
+                                    SharpPixel(now.shownHeight, size.cy, desktopY)}
+                            : POINT{desktopX / now.factor, desktopY / now.factor};
   if (p.x >= size.cx || p.y >= size.cy) return FALSE;
   if (device != nullptr) *device = p;
   return TRUE;
@@ -309,7 +476,10 @@ POINT ScreenDesktopFromPoint(POINT device) {
   if (!Open()) return device;
   int width = 0, height = 0;
   SDL_GetWindowSize(desktop, &width, &height);
-  const View now = LayOut(width, height);
+  const View now = LayOut(width, height, Filled());
+  if (now.sharp)
+    return POINT{now.x + static_cast<int>((2LL * device.x + 1) * now.shownWidth / (2LL * size.cx)),
+                 now.y + static_cast<int>((2LL * device.y + 1) * now.shownHeight / (2LL * size.cy))};
   return POINT{now.x + device.x * now.factor + now.factor / 2,
                now.y + device.y * now.factor + now.factor / 2};
 }

@@ -1,6 +1,5 @@
 // The emulated device screen, the framebuffer that holds what it shows, and the desktop
-// window that shows it enlarged by a whole factor, centred on a dark backdrop when the
-// window is larger.
+// window that shows it enlarged, centred on a dark backdrop when the window is larger.
 #pragma once
 
 #include "host/image.h"
@@ -18,9 +17,11 @@ int ScreenDpi();
 // asked for (the program's SCALE variable or EmulatorSetScreen) or else the largest that fits the
 // desktop, and never more than fits.
 int ScreenScale();
-// The factor shown now: the largest the window holds as it is sized, maximised or
-// fullscreen.
+// The whole factor shown now: the largest the window holds as it is sized, maximised or
+// fullscreen. A maximised or fullscreen window may show the screen larger, by a fraction:
+// the size of the screen's picture in the window's pixels.
 int ScreenShownScale();
+SIZE ScreenShownSize();
 
 // The framebuffer (a picture of the device's format, one pixel per device pixel) and the
 // desktop window are made on first use and live for the rest of the run. Null, and false,

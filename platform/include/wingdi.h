@@ -28,6 +28,10 @@ HBRUSH CreateSolidBrush(COLORREF colour);
 // as BitBlt's output is.
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
 
+// The colour of one pixel of a device context (0x00BBGGRR), as output there would land;
+// CLR_INVALID outside what output may touch.
+COLORREF GetPixel(HDC dc, int x, int y);
+
 // An opaque, unscaled copy of a rectangle; only SRCCOPY is offered. Output to a window is
 // clipped to its client area and, inside a paint, to the area being painted.
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, DWORD rop);

@@ -17,10 +17,10 @@ namespace {
 
 constexpr std::u16string_view HelpViewer = u"peghelp.exe";
 
-std::atomic<void (*)(const std::string&)> notShown{nullptr};
+std::atomic<void (*)(const std::string&, const std::string&)> notShown{nullptr};
 
-void NotShown(const std::string& page) {
-  if (auto hook = notShown.load()) hook(page);
+void NotShown(const std::string& page, const std::string& browser) {
+  if (auto hook = notShown.load()) hook(page, browser);
 }
 
 // The document named on the command line: a device path as it stands, a bare name in the
@@ -54,4 +54,6 @@ BOOL CreateProcessW(LPCWSTR applicationName, LPWSTR commandLine, LPSECURITY_ATTR
   return TRUE;
 }
 
-void SetHelpNotShownHook(void (*hook)(const std::string& page)) { notShown = hook; }
+void SetHelpNotShownHook(void (*hook)(const std::string& page, const std::string& browser)) {
+  notShown = hook;
+}

@@ -4,5 +4,6 @@
 
 #include <string>
 
-// Called with the page's desktop path, on any thread, when no browser could show it.
-void SetHelpNotShownHook(void (*hook)(const std::string& page));
+// Called with the page's desktop path, on any thread, when no browser could show it: with
+// the name of the browser that failed, or an empty one when none was found.
+void SetHelpNotShownHook(void (*hook)(const std::string& page, const std::string& browser));

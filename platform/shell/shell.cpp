@@ -24,7 +24,7 @@ namespace {
 
 HWND taskBar = nullptr;
 
-// Posted to the task bar when a help page could not be shown; lParam owns the page's path.
+// Posted to the task bar when a help page could not be shown; lParam owns a HelpPage.
 constexpr UINT WM_HELPNOTSHOWN = WM_USER + 1;
 
 // The title of the active window, or of its owner when it has none of its own.
@@ -46,19 +46,30 @@ void DrawTaskBar(HWND window, const RECT& area) {
             BoldText);
 }
 
-// Over the program, captioned with its title, so the player can open the page by hand.
-void TellWhereTheHelpIs(const std::string& page) {
+// What the help viewer could not show, and why: no browser was found (an empty name), or
+// the one named failed.
+struct HelpPage {
+  std::string path, browser;
+};
+
+// Over the program, captioned with its title, so the player can open the page by hand. The
+// path stays whole on its line: its spaces do not break.
+void TellWhereTheHelpIs(const HelpPage& page) {
   HWND program = ProgramWindow();
-  const std::u16string text =
-      u"The help page could not be opened: no web browser was found to show it. The page is here:\n" +
-      DeviceFromUtf8(page);
+  std::u16string path = DeviceFromUtf8(page.path);
+  for (char16_t& c : path)
+    if (c == u' ') c = u'\u00A0';
+  const std::u16string why = page.browser.empty()
+                                 ? u"no web browser was found to show it"
+                                 : u"the web browser (" + DeviceFromUtf8(page.browser) + u") failed to start";
+  const std::u16string text = u"The help page could not be opened: " + why + u". The page is here:\n" + path;
   MessageBoxW(program, text.c_str(), program != nullptr ? program->title.c_str() : u"Help", MB_OK);
 }
 
 LRESULT TaskBarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DESTROY && window == taskBar) taskBar = nullptr;
   if (message == WM_HELPNOTSHOWN) {
-    const std::unique_ptr<std::string> page(reinterpret_cast<std::string*>(lParam));
+    const std::unique_ptr<HelpPage> page(reinterpret_cast<HelpPage*>(lParam));
     TellWhereTheHelpIs(*page);
     return 0;
   }
@@ -69,11 +80,11 @@ LRESULT TaskBarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 // when it next takes a message, never in the middle of a move.
 void PostHelpNotShown(void* page) {
   if (taskBar == nullptr || !PostMessageW(taskBar, WM_HELPNOTSHOWN, 0, reinterpret_cast<LPARAM>(page)))
-    delete static_cast<std::string*>(page);
+    delete static_cast<HelpPage*>(page);
 }
 
-void HelpNotShown(const std::string& page) {
-  std::string* copy = new std::string(page);
+void HelpNotShown(const std::string& page, const std::string& browser) {
+  HelpPage* copy = new HelpPage{page, browser};
   if (!DesktopCallOnProgramThread(PostHelpNotShown, copy)) delete copy;
 }
 

@@ -51,13 +51,41 @@ int TextWidth(const Metrics& m, LONG boxWidth, bool icon) {
   return boxWidth - 2 * m.frame - 2 * m.pad - (icon ? m.icon + m.gap : 0);
 }
 
+// The text as the box shows it at a wrap width: a word too wide for a line (a path, whose
+// spaces do not break) is broken after a slash where it still fits, so a path reads whole
+// from one folder to the next; the rest breaks at its spaces as before.
+std::u16string BreakWideWords(const std::u16string& text, int width) {
+  const auto wide = [width](const std::u16string& piece) { return MeasureText(piece.c_str(), PlainText).cx > width; };
+  std::u16string shown;
+  for (size_t start = 0; start <= text.size();) {
+    const size_t end = std::min(text.find_first_of(u" \n", start), text.size());
+    std::u16string word = text.substr(start, end - start);
+    while (wide(word)) {
+      size_t cut = std::u16string::npos;
+      for (size_t slash = word.find(u'/'); slash != std::u16string::npos && slash + 1 < word.size();
+           slash = word.find(u'/', slash + 1)) {
+        if (wide(word.substr(0, slash + 1))) break;
+        cut = slash + 1;
+      }
+      if (cut == std::u16string::npos) break;
+      shown += word.substr(0, cut) + u'\n';
+      word = word.substr(cut);
+    }
+    shown += word;
+    if (end < text.size()) shown += text[end];
+    start = end + 1;
+  }
+  return shown;
+}
+
 // Places the box over its owner, or over the screen below the task bar, and its buttons.
 void LayOut(HWND window) {
   Box& box = BoxOf(window);
   const Metrics m = MetricsNow();
   const SIZE screen = ScreenSize();
   const LONG width = std::min<LONG>(screen.cx - 16 * m.s, 240 * m.s);
-  const SIZE text = MeasureText(box.text.c_str(), TextStyle{9, false, TextWidth(m, width, box.icon)});
+  const int wrap = TextWidth(m, width, box.icon);
+  const SIZE text = MeasureText(BreakWideWords(box.text, wrap).c_str(), TextStyle{9, false, wrap});
   const LONG content = std::max<LONG>(text.cy, box.icon ? m.icon : 0);
   const LONG height = 2 * m.frame + m.caption + 3 * m.pad + content + m.buttonHeight;
   RECT over = WorkArea();
@@ -106,9 +134,10 @@ void DrawBox(HWND window, const RECT& area) {
     textLeft += m.icon + m.gap;
   }
   const int wrap = TextWidth(m, r.right - r.left, box.icon);
-  const SIZE text = MeasureText(box.text.c_str(), TextStyle{9, false, wrap});
+  const std::u16string shown = BreakWideWords(box.text, wrap);
+  const SIZE text = MeasureText(shown.c_str(), TextStyle{9, false, wrap});
   const LONG textTop = box.icon && text.cy < m.icon ? top + (m.icon - text.cy) / 2 : top;
-  PaintText(RectIntersect(area, r), textLeft, textTop, box.text.c_str(), BoxText, TextStyle{9, false, wrap});
+  PaintText(RectIntersect(area, r), textLeft, textTop, shown.c_str(), BoxText, TextStyle{9, false, wrap});
 
   for (size_t i = 0; i < box.buttons.size(); ++i) {
     const Button& button = box.buttons[i];

@@ -163,10 +163,11 @@ count_lines() {
 }
 board_is() { [ "$(count_lines)" = "$1" ]; }
 
-# Another display of our own, for a test that ended the first one: DISPLAY names it.
+# Another display of our own, for a test that ended the first one or needs another screen
+# size (new_display [WIDTHxHEIGHT], 1024x768 unless given): DISPLAY names it.
 new_display() {
   : >"$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >>"$work/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset 3>"$work/display" >>"$work/xvfb.log" 2>&1 &
   xvfb="$xvfb $!"
   for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
   [ -s "$work/display" ] || fail "Xvfb did not start"

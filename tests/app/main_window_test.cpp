@@ -4,9 +4,13 @@
 // saved and a second copy ending at once are played under Xvfb by e2e.sh; taps beside the
 // lines are the layout tests' part.
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -240,40 +244,67 @@ TEST_F(ProgramTest, TheCommandKeysNeedCtrl) {
 }
 
 // The page beside the program, in the desktop's browser through xdg-open; when that
-// cannot show it (no browser behind it, or no xdg-open at all), a message box over the
-// main window says where the page is once the viewer has ended.
-TEST_F(ProgramTest, HelpOpensThePageBesideTheProgramOrSaysWhereItIs) {
+// cannot show it, a message box over the main window says why (no browser found, or the
+// one named failed) and where the page is, its path whole on its line, once the viewer has
+// ended. What the viewer and its browser write never reaches the program's own output.
+TEST_F(ProgramTest, HelpOpensThePageBesideTheProgramOrSaysWhyAndWhereItIs) {
   const std::string page =
       std::filesystem::read_symlink("/proc/self/exe").parent_path().string() + "/res/Marlix Pentro.htm";
   EXPECT_TRUE(FileExists(page));
-  // The end of a stand-in xdg-open, none for no xdg-open at all; and whether the player is told.
-  const std::pair<const char*, bool> cases[] = {{"", false}, {"exit 3\n", true}, {nullptr, true}};
+  std::u16string pageShown(page.begin(), page.end());
+  std::replace(pageShown.begin(), pageShown.end(), u' ', u'\u00A0');  // no break at its space
+  const struct {
+    const char* xdgOpen;  // the end of a stand-in xdg-open; none for no xdg-open at all
+    const char* browser;  // the menu entry a stand-in xdg-mime names for web pages, if any
+    const char16_t* says;  // what the box says, or null when there is no box
+  } cases[] = {
+      {"", nullptr, nullptr},
+      {"exit 3\n", nullptr, u"no web browser was found"},
+      {"echo 'fakefox: cannot open display' >&2; echo 'fakefox: hello'; exit 4\n", "fakefox.desktop",
+       u"the web browser (fakefox) failed to start"},
+      {nullptr, nullptr, u"no web browser was found"},
+  };
   const std::string path = std::getenv("PATH") == nullptr ? "" : std::getenv("PATH");
   ASSERT_TRUE(Start());
-  for (const auto& [exit, told] : cases) {
-    SCOPED_TRACE(exit == nullptr ? "no xdg-open" : exit);
-    const std::string bin = MakeTempFolder(), log = bin + "/opened";
-    if (exit != nullptr) {
-      std::ofstream(bin + "/xdg-open") << "#!/bin/sh\nprintf '%s' \"$1\" > '" << log << "'\n" << exit;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.xdgOpen == nullptr ? "no xdg-open" : c.xdgOpen);
+    const std::string bin = MakeTempFolder(), log = bin + "/opened", errors = bin + "/stderr";
+    if (c.xdgOpen != nullptr) {
+      std::ofstream(bin + "/xdg-open") << "#!/bin/sh\nprintf '%s' \"$1\" > '" << log << "'\n" << c.xdgOpen;
       std::filesystem::permissions(bin + "/xdg-open", std::filesystem::perms::owner_all);
     }
+    if (c.browser != nullptr) {
+      std::ofstream(bin + "/xdg-mime") << "#!/bin/sh\necho " << c.browser << "\n";
+      std::filesystem::permissions(bin + "/xdg-mime", std::filesystem::perms::owner_all);
+    }
+    // The program's standard error, into a file while the viewer runs.
+    std::fflush(stderr);
+    const int savedErrors = dup(STDERR_FILENO);
+    const int errorFile = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    dup2(errorFile, STDERR_FILENO);
     setenv("PATH", bin.c_str(), 1);
     Questions.clear();
     EmulatorKey(VK_F1, FALSE);
     Pump();
-    setenv("PATH", path.c_str(), 1);
-    if (exit != nullptr) {
+    if (c.xdgOpen != nullptr) {
       EXPECT_TRUE(Eventually([&] { return ReadFileText(log) == page; })) << ReadFileText(log);
     }
-    for (int i = 0; i < (told ? 1000 : 30) && Questions.empty(); ++i) {
+    for (int i = 0; i < (c.says != nullptr ? 1000 : 30) && Questions.empty(); ++i) {
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
       Pump();
     }
-    ASSERT_EQ(Questions.size(), told ? 1u : 0u);
-    if (!told) continue;
+    setenv("PATH", path.c_str(), 1);
+    std::fflush(stderr);
+    dup2(savedErrors, STDERR_FILENO);
+    close(savedErrors);
+    close(errorFile);
+    EXPECT_EQ(ReadFileText(errors).find("fakefox"), std::string::npos) << ReadFileText(errors);
+    ASSERT_EQ(Questions.size(), c.says != nullptr ? 1u : 0u);
+    if (c.says == nullptr) continue;
     EXPECT_TRUE(Questions[0].owner == hMainWnd && Questions[0].caption == u"Marlix Pentro" &&
                 Questions[0].type == MB_OK);
-    EXPECT_NE(Questions[0].text.find(std::u16string(page.begin(), page.end())), std::u16string::npos);
+    EXPECT_NE(Questions[0].text.find(c.says), std::u16string::npos);
+    EXPECT_NE(Questions[0].text.find(u"\n" + pageShown), std::u16string::npos) << "the path, whole on its line";
   }
 }
 

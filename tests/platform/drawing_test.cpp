@@ -9,11 +9,14 @@
 #include <algorithm>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "host/path.h"
 #include "host/screen.h"
 #include "platform/aygshell.h"
 #include "platform/emulator.h"
+#include "platform/winbase.h"
+#include "platform/winuser.h"
 #include "platform/wingdi.h"
 #include "tests/support/recording_window.h"
 #include "tests/support/synthetic_skin.h"
@@ -127,6 +130,81 @@ TEST_F(DrawingTest, ALargerWindowShowsTheScreenCentredByTheLargestWholeFactor) {
       EXPECT_EQ(ScreenPointFromDesktop(outside.x, outside.y, nullptr), FALSE);
   }
   ReleaseDC(nullptr, screen);
+}
+
+// A fullscreen window is filled: by a whole factor where that leaves little of the desktop
+// unused, else by a fraction drawn sharp. Stripes two device pixels wide, across and down,
+// show as runs of their own colours as long as one another to within one window pixel, with
+// at most one blended pixel at each edge; and the middle of every device pixel maps back to
+// it, so a tap lands on what it is aimed at.
+TEST_F(DrawingTest, AFullscreenWindowIsFilledSharplyByAFraction) {
+  const struct {
+    int width, height, shownWidth, shownHeight;  // on the 1024 x 768 headless desktop
+  } cases[] = {{240, 320, 576, 768}, {480, 640, 576, 768}, {320, 240, 1024, 768}, {500, 380, 1000, 760}};
+  const auto pausesUntil = [](auto done) {
+    EmulatorSetPauses(TRUE);
+    for (int i = 0; i < 100 && !done(); ++i) Sleep(20);
+    EmulatorSetPauses(FALSE);
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.width << "x" << c.height);
+    EmulatorSetScreen(c.width, c.height, 1);
+    HWND window = CreateRecordingWindow(nullptr, WS_VISIBLE, 0, 0, 10, 10);  // the desktop window shows
+    for (const bool across : {true, false}) {
+      HDC screen = GetDC(nullptr);
+      HBRUSH brushes[2] = {CreateSolidBrush(White), CreateSolidBrush(Black)};
+      const int stripes = (across ? c.width : c.height) / 2;
+      for (int i = 0; i < stripes; ++i) {
+        const RECT stripe = across ? RECT{2 * i, 0, 2 * i + 2, c.height} : RECT{0, 2 * i, c.width, 2 * i + 2};
+        FillRect(screen, &stripe, brushes[i % 2]);
+      }
+      for (HBRUSH brush : brushes) DeleteObject(brush);
+      ReleaseDC(nullptr, screen);
+      EmulatorKey(VK_F11, FALSE);
+      pausesUntil([&] { return ScreenShownSize().cx == c.shownWidth; });
+      ScreenPresentAll();
+      ASSERT_EQ(ScreenShownSize().cx, c.shownWidth);
+      ASSERT_EQ(ScreenShownSize().cy, c.shownHeight);
+      const int left = (1024 - c.shownWidth) / 2, top = (768 - c.shownHeight) / 2;
+      const int length = across ? c.shownWidth : c.shownHeight;
+      // Along the picture's middle: each pixel white, black or a grey between; the runs of
+      // white or black (a grey counted with the colour it is nearer) and the greys.
+      std::vector<int> runs;
+      int run = 0, greysInARow = 0, mostGreysInARow = 0, previous = -1;
+      for (int i = 0; i < length; ++i) {
+        const COLORREF pixel = across ? ScreenDesktopPixel(left + i, top + c.shownHeight / 2)
+                                      : ScreenDesktopPixel(left + c.shownWidth / 2, top + i);
+        const int grey = GetRValue(pixel);
+        ASSERT_TRUE(GetGValue(pixel) == grey && GetBValue(pixel) == grey) << std::hex << pixel << " at " << i;
+        greysInARow = grey != 0 && grey != 255 ? greysInARow + 1 : 0;
+        mostGreysInARow = std::max(mostGreysInARow, greysInARow);
+        const int colour = grey >= 128;
+        if (i > 0 && colour != previous) {
+          runs.push_back(run);
+          run = 0;
+        }
+        previous = colour;
+        ++run;
+      }
+      runs.push_back(run);
+      EXPECT_LE(mostGreysInARow, 1) << (across ? "across" : "down") << ": an edge blurred over more than a pixel";
+      ASSERT_EQ(static_cast<int>(runs.size()), (across ? c.width : c.height) / 2);
+      EXPECT_LE(std::ranges::max(runs) - std::ranges::min(runs), 1) << (across ? "across" : "down")
+                                                                      << ": stripes of uneven widths";
+      // Taps: the window pixel at a device pixel's middle is that device pixel.
+      int missed = 0;
+      for (int i = 0; i < (across ? c.width : c.height); ++i) {
+        const POINT device = across ? POINT{i, c.height / 2} : POINT{c.width / 2, i};
+        const POINT at = ScreenDesktopFromPoint(device);
+        POINT back{-1, -1};
+        missed += !ScreenPointFromDesktop(at.x, at.y, &back) || back.x != device.x || back.y != device.y;
+      }
+      EXPECT_EQ(missed, 0) << (across ? "across" : "down") << ": device pixels a tap at their middle misses";
+      EmulatorKey(VK_F11, FALSE);
+      pausesUntil([&] { return ScreenShownSize().cx == c.width; });
+    }
+    DestroyWindow(window);
+  }
 }
 
 TEST_F(DrawingTest, ImagesThatWillNotLoad) {

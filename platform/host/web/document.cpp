@@ -32,6 +32,6 @@ std::string Address(const std::string& path) {
 }  // namespace
 
 // A tab opened without an opener tells the page nothing back, so `notShown` is never heard.
-int HostOpenDocument(const std::string& path, void (*)(const std::string& path)) {
+int HostOpenDocument(const std::string& path, void (*)(const std::string& path, const std::string& browser)) {
   return OpenTab(Address(path).c_str());
 }
