@@ -1,8 +1,9 @@
 // The web version's service worker: keeps every file of one build (the page, the program,
 // its data, the help page and its pictures) for play without the network. The cache is
 // named by the build, so one build's files never mix with another's: a new build is
-// fetched whole beside the one in use, waits until the page's next start takes it, and
-// the old build's cache then goes. tools/web/service-worker.sh fills in the two lists.
+// fetched whole beside the one in use and then takes over, the old build's cache going;
+// a page starts on one build throughout (index.html), so the next start plays the new. tools/web/service-worker.sh fills in the build's name
+// and its files.
 'use strict';
 const Build = '@BUILD@';
 const Files = [@FILES@];
@@ -12,7 +13,10 @@ const Cache = Prefix + Build;
 self.addEventListener('install', (event) => {
   // Every file fresh from the server, none from the browser's own cache of an older build.
   event.waitUntil(
-    caches.open(Cache).then((cache) => cache.addAll(Files.map((file) => new Request(encodeURI(file), { cache: 'reload' })))),
+    caches
+      .open(Cache)
+      .then((cache) => cache.addAll(Files.map((file) => new Request(encodeURI(file), { cache: 'reload' }))))
+      .then(() => self.skipWaiting()),
   );
 });
 
@@ -24,9 +28,9 @@ self.addEventListener('activate', (event) => {
   );
 });
 
-// The page, at its start, hands over to a build that is waiting.
+// The page, at its start, asks which build this is, to play only a page of the same.
 self.addEventListener('message', (event) => {
-  if (event.data === 'take-over') self.skipWaiting();
+  if (event.data === 'build' && event.ports[0]) event.ports[0].postMessage(Build);
 });
 
 // The site's files from the build's cache (the page's address with or without its
