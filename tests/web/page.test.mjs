@@ -74,14 +74,16 @@ const placement = (page) =>
   page.evaluate(() => {
     const canvas = document.getElementById('canvas');
     const box = canvas.getBoundingClientRect();
-    const room = document.getElementById('room').getBoundingClientRect();
-    const shown = document.getElementById('shown');
+    // The page less its safe area; the whole page where the page does not say.
+    const safe = document.getElementById('room');
+    const room = safe ? safe.getBoundingClientRect() : { left: 0, top: 0, width: innerWidth, height: innerHeight };
+    const shown = document.getElementById('shown') || { width: 0, height: 0 };
     return {
       screen: [canvas.width, canvas.height],
       box: { left: box.left, top: box.top, width: box.width, height: box.height },
       room: { left: room.left, top: room.top, width: room.width, height: room.height },
       crisp: canvas.classList.contains('crisp'),
-      smooth: getComputedStyle(shown).display !== 'none',
+      smooth: shown instanceof HTMLElement && getComputedStyle(shown).display !== 'none',
       shownSize: [shown.width, shown.height],
     };
   });
