@@ -4,7 +4,7 @@
 # 480 x 800 upright and 640 x 480 or 800 x 480 sideways, so only those sizes' pictures go;
 # the sounds at half the desktop's sample rate (the game's chimes have nothing above a
 # quarter of it) and in 4-bit IMA ADPCM, which SDL decodes, a quarter of their 16 bits; the
-# font cut to the characters of Latin text, its glyphs and hinting as they were.
+# font cut to the characters the program's texts use, its glyphs and hinting as they were.
 #
 #   tools/web/pack-res.sh RES_FOLDER OUT_FOLDER
 set -eu
@@ -78,8 +78,9 @@ for path in sorted(glob.glob(os.path.join(res, "*.wav"))):
         target.write(b'RIFF' + struct.pack('<I', 4 + len(chunks)) + b'WAVE' + chunks)
 PYTHON
 
-# Printable ASCII, Latin-1 and the general punctuation: every text the program shows.
+# Printable ASCII, the general punctuation and a few signs: every text the program shows
+# (all of it ASCII) with room for typographic quotes and dashes.
 /usr/bin/python3 -m fontTools.subset "$res/DejaVuSans.ttf" --output-file="$out/DejaVuSans.ttf" \
-  --unicodes=U+0020-007E,U+00A0-00FF,U+2010-2027,U+2030-203A,U+20AC,U+FFFD --layout-features='*' \
+  --unicodes=U+0020-007E,U+00A0,U+00A9,U+00B0,U+00D7,U+2010-2027,U+2030-203A,U+20AC,U+FFFD --layout-features='*' \
   --name-IDs='*' --name-languages='*' --notdef-outline --glyph-names --legacy-kern
 touch "$out/.packed"
