@@ -122,11 +122,11 @@ describe('a phone', () => {
       owners = await settled(() => pageSavedBoard(page), before);
       await shows(page, owners);
       const size = () => page.$eval('canvas', (c) => [c.width, c.height]);
-      assert.deepEqual(await size(), [480, 640]);
+      assert.deepEqual(await size(), [480, 800]);
 
       const turns = [
-        [{ ...upright, width: 844, height: 390 }, [640, 480]],
-        [upright, [480, 640]],
+        [{ ...upright, width: 844, height: 390 }, [800, 480]],
+        [upright, [480, 800]],
       ];
       for (const [viewport, want] of turns) {
         await page.setViewport({ ...viewport, deviceScaleFactor: 3, hasTouch: true, isMobile: true });

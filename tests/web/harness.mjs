@@ -33,6 +33,8 @@ const types = {
   '.data': 'application/octet-stream',
   '.gif': 'image/gif',
   '.png': 'image/png',
+  '.svg': 'image/svg+xml',
+  '.webmanifest': 'application/manifest+json',
   '.wav': 'audio/wav',
   '.ttf': 'font/ttf',
 };

@@ -15,6 +15,10 @@ bool WriteLogos(const std::string& folder);
 inline constexpr const char* Icon143File = "icon143.bmp";
 inline constexpr const char* IconSvgFile = "marlix-pentro.svg";
 inline constexpr int IconPngSizes[] = {16, 24, 32, 48, 64, 128, 256};
+// And for the web page's manifest: the sizes launchers install from, and the full square
+// of the plate that a launcher cuts to its own shape, "marlix-pentro-full-512.png".
+inline constexpr int WebIconSizes[] = {192, 512};
+inline constexpr int FullIconSize = 512;
 bool WriteIcon(const std::string& folder);
 // The help page the F1 key opens.
 inline constexpr const char* HelpFile = "Marlix Pentro.htm";

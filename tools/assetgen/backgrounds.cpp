@@ -27,11 +27,13 @@ void FillGradient(Canvas& canvas, Colour top, Colour bottom, int bands) {
     FillRect(canvas, 0, y, canvas.width, y + 1, Band(top, bottom, y, canvas.height, bands));
 }
 
-// Fine grain: each pixel a touch lighter or darker, as on a desk or on cloth.
-void AddGrain(Canvas& canvas, int amount256, uint32_t seed) {
+// Fine grain: here and there one of the art's pixels (`s` screen pixels square, like every
+// other detail of the picture) a touch lighter or darker, as on a desk or on cloth. Sparse
+// and at the art's scale, so the large screens' pictures stay small to download.
+void AddGrain(Canvas& canvas, int amount256, uint32_t seed, int s) {
   for (int y = 0; y < canvas.height; ++y)
     for (int x = 0; x < canvas.width; ++x) {
-      const uint32_t h = Hash(x, y, seed) % 4;
+      const uint32_t h = Hash(x / s, y / s, seed) % 8;
       if (h < 2) PutPixel(canvas, x, y, Shade(PixelAt(canvas, x, y), h == 0 ? amount256 : -amount256));
     }
 }
@@ -104,7 +106,7 @@ void DrawBackdrop(Canvas& canvas, const SkinTheme& theme, const BoardMetrics& m,
     case Backdrop::Gradient: FillGradient(canvas, theme.backdropTop, theme.backdropBottom, 24); break;
     case Backdrop::Paper:
       FillGradient(canvas, theme.backdropTop, theme.backdropBottom, 12);
-      AddGrain(canvas, 6, 1);
+      AddGrain(canvas, 6, 1, s);
       break;
     case Backdrop::Stars: {
       FillGradient(canvas, theme.backdropTop, theme.backdropBottom, 24);
@@ -115,7 +117,7 @@ void DrawBackdrop(Canvas& canvas, const SkinTheme& theme, const BoardMetrics& m,
     case Backdrop::Wood: DrawWood(canvas, theme, s); break;
     case Backdrop::Felt:
       FillGradient(canvas, theme.backdropTop, theme.backdropBottom, 12);
-      AddGrain(canvas, 10, 2);
+      AddGrain(canvas, 10, 2, s);
       break;
     case Backdrop::Sunset: DrawSunset(canvas, theme, BoardRect(m), s); break;
   }

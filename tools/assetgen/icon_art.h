@@ -12,4 +12,7 @@ constexpr int IconSize = 64;  // the built-in bitmap, in pixels
 
 // The icon `size` pixels square, with its coverage in `alpha` (0 outside the plate).
 Canvas DrawIcon(int size, std::vector<uint8_t>& alpha);
+// The icon for launchers that cut it to a shape of their own (a circle, a rounded square):
+// the plate fills the square, the board's corner kept well inside, every pixel opaque.
+Canvas DrawFullIcon(int size);
 std::string IconSvg();

@@ -1,5 +1,5 @@
 // The pictures built into the program: the About box's two logo bitmaps and the icon, and
-// the icon once more as SVG and PNG files for the desktop's menu.
+// the icon once more as SVG and PNG files for the desktop's menu and the web page.
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -23,11 +23,16 @@ bool WriteIcon(const std::string& folder) {
   std::vector<uint8_t> alpha;
   const Canvas icon = DrawIcon(IconSize, alpha);
   bool written = WriteAlphaBmp(folder + "/" + Icon143File, icon, alpha);
-  for (const int size : IconPngSizes) {
+  const auto writePng = [&](int size) {
     std::vector<uint8_t> coverage;
     const Canvas png = DrawIcon(size, coverage);
     written = WritePng(folder + "/marlix-pentro-" + std::to_string(size) + ".png", png, coverage) && written;
-  }
+  };
+  for (const int size : IconPngSizes) writePng(size);
+  for (const int size : WebIconSizes) writePng(size);
+  const Canvas full = DrawFullIcon(FullIconSize);
+  const std::vector<uint8_t> opaque(full.pixels.size(), 255);
+  written = WritePng(folder + "/marlix-pentro-full-" + std::to_string(FullIconSize) + ".png", full, opaque) && written;
   std::ofstream svg(folder + "/" + IconSvgFile, std::ios::trunc);
   svg << IconSvg();
   svg.close();

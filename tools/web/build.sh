@@ -1,6 +1,8 @@
 #!/bin/sh
-# Builds the web version into build-web/: index.html, marlix-pentro.js, .wasm and .data, and
-# the help page with its pictures in res/. Any static file server serves the folder:
+# Builds the web version into build-web/: index.html, marlix-pentro.js, .wasm and .data, the
+# help page with its pictures in res/, the icons in icons/, the manifest that makes the page
+# installable and the service worker (sw.js) that keeps the whole site of this build for
+# play without the network. Any static file server serves the folder:
 #
 #   tools/web/build.sh && python3 -m http.server -d build-web
 #
@@ -41,4 +43,13 @@ cp "build-web-cmake/res/Marlix Pentro.htm" build-web/res/
 sed -n 's/.*src="\([^"/]*\)".*/\1/p' "build-web-cmake/res/Marlix Pentro.htm" | sort -u | while read -r picture; do
   cp "build-web-cmake/res/$picture" build-web/res/
 done
+# The icons the page, the browser's tab and a phone's launcher show, drawn by the asset
+# generator; then the service worker, named by a hash of all the files above.
+mkdir -p build-web/icons
+for icon in 32 192 512 full-512; do
+  cp "build-web-cmake/generated/marlix-pentro-$icon.png" build-web/icons/
+done
+cp build-web-cmake/generated/marlix-pentro.svg build-web/icons/
+cp tools/web/manifest.webmanifest build-web/
+tools/web/service-worker.sh build-web
 ls -l build-web

@@ -1,24 +1,27 @@
-// The page's shape as the handheld's turn: a phone held upright shows the game upright,
-// turned sideways it shows it sideways. A page that changes shape against the screen's
-// presses the device's turn key once, and looks again once the screen has turned;
-// the player's own turn (F2) stands until the page changes shape.
+// The page's shape chooses the handheld's screen: a phone held upright shows an upright
+// screen, the taller one where the page is tall enough, turned sideways a sideways one. A
+// page whose best screen changes presses the device's turn key once and looks again once
+// the screen has turned; the player's own turn (F2) stands until the page changes shape.
 #include "host/page.h"
 
 #include <SDL.h>
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
+#include "host/program.h"
 #include "host/screen.h"
 #include "host/signals.h"
 
 namespace {
 
-bool turnPressed = false;  // the turn key was pressed and the screen has not turned yet
+// The screens the web version's data has pictures for.
+constexpr int Screens[] = {480, 640, 480, 800, 640, 480, 800, 480};
 
-bool ScreenLandscape() {
-  const SIZE size = ScreenSize();
-  return size.cx > size.cy;
-}
+bool turnPressed = false;  // the turn key was pressed and the screen has not turned yet
+bool looked = false;
+SIZE chosen{0, 0};  // the page's best screen when it last looked
+
+bool Same(SIZE a, SIZE b) { return a.cx == b.cx && a.cy == b.cy; }
 
 void PressTurnKey() {
   turnPressed = true;
@@ -34,8 +37,14 @@ void PressTurnKey() {
   SDL_PushEvent(&event);
 }
 
+// A change of the page's best screen turns the screen to it; a page that changes size but
+// keeps its best screen only shows the screen at another size, which the page does itself.
 void LookAtShape() {
-  if (!turnPressed && PageLandscape() != ScreenLandscape()) PressTurnKey();
+  if (turnPressed) return;
+  const SIZE best = PageScreen();
+  if (Same(best, chosen)) return;
+  chosen = best;
+  if (!Same(best, ScreenSize())) PressTurnKey();
 }
 
 EM_BOOL OnResize(int, const EmscriptenUiEvent*, void*) {
@@ -45,12 +54,41 @@ EM_BOOL OnResize(int, const EmscriptenUiEvent*, void*) {
 
 }  // namespace
 
-bool PageLandscape() {
-  return EM_ASM_INT({ return window.innerWidth > window.innerHeight ? 1 : 0; }) != 0;
+SIZE PageScreen() {
+  int choices[8];
+  int count = 0;
+  const char* asked = HostProgramVariable("SCREEN");
+  if (asked != nullptr) {
+    const SIZE size = ScreenAskedSize();
+    const int own[4] = {size.cx, size.cy, size.cy, size.cx};
+    for (const int side : own) choices[count++] = side;
+  } else {
+    for (const int side : Screens) choices[count++] = side;
+  }
+  // The page's script weighs them (index.html); a page without it takes the first.
+  const int best = EM_ASM_INT(
+      {
+        const sizes = Array.from(HEAP32.subarray($0 >> 2, ($0 >> 2) + $1));
+        return Module.marlixBestScreen ? Module.marlixBestScreen(sizes) : 0;
+      },
+      choices, count);
+  const int index = best >= 0 && best < count / 2 ? best : 0;
+  const SIZE size{choices[2 * index], choices[2 * index + 1]};
+  if (!looked) {
+    looked = true;
+    chosen = size;
+  }
+  return size;
+}
+
+bool PageTakesScreen(SIZE* size) {
+  if (!turnPressed) return false;
+  *size = chosen;
+  return true;
 }
 
 void PageScreenTurned() {
-  // A turn of the player's own (F2) stands until the page changes shape again.
+  // A turn of the player's own (F2) stands until the page's best screen changes.
   if (!turnPressed) return;
   turnPressed = false;
   LookAtShape();

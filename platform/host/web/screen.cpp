@@ -1,9 +1,10 @@
 // The emulated device screen on a web page: the canvas is the screen pixel for pixel, and
-// the page enlarges it (crisp, by whole factors where they fit). The screen starts upright
-// on a page taller than wide and sideways on one wider than tall.
+// the page enlarges it. The page's shape chooses the screen (page.cpp), at the start and
+// whenever its best screen changes.
 #include "host/screen.h"
 
 #include <SDL.h>
+#include <emscripten.h>
 
 #include <cstring>
 
@@ -27,9 +28,15 @@ SDL_Window* desktop = nullptr;  // the canvas
 void Configure() {
   if (configured) return;
   configured = true;
-  size = ScreenAskedSize();
-  if (PageLandscape() != (size.cx > size.cy)) size = SIZE{size.cy, size.cx};
+  size = PageScreen();
 }
+
+// The page's script shows each rectangle presented, enlarged (index.html).
+// clang-format off
+EM_JS(void, TellPagePresented, (int x, int y, int width, int height), {
+  if (Module.marlixPresented) Module.marlixPresented(x, y, width, height);
+});
+// clang-format on
 
 SDL_Surface* NewFramebuffer() { return Surface(HostImageNew(size.cx, size.cy)); }
 
@@ -63,6 +70,7 @@ void Present(const RECT& area) {
   SDL_Rect rect{area.left, area.top, area.right - area.left, area.bottom - area.top};
   SDL_BlitSurface(framebuffer, &rect, surface, &rect);
   SDL_UpdateWindowSurfaceRects(desktop, &rect, 1);
+  TellPagePresented(rect.x, rect.y, rect.w, rect.h);
   ScreenReportFrame();
 }
 
@@ -113,9 +121,12 @@ void ScreenPresentAll() {
 // Fullscreen is the browser's (F11).
 void ScreenToggleFullscreen() {}
 
+// The turn key: the page's choice when the page pressed it, else the screen turned.
 void ScreenRotate() {
   Configure();
-  size = SIZE{size.cy, size.cx};
+  SIZE next{size.cy, size.cx};
+  PageTakesScreen(&next);
+  size = next;
   if (framebuffer != nullptr) {
     SDL_FreeSurface(framebuffer);
     framebuffer = NewFramebuffer();

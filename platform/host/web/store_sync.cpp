@@ -11,6 +11,8 @@ namespace {
 
 // clang-format off
 EM_JS(int, StoreInBrowser, (const char* folderName, const char* fileName), {
+  // A browser that keeps nothing: the file stays in the page's memory, as the player was told.
+  if (Module.marlixStoreless) return 1;
   const folder = UTF8ToString(folderName);
   const file = UTF8ToString(fileName);
   let stored = 1;
@@ -31,9 +33,13 @@ EM_JS(int, StoreInBrowser, (const char* folderName, const char* fileName), {
       stored = 0;
     }
   }
-  FS.syncfs(false, (error) => {
-    if (error) console.warn('The settings could not be stored in the browser: ' + error);
-  });
+  try {
+    FS.syncfs(false, (error) => {
+      if (error) console.warn('The settings could not be stored in the browser: ' + error);
+    });
+  } catch (error) {
+    console.warn('The settings could not be stored in the browser: ' + error);
+  }
   return stored;
 });
 // clang-format on
