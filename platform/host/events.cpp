@@ -63,6 +63,18 @@ void Track(const SDL_Event& event) {
   }
 }
 
+// Division rounding down, for points left of or above the screen.
+int FloorDivide(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+// A point of the desktop window off the device screen, in device pixels beyond its edge, by
+// the screen's place in the window now: a finger slides on past the screen's edge.
+POINT PointBeyondScreen(int desktopX, int desktopY) {
+  const POINT first = ScreenDesktopFromPoint(POINT{0, 0}), next = ScreenDesktopFromPoint(POINT{1, 1});
+  const int factorX = SDL_max(1, next.x - first.x), factorY = SDL_max(1, next.y - first.y);
+  return POINT{FloorDivide(desktopX - (first.x - factorX / 2), factorX),
+               FloorDivide(desktopY - (first.y - factorY / 2), factorY)};
+}
+
 // The event in the device's terms.
 DesktopEvent Read(const SDL_Event& event) {
   DesktopEvent read{};
@@ -92,9 +104,12 @@ DesktopEvent Read(const SDL_Event& event) {
                                                    : DesktopInput::Lift;
       read.finger = true;
       read.time = event.tfinger.timestamp;
-      read.onScreen = ScreenPointInWindow(
-          readWidth, readHeight, static_cast<int>(SDL_floorf(event.tfinger.x * static_cast<float>(readWidth))),
-          static_cast<int>(SDL_floorf(event.tfinger.y * static_cast<float>(readHeight))), &read.device);
+      {
+        const int x = static_cast<int>(SDL_floorf(event.tfinger.x * static_cast<float>(readWidth)));
+        const int y = static_cast<int>(SDL_floorf(event.tfinger.y * static_cast<float>(readHeight)));
+        read.onScreen = ScreenPointInWindow(readWidth, readHeight, x, y, &read.device);
+        if (!read.onScreen) read.device = PointBeyondScreen(x, y);
+      }
       break;
     case SDL_KEYDOWN:
     case SDL_KEYUP:

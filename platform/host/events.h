@@ -21,7 +21,8 @@ struct DesktopEvent {
   DWORD time;  // milliseconds, as DesktopTicks counts them
   // Tap, Slide, Lift: the device pixel under it, by the window's layout when it was read (the
   // window may take another size before the program takes the event); onScreen is FALSE on
-  // the backdrop. `finger` tells a finger on a touch screen from the mouse.
+  // the backdrop, where a finger's point is still given, in device pixels beyond the
+  // screen's edge. `finger` tells a finger on a touch screen from the mouse.
   BOOL onScreen;
   POINT device;
   bool finger;

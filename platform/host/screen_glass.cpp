@@ -12,7 +12,8 @@ constexpr float UsualDpi = 96;  // where the display tells nothing believable
 float DesktopDpi() {
   SDL_Window* desktop = ScreenDesktopWindow();
   float dpi = 0;
-  if (desktop == nullptr || SDL_GetDisplayDPI(SDL_max(SDL_GetWindowDisplayIndex(desktop), 0), nullptr, &dpi, nullptr) != 0)
+  if (desktop == nullptr ||
+      SDL_GetDisplayDPI(SDL_max(SDL_GetWindowDisplayIndex(desktop), 0), nullptr, &dpi, nullptr) != 0)
     return UsualDpi;
   return dpi >= 50 && dpi <= 1000 ? dpi : UsualDpi;
 }

@@ -131,8 +131,8 @@ BOOL GetMessageW(LPMSG msg, HWND window, UINT filterMin, UINT filterMax);
 // its mouse messages with a signature in the top 24 bits (0xFF515700), a finger also with
 // bit 0x80; the mouse leaves 0. A finger's press comes as WM_LBUTTONDOWN, its sliding as
 // WM_MOUSEMOVE and its lift as WM_LBUTTONUP, all to the window it was pressed on, with
-// client coordinates beyond the window where the finger went off it (taken as 16-bit
-// signed values; off the screen as -32768).
+// client coordinates beyond the window where the finger went off it (16-bit signed values).
+// A finger pressed on the desktop just beside the screen presses the window at its edge.
 LPARAM GetMessageExtraInfo();
 // As GetMessageW without waiting; FALSE when nothing is there.
 BOOL PeekMessageW(LPMSG msg, HWND window, UINT filterMin, UINT filterMax, UINT remove);

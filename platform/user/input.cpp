@@ -6,7 +6,11 @@
 // (SIGTERM, SIGINT, SIGHUP) closes the program's window as the close button does.
 #include "user/input.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "host/events.h"
+#include "host/screen.h"
 #include "kernel/sleep.h"
 #include "user/dialog.h"
 #include "user/window.h"
@@ -20,7 +24,9 @@ void (*turnScreen)() = nullptr;
 
 // A finger's mouse messages carry the touch screen's signature and its touch bit.
 constexpr LPARAM FingerExtraInfo = 0xFF515700 | 0x80;
-constexpr LONG OffScreen = -32768;
+// A finger pressed this near the screen, on the backdrop around it, presses the window at
+// the screen's edge: a fingertip there covers the edge too.
+constexpr double FingerBesideScreenMillimetres = 4.0;
 
 HWND fingerWindow = nullptr;  // the window a finger was pressed on, until it is lifted
 
@@ -28,16 +34,29 @@ MSG Message(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD time)
   return MSG{window, message, wParam, lParam, time, {}, 0};
 }
 
+// A point in a window's client coordinates, beyond the window too, as 16-bit values.
 LPARAM ClientPoint(HWND window, const DesktopEvent& read) {
-  const POINT local = read.onScreen ? POINT{read.device.x - window->client.left, read.device.y - window->client.top}
-                                    : POINT{OffScreen, OffScreen};
-  return MAKELPARAM(static_cast<WORD>(local.x), static_cast<WORD>(local.y));
+  const LONG x = std::clamp<LONG>(read.device.x - window->client.left, -32768, 32767);
+  const LONG y = std::clamp<LONG>(read.device.y - window->client.top, -32768, 32767);
+  return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+}
+
+// The window a tap presses: the one under it on the screen; for a finger just beside the
+// screen, the one at the nearest point of its edge.
+HWND Pressed(const DesktopEvent& read) {
+  if (read.onScreen) return WindowAt(read.device);
+  if (!read.finger) return nullptr;
+  const SIZE size = ScreenSize();
+  const POINT edge{std::clamp<LONG>(read.device.x, 0, size.cx - 1),
+                   std::clamp<LONG>(read.device.y, 0, size.cy - 1)};
+  const double beside =
+      std::hypot(read.device.x - edge.x, read.device.y - edge.y) * ScreenMillimetresPerPixel();
+  return beside <= FingerBesideScreenMillimetres ? WindowAt(edge) : nullptr;
 }
 
 // A tap at a device pixel.
 void Tap(const DesktopEvent& read, std::deque<MSG>& messages) {
-  if (!read.onScreen) return;
-  HWND window = WindowAt(read.device);
+  HWND window = Pressed(read);
   if (window == nullptr) return;
   MSG tap = Message(window, WM_LBUTTONDOWN, MK_LBUTTON, ClientPoint(window, read), read.time);
   if (read.finger) {

@@ -52,7 +52,8 @@ bool MarkShown(int cell) {
   LineCursorBars(cell, bars);
   const RECT client = WindowRect(hMainWnd);
   for (RECT bar : bars) {
-    bar = RECT{client.left + bar.left, client.top + bar.top, client.left + bar.right, client.top + bar.bottom};
+    bar =
+        RECT{client.left + bar.left, client.top + bar.top, client.left + bar.right, client.top + bar.bottom};
     for (COLORREF pixel : ScreenPixels(bar))
       if (pixel != LineCursorColour(Skin)) return false;
   }
@@ -94,7 +95,10 @@ TEST_F(FingerTest, QuickTapsTakeTheLineClearlyMeantAndTheMouseOnlyTheLineHit) {
       {"beside a line already drawn", Beside(H(4, 4), 1), H(4, 4), {H(4, 4)}},
       {"a box's middle", Middle(CellRect(BoardLayout, BoxCell(3, 3))), -1, {}},
       {"a corner point", Middle(CornerRect(BoardLayout, 4, 2)), -1, {}},
-      {"4.5 mm below the board, beyond the reach", POINT{240, BoardRect(BoardLayout).bottom + Mm(4.5)}, -1, {}},
+      {"4.5 mm below the board, beyond the reach",
+       POINT{240, BoardRect(BoardLayout).bottom + Mm(4.5)},
+       -1,
+       {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -83,7 +83,8 @@ TEST_F(ShellTest, TapsAndTouchesArriveInTheClientPixelsOfTheWindowUnderThem) {
 
 // A finger's press, slides and lift, told as the handheld tells them: mouse messages with
 // the touch screen's signature and its finger's bit, the slides and the lift to the window
-// pressed on wherever the finger goes, beyond the screen too. The mouse's carry nothing.
+// pressed on wherever the finger goes, beyond the screen too; a press just beside the
+// screen is the window's at its edge. The mouse's carry nothing.
 TEST_F(ShellTest, AFingerIsToldFromTheMouseAndFollowedToItsLift) {
   constexpr LPARAM Finger = 0xFF515780;
   const auto at = [](int x, int y) {
@@ -98,21 +99,24 @@ TEST_F(ShellTest, AFingerIsToldFromTheMouseAndFollowedToItsLift) {
     EmulatorFingerMove(30, 10);  // over the task bar: still the window's
     EmulatorFingerUp(-20, 330);  // off the screen
     EmulatorTap(60, 70);
-    EmulatorFingerUp(60, 70);  // a lift with no press
+    EmulatorFingerUp(60, 70);     // a lift with no press
+    EmulatorFingerDown(-3, 150);  // beside the screen's edge: under a fingertip
+    EmulatorFingerUp(-3, 150);
+    EmulatorFingerDown(-40, 150);  // 10 mm and more beside it: nothing
+    EmulatorFingerUp(-40, 150);
     PumpMessages();
     std::vector<Received> got;
     for (const Received& r : ReceivedMessages)
       if (r.message == WM_LBUTTONDOWN || r.message == WM_MOUSEMOVE || r.message == WM_LBUTTONUP)
         got.push_back(r);
-    ASSERT_EQ(got.size(), 5u);
+    ASSERT_EQ(got.size(), 7u);
     const struct {
       UINT message;
       LPARAM lParam, extraInfo;
-    } expected[] = {{WM_LBUTTONDOWN, at(100, 200), Finger},
-                    {WM_MOUSEMOVE, at(120, 210), Finger},
-                    {WM_MOUSEMOVE, at(30, 10), Finger},
-                    {WM_LBUTTONUP, MAKELPARAM(0x8000, 0x8000), Finger},
-                    {WM_LBUTTONDOWN, at(60, 70), 0}};
+    } expected[] = {{WM_LBUTTONDOWN, at(100, 200), Finger}, {WM_MOUSEMOVE, at(120, 210), Finger},
+                    {WM_MOUSEMOVE, at(30, 10), Finger},     {WM_LBUTTONUP, at(-20, 330), Finger},
+                    {WM_LBUTTONDOWN, at(60, 70), 0},        {WM_LBUTTONDOWN, at(-3, 150), Finger},
+                    {WM_LBUTTONUP, at(-3, 150), Finger}};
     for (size_t i = 0; i < got.size(); ++i) {
       EXPECT_EQ(got[i].window, owner) << i;
       EXPECT_EQ(got[i].message, expected[i].message) << i;

@@ -47,8 +47,8 @@ TEST(FingerLine, NearButOffALineTakesItWithinTheReach) {
       {"3.5 mm above the board's top line", Phone, middleX, BoardLayout.originY - Mm(3.5, Phone), 0},
       {"5 mm above the board, beyond the reach", Phone, middleX, BoardLayout.originY - Mm(5, Phone), -1},
       // The same pixels are 5 mm on a desktop's larger pixels: beyond the reach there.
-      {"the same pixels above the board on a desktop", Desktop, middleX,
-       BoardLayout.originY - Mm(3.5, Phone), -1},
+      {"the same pixels above the board on a desktop", Desktop, middleX, BoardLayout.originY - Mm(3.5, Phone),
+       -1},
       {"2 mm above the board on a desktop", Desktop, middleX, BoardLayout.originY - Mm(2, Desktop), 0},
   };
   for (const Case& c : cases)

@@ -1,6 +1,6 @@
-// How large the device screen's pixels are on the page's glass: the canvas's size in CSS
-// pixels over the screen's width, whatever the page scales it to, and a CSS pixel's size, which browsers keep near
-// 1/160 inch on phones and 1/96 inch on desktops.
+// How large the device screen's pixels are on the page's glass: the canvas's width in CSS
+// pixels over the screen's, whatever the page scales it to, and a CSS pixel's size, which
+// browsers keep near 1/160 inch on phones and 1/96 inch on desktops.
 #include <emscripten.h>
 
 #include "host/screen.h"
