@@ -101,13 +101,4 @@ TEST(FingerLine, EveryLineIsTakenFromBesideItsMiddle) {
   }
 }
 
-// Where the hit test finds a line the finger takes that line, even right beside another.
-TEST(FingerLine, OnALineTheHitTestDecides) {
-  UseLayout(0);
-  // The shared pixel of cells 0 and 7 yields the horizontal line, as a tap there does.
-  EXPECT_EQ(FingerLine(15, 38, Phone), 0);
-  EXPECT_EQ(FingerLine(8, 39, Phone), 7);
-  EXPECT_EQ(FingerLine(39, 38, Desktop), 0);
-}
-
 }  // namespace
