@@ -18,10 +18,14 @@ int ScreenDpi();
 // desktop, and never more than fits.
 int ScreenScale();
 // The whole factor shown now: the largest the window holds as it is sized, maximised or
-// fullscreen. A maximised or fullscreen window may show the screen larger, by a fraction:
-// the size of the screen's picture in the window's pixels.
+// fullscreen.
 int ScreenShownScale();
+// A maximised or fullscreen window may show the screen larger, by a fraction: the size of
+// the screen's picture in the window's pixels.
 SIZE ScreenShownSize();
+// The size of one device pixel on the glass as the desktop shows it now, in millimetres:
+// a finger's reach is measured there, whatever the factor.
+double ScreenMillimetresPerPixel();
 
 // The framebuffer (a picture of the device's format, one pixel per device pixel) and the
 // desktop window are made on first use and live for the rest of the run. Null, and false,
