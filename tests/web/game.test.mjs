@@ -1,11 +1,13 @@
-// The game in headless Chromium, played as a player would: it loads cleanly, opens on the
-// desktop program's line, answers taps with the desktop program's board, comes back whole
-// after a reload, changes skin in Options, and plays a whole game to its question.
+// The game in the browser, played as a player would: in every engine it loads cleanly, opens
+// on the desktop program's line, answers taps with the desktop program's board and comes back
+// whole after a reload, and where the engine has a touch screen a finger plays it; in
+// Chromium besides, its pauses, sound, help, Options and a whole game to its question.
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 import { cellMiddle, drawn, loadSheets, OwnerComputer, OwnerUser, readBoard } from './board.mjs';
 import { desktopProgram, startDesktop } from './desktop.mjs';
-import { launch, serve, tap } from './harness.mjs';
+import { eachEngine } from './engines.mjs';
+import { serve, tap } from './harness.mjs';
 import { freeLine, NoPauses, openGame, pageSavedBoard, resFolder, settled, siteFolder, sleep } from './site.mjs';
 
 // The tap order's seed: which free line each tap picks. Printed, so a failure can be replayed.
@@ -50,13 +52,13 @@ async function boardShown(page) {
   assert.fail('no board on the screen');
 }
 
-describe('a fresh page', () => {
-  let chromium;
-  before(async () => (chromium = await launch()));
-  after(async () => chromium?.close());
+eachEngine('a fresh page', (engine) => {
+  let browser;
+  before(async () => (browser = await engine.launch()));
+  after(async () => browser?.close());
 
   test('loads without a console error and opens on the desktop program\'s line, cell 61', async () => {
-    const { page, errors } = await openGame(chromium.browser, server.url + NoPauses);
+    const { page, errors } = await openGame(browser.browser, server.url + NoPauses);
     const board = await boardShown(page);
     assert.equal(board.skin, 0, 'the default skin');
     assert.deepEqual(drawn(board.owners, OwnerComputer), [61]);
@@ -66,90 +68,104 @@ describe('a fresh page', () => {
     await sleep(500);
     assert.deepEqual(errors, []);
   });
+});
 
-  test('the pauses are real unless switched off: the player\'s line at once, the answer 600 ms on', async () => {
-    const { page } = await openGame(chromium.browser, server.url);
-    const opening = new Array(161).fill(0);
-    opening[61] = OwnerComputer;
-    await shows(page, opening);
-    const { x, y } = cellMiddle(0);
-    // Polled at every animation frame in the page: when the tapped line, and then the
-    // computer's second line, first show.
-    const timing = page.evaluate(
-      (x, y) =>
-        new Promise((resolve) => {
-          const canvas = document.getElementById('canvas');
-          const context = canvas.getContext('2d');
-          const start = performance.now();
-          const first = context.getImageData(x, y, 1, 1).data.join();
-          let userAt = null;
-          const computerFrom = context.getImageData(0, 0, canvas.width, canvas.height).data;
-          const look = () => {
-            const now = performance.now() - start;
-            if (userAt === null && context.getImageData(x, y, 1, 1).data.join() !== first) userAt = now;
-            if (userAt !== null) {
-              const all = context.getImageData(0, 0, canvas.width, canvas.height).data;
-              let changed = 0;
-              for (let i = 0; i < all.length; i += 4) if (all[i] !== computerFrom[i]) ++changed;
-              // The tapped line is 48 × 14 pixels; another line besides it is the answer.
-              if (changed > 48 * 14 + 200) return resolve({ userAt, computerAt: now });
-            }
-            if (now > 5000) return resolve({ userAt, computerAt: null });
+eachEngine(
+  'the pauses',
+  (engine) => {
+    let browser;
+    before(async () => (browser = await engine.launch()));
+    after(async () => browser?.close());
+
+    test('are real unless switched off: the player\'s line at once, the answer 600 ms on', async () => {
+      const { page } = await openGame(browser.browser, server.url);
+      const opening = new Array(161).fill(0);
+      opening[61] = OwnerComputer;
+      await shows(page, opening);
+      const { x, y } = cellMiddle(0);
+      // Polled at every animation frame in the page: when the tapped line, and then the
+      // computer's second line, first show.
+      const timing = page.evaluate(
+        (x, y) =>
+          new Promise((resolve) => {
+            const canvas = document.getElementById('canvas');
+            const context = canvas.getContext('2d');
+            const start = performance.now();
+            const first = context.getImageData(x, y, 1, 1).data.join();
+            let userAt = null;
+            const computerFrom = context.getImageData(0, 0, canvas.width, canvas.height).data;
+            const look = () => {
+              const now = performance.now() - start;
+              if (userAt === null && context.getImageData(x, y, 1, 1).data.join() !== first) userAt = now;
+              if (userAt !== null) {
+                const all = context.getImageData(0, 0, canvas.width, canvas.height).data;
+                let changed = 0;
+                for (let i = 0; i < all.length; i += 4) if (all[i] !== computerFrom[i]) ++changed;
+                // The tapped line is 48 × 14 pixels; another line besides it is the answer.
+                if (changed > 48 * 14 + 200) return resolve({ userAt, computerAt: now });
+              }
+              if (now > 5000) return resolve({ userAt, computerAt: null });
+              requestAnimationFrame(look);
+            };
             requestAnimationFrame(look);
-          };
-          requestAnimationFrame(look);
-        }),
-      x,
-      y,
-    );
-    await tap(page, x, y);
-    const { userAt, computerAt } = await timing;
-    assert.ok(userAt !== null && userAt < 300, `the player's line showed after ${userAt} ms`);
-    assert.ok(computerAt !== null && computerAt - userAt >= 550, `the answer came ${computerAt - userAt} ms later`);
-  });
-});
+          }),
+        x,
+        y,
+      );
+      await tap(page, x, y);
+      const { userAt, computerAt } = await timing;
+      assert.ok(userAt !== null && userAt < 300, `the player's line showed after ${userAt} ms`);
+      assert.ok(computerAt !== null && computerAt - userAt >= 550, `the answer came ${computerAt - userAt} ms later`);
+    });
+  },
+  { only: ['chromium'] },
+);
 
-describe('a phone', () => {
-  test('plays by touch, and turning it turns the screen, upright and back, the game kept', async () => {
-    const chromium = await launch();
-    try {
-      const upright = { width: 390, height: 844, scale: 3, touch: true };
-      const { page, errors } = await openGame(chromium.browser, server.url + NoPauses, upright);
-      let owners = (await boardShown(page)).owners;
-      const before = await pageSavedBoard(page);
-      const { x, y } = cellMiddle(freeLine(owners, pick(0)));
-      await tap(page, x, y, { touch: true });
-      owners = await settled(() => pageSavedBoard(page), before);
-      await shows(page, owners);
-      const size = () => page.$eval('canvas', (c) => [c.width, c.height]);
-      assert.deepEqual(await size(), [480, 640]);
+eachEngine(
+  'a phone',
+  (engine) => {
+    test('plays by touch, and turning it turns the screen, upright and back, the game kept', async () => {
+      const browser = await engine.launch();
+      try {
+        const upright = { width: 390, height: 844, scale: 3, touch: true };
+        const { page, errors } = await openGame(browser.browser, server.url + NoPauses, upright);
+        let owners = (await boardShown(page)).owners;
+        const before = await pageSavedBoard(page);
+        const { x, y } = cellMiddle(freeLine(owners, pick(0)));
+        await tap(page, x, y, { touch: true });
+        owners = await settled(() => pageSavedBoard(page), before);
+        await shows(page, owners);
+        const size = () => page.$eval('canvas', (c) => [c.width, c.height]);
+        assert.deepEqual(await size(), [480, 640]);
 
-      const turns = [
-        [{ ...upright, width: 844, height: 390 }, [640, 480]],
-        [upright, [480, 640]],
-      ];
-      for (const [viewport, want] of turns) {
-        await page.setViewport({ ...viewport, deviceScaleFactor: 3, hasTouch: true, isMobile: true });
-        for (let i = 0; i < 50 && JSON.stringify(await size()) !== JSON.stringify(want); ++i) await sleep(50);
-        assert.deepEqual(await size(), want);
+        const turns = [
+          [{ ...upright, width: 844, height: 390 }, [640, 480]],
+          [upright, [480, 640]],
+        ];
+        for (const [viewport, want] of turns) {
+          await page.setViewport({ ...viewport, deviceScaleFactor: 3, hasTouch: true, isMobile: true });
+          for (let i = 0; i < 50 && JSON.stringify(await size()) !== JSON.stringify(want); ++i) await sleep(50);
+          assert.deepEqual(await size(), want);
+        }
+        // Back upright, the board is the one played before the turns.
+        await shows(page, owners);
+        assert.deepEqual(errors, []);
+      } finally {
+        await browser.close();
       }
-      // Back upright, the board is the one played before the turns.
-      await shows(page, owners);
-      assert.deepEqual(errors, []);
-    } finally {
-      await chromium.close();
-    }
-  });
-});
+    });
+  },
+  { needs: ['touch', 'phone'] },
+);
 
-describe('taps', () => {
+eachEngine('taps', (engine) => {
   test('give, cell for cell, the desktop program\'s board for the same taps', async (t) => {
     const { program, missing } = desktopProgram();
     if (missing) return t.skip(missing);
-    const chromium = await launch();
+    const browser = await engine.launch();
     const desktop = await startDesktop(program);
     try {
-      const { page, errors } = await openGame(chromium.browser, server.url + NoPauses);
+      const { page, errors } = await openGame(browser.browser, server.url + NoPauses);
       let owners = (await boardShown(page)).owners;
       for (let step = 0; step < 12; ++step) {
         const cell = freeLine(owners, pick(step));
@@ -163,16 +179,16 @@ describe('taps', () => {
       assert.deepEqual(errors, []);
     } finally {
       await desktop.stop();
-      await chromium.close();
+      await browser.close();
     }
   });
 });
 
-describe('the saved game', () => {
+eachEngine('the saved game', (engine) => {
   test('comes back exactly after a reload, and in a new tab after the tab is closed', async () => {
-    const chromium = await launch();
+    const browser = await engine.launch();
     try {
-      const { page } = await openGame(chromium.browser, server.url + NoPauses);
+      const { page } = await openGame(browser.browser, server.url + NoPauses);
       let owners = (await boardShown(page)).owners;
       for (let step = 0; step < 6; ++step) owners = await tapLine(page, freeLine(owners, pick(step)));
       await shows(page, owners);
@@ -185,148 +201,165 @@ describe('the saved game', () => {
       // The move made right before the tab closes is kept too.
       owners = await tapLine(page, freeLine(owners, pick(6)));
       await page.close();
-      const again = await openGame(chromium.browser, server.url + NoPauses);
+      const again = await openGame(browser.browser, server.url + NoPauses);
       await shows(again.page, owners);
       assert.deepEqual(again.errors, []);
     } finally {
-      await chromium.close();
+      await browser.close();
     }
   });
 });
 
-describe('the program\'s end and its help', () => {
-  test('Ctrl+Q leaves word that the game is saved, and a tap plays it again', async () => {
-    const chromium = await launch();
-    try {
-      const { page, errors } = await openGame(chromium.browser, server.url + NoPauses);
-      let owners = (await boardShown(page)).owners;
-      owners = await tapLine(page, freeLine(owners, pick(0)));
-      await page.keyboard.down('Control');
-      await page.keyboard.press('KeyQ');
-      await page.keyboard.up('Control');
-      await page.waitForFunction(() => getComputedStyle(document.getElementById('ended')).display !== 'none');
-      await sleep(400);
-      await Promise.all([page.waitForNavigation({ waitUntil: 'load' }), page.mouse.click(100, 100)]);
-      await shows(page, owners);
-      assert.deepEqual(errors, []);
-    } finally {
-      await chromium.close();
-    }
-  });
+eachEngine(
+  'the program\'s end and its help',
+  (engine) => {
+    test('Ctrl+Q leaves word that the game is saved, and a tap plays it again', async () => {
+      const browser = await engine.launch();
+      try {
+        const { page, errors } = await openGame(browser.browser, server.url + NoPauses);
+        let owners = (await boardShown(page)).owners;
+        owners = await tapLine(page, freeLine(owners, pick(0)));
+        await page.keyboard.down('Control');
+        await page.keyboard.press('KeyQ');
+        await page.keyboard.up('Control');
+        await page.waitForFunction(() => getComputedStyle(document.getElementById('ended')).display !== 'none');
+        await sleep(400);
+        await Promise.all([page.waitForNavigation({ waitUntil: 'load' }), page.mouse.click(100, 100)]);
+        await shows(page, owners);
+        assert.deepEqual(errors, []);
+      } finally {
+        await browser.close();
+      }
+    });
 
-  test('F1 opens the help page in a new tab, and the game goes on', async () => {
-    const chromium = await launch();
-    try {
-      const { page, errors } = await openGame(chromium.browser, server.url + NoPauses);
-      const owners = (await boardShown(page)).owners;
-      const opened = chromium.browser.waitForTarget((target) => target.url().includes('/res/'));
-      await page.keyboard.press('F1');
-      const help = await (await opened).page();
-      await help.waitForFunction(() => document.readyState === 'complete');
-      assert.match(help.url(), /\/res\/Marlix%20Pentro\.htm$/);
-      assert.match(await help.title(), /Marlix Pentro/);
-      const broken = await help.$$eval('img', (images) => images.filter((i) => !i.complete || i.naturalWidth === 0).map((i) => i.src));
-      assert.deepEqual(broken, [], 'pictures the help page lacks');
-      await page.bringToFront();
-      await tapLine(page, freeLine(owners, pick(1)));
-      assert.deepEqual(errors, []);
-    } finally {
-      await chromium.close();
-    }
-  });
-});
+    const followsTabs = engine.can.targets || 'the driver cannot follow a tab the page opens';
+    test('F1 opens the help page in a new tab, and the game goes on', { skip: followsTabs !== true && followsTabs }, async () => {
+      const browser = await engine.launch();
+      try {
+        const { page, errors } = await openGame(browser.browser, server.url + NoPauses);
+        const owners = (await boardShown(page)).owners;
+        const opened = browser.browser.waitForTarget((target) => target.url().includes('/res/'));
+        await page.keyboard.press('F1');
+        const help = await (await opened).page();
+        await help.waitForFunction(() => document.readyState === 'complete');
+        assert.match(help.url(), /\/res\/Marlix%20Pentro\.htm$/);
+        assert.match(await help.title(), /Marlix Pentro/);
+        const broken = await help.$$eval('img', (images) => images.filter((i) => !i.complete || i.naturalWidth === 0).map((i) => i.src));
+        assert.deepEqual(broken, [], 'pictures the help page lacks');
+        await page.bringToFront();
+        await tapLine(page, freeLine(owners, pick(1)));
+        assert.deepEqual(errors, []);
+      } finally {
+        await browser.close();
+      }
+    });
+  },
+  { only: ['chromium', 'firefox', 'webkit'] },
+);
 
-describe('sound', () => {
-  test('a tap starts the browser\'s audio, which is suspended again once the page is quiet', async () => {
-    const chromium = await launch();
-    try {
-      const { page, errors } = await openGame(chromium.browser, server.url + NoPauses);
-      const owners = (await boardShown(page)).owners;
-      const state = () => page.evaluate(() => (Module.SDL2 && Module.SDL2.audioContext ? Module.SDL2.audioContext.state : 'none'));
-      const { x, y } = cellMiddle(freeLine(owners, pick(0)));
-      await tap(page, x, y);
-      let seen = await state();
-      for (let i = 0; i < 40 && seen !== 'running'; ++i) {
-        await sleep(50);
-        seen = await state();
+eachEngine(
+  'sound',
+  (engine) => {
+    test('a tap starts the browser\'s audio, which is suspended again once the page is quiet', async () => {
+      const browser = await engine.launch();
+      try {
+        const { page, errors } = await openGame(browser.browser, server.url + NoPauses);
+        const owners = (await boardShown(page)).owners;
+        const state = () => page.evaluate(() => (Module.SDL2 && Module.SDL2.audioContext ? Module.SDL2.audioContext.state : 'none'));
+        const { x, y } = cellMiddle(freeLine(owners, pick(0)));
+        await tap(page, x, y);
+        let seen = await state();
+        for (let i = 0; i < 40 && seen !== 'running'; ++i) {
+          await sleep(50);
+          seen = await state();
+        }
+        assert.equal(seen, 'running', 'the tap\'s sound');
+        // The sounds are a second long at most, and the output lingers two seconds after.
+        for (let i = 0; i < 100 && seen === 'running'; ++i) {
+          await sleep(100);
+          seen = await state();
+        }
+        assert.equal(seen, 'suspended', 'the quiet page');
+        assert.deepEqual(errors, []);
+      } finally {
+        await browser.close();
       }
-      assert.equal(seen, 'running', 'the tap\'s sound');
-      // The sounds are a second long at most, and the output lingers two seconds after.
-      for (let i = 0; i < 100 && seen === 'running'; ++i) {
-        await sleep(100);
-        seen = await state();
-      }
-      assert.equal(seen, 'suspended', 'the quiet page');
-      assert.deepEqual(errors, []);
-    } finally {
-      await chromium.close();
-    }
-  });
-});
+    });
+  },
+  { only: ['chromium'] },
+);
 
-describe('Options', () => {
-  test('changes the skin, which the board then shows, kept after a reload', async () => {
-    const chromium = await launch();
-    try {
-      const { page, errors } = await openGame(chromium.browser, server.url + NoPauses);
-      const opening = await boardShown(page);
-      assert.equal(opening.skin, 0);
-      // Ctrl+O opens Options; Tab goes to the skin list, Down picks the next skin, Enter is Done.
-      await page.keyboard.down('Control');
-      await page.keyboard.press('KeyO');
-      await page.keyboard.up('Control');
-      await sleep(300);
-      for (const key of ['Tab', 'ArrowDown', 'Enter']) {
-        await page.keyboard.press(key);
-        await sleep(100);
+eachEngine(
+  'Options',
+  (engine) => {
+    test('changes the skin, which the board then shows, kept after a reload', async () => {
+      const browser = await engine.launch();
+      try {
+        const { page, errors } = await openGame(browser.browser, server.url + NoPauses);
+        const opening = await boardShown(page);
+        assert.equal(opening.skin, 0);
+        // Ctrl+O opens Options; Tab goes to the skin list, Down picks the next skin, Enter is Done.
+        await page.keyboard.down('Control');
+        await page.keyboard.press('KeyO');
+        await page.keyboard.up('Control');
+        await sleep(300);
+        for (const key of ['Tab', 'ArrowDown', 'Enter']) {
+          await page.keyboard.press(key);
+          await sleep(100);
+        }
+        let board;
+        for (let i = 0; i < 50 && (board = await readBoard(page, sheets)).skin === 0; ++i) await sleep(100);
+        assert.equal(board.skin, 1, 'the next skin');
+        assert.deepEqual(board.owners, opening.owners, 'the same board in the new skin');
+        await page.reload({ waitUntil: 'load' });
+        await sleep(500);
+        for (let i = 0; i < 50 && (board = await readBoard(page, sheets)).owners[61] === 0; ++i) await sleep(100);
+        assert.equal(board.skin, 1, 'the skin after a reload');
+        assert.deepEqual(errors, []);
+      } finally {
+        await browser.close();
       }
-      let board;
-      for (let i = 0; i < 50 && (board = await readBoard(page, sheets)).skin === 0; ++i) await sleep(100);
-      assert.equal(board.skin, 1, 'the next skin');
-      assert.deepEqual(board.owners, opening.owners, 'the same board in the new skin');
-      await page.reload({ waitUntil: 'load' });
-      await sleep(500);
-      for (let i = 0; i < 50 && (board = await readBoard(page, sheets)).owners[61] === 0; ++i) await sleep(100);
-      assert.equal(board.skin, 1, 'the skin after a reload');
-      assert.deepEqual(errors, []);
-    } finally {
-      await chromium.close();
-    }
-  });
-});
+    });
+  },
+  { only: ['chromium', 'firefox', 'webkit'] },
+);
 
-describe('a whole game', () => {
-  test('reaches the end-of-game question, and Yes starts the next game', async () => {
-    const chromium = await launch();
-    try {
-      const { page, errors } = await openGame(chromium.browser, server.url + NoPauses);
-      let owners = (await boardShown(page)).owners;
-      // Free lines are tapped until a tap is no longer answered: the last move opened the
-      // question, which holds the board until it is answered.
-      let taps = 0;
-      for (;;) {
-        const cell = freeLine(owners, pick(taps));
-        if (cell < 0) break;
-        const next = await tapLine(page, cell, { timeout: 3000 }).catch(() => null);
-        if (next === null) break;
-        owners = next;
-        assert.ok(++taps < 112, 'more taps than lines');
+eachEngine(
+  'a whole game',
+  (engine) => {
+    test('reaches the end-of-game question, and Yes starts the next game', async () => {
+      const browser = await engine.launch();
+      try {
+        const { page, errors } = await openGame(browser.browser, server.url + NoPauses);
+        let owners = (await boardShown(page)).owners;
+        // Free lines are tapped until a tap is no longer answered: the last move opened the
+        // question, which holds the board until it is answered.
+        let taps = 0;
+        for (;;) {
+          const cell = freeLine(owners, pick(taps));
+          if (cell < 0) break;
+          const next = await tapLine(page, cell, { timeout: 3000 }).catch(() => null);
+          if (next === null) break;
+          owners = next;
+          assert.ok(++taps < 112, 'more taps than lines');
+        }
+        assert.ok(taps > 10, `only ${taps} taps`);
+        const covered = await readBoard(page, sheets);
+        assert.notDeepEqual(covered.owners, owners, 'no question over the board');
+        await page.keyboard.press('KeyY');
+        let board;
+        for (let i = 0; i < 100; ++i) {
+          board = await readBoard(page, sheets);
+          if (drawn(board.owners, OwnerUser).length === 0 && drawn(board.owners, OwnerComputer).length === 1) break;
+          await sleep(50);
+        }
+        assert.equal(drawn(board.owners, OwnerUser).length, 0, 'a new game after Yes');
+        assert.equal(drawn(board.owners, OwnerComputer).length, 1, 'the computer opens the new game');
+        assert.deepEqual(errors, []);
+      } finally {
+        await browser.close();
       }
-      assert.ok(taps > 10, `only ${taps} taps`);
-      const covered = await readBoard(page, sheets);
-      assert.notDeepEqual(covered.owners, owners, 'no question over the board');
-      await page.keyboard.press('KeyY');
-      let board;
-      for (let i = 0; i < 100; ++i) {
-        board = await readBoard(page, sheets);
-        if (drawn(board.owners, OwnerUser).length === 0 && drawn(board.owners, OwnerComputer).length === 1) break;
-        await sleep(50);
-      }
-      assert.equal(drawn(board.owners, OwnerUser).length, 0, 'a new game after Yes');
-      assert.equal(drawn(board.owners, OwnerComputer).length, 1, 'the computer opens the new game');
-      assert.deepEqual(errors, []);
-    } finally {
-      await chromium.close();
-    }
-  });
-});
+    });
+  },
+  { only: ['chromium', 'firefox', 'webkit'] },
+);

@@ -2,6 +2,8 @@
 // drive (WebKit): a session's tabs shaped as the part of a puppeteer page the tests use.
 // One command at a time goes to the driver, and each first makes its own tab the current one.
 
+import { writeFile } from 'node:fs/promises';
+
 // Puppeteer's key names as WebDriver's key values.
 const namedKeys = {
   Backspace: '\uE003',
@@ -162,6 +164,17 @@ export function webdriverBrowser(session, firstHandle) {
           await sleep(typeof polling === 'number' ? polling : 100);
         }
       },
+      // Resolves once the tab shows a new document, loaded: the one it shows now is marked
+      // first (before any command given after this call), and the mark is gone in the next.
+      async waitForNavigation({ timeout = 30000 } = {}) {
+        const mark = `${Date.now()}-${Math.random()}`;
+        await run((m) => (window.marlixNavigationMark = m), [mark]);
+        await page.waitForFunction(
+          (m) => window.marlixNavigationMark !== m && document.readyState === 'complete',
+          { timeout, polling: 50 },
+          mark,
+        );
+      },
       async goto(url) {
         await collect();
         await inTab(handle, () => session.send('POST', '/url', { url }));
@@ -173,6 +186,12 @@ export function webdriverBrowser(session, firstHandle) {
       url: () => inTab(handle, () => session.send('GET', '/url')),
       title: () => inTab(handle, () => session.send('GET', '/title')),
       bringToFront: () => inTab(handle, async () => {}),
+      // The tab's page as a PNG, written to `path` when one is given.
+      async screenshot({ path } = {}) {
+        const png = Buffer.from(await inTab(handle, () => session.send('GET', '/screenshot')), 'base64');
+        if (path) await writeFile(path, png);
+        return png;
+      },
       // The window is sized so that the page gets the given CSS size. WebKit here cannot
       // pretend to be a phone: no pixel ratio but the display's, and no touch screen.
       async setViewport({ width, height, deviceScaleFactor = 1, hasTouch = false }) {
