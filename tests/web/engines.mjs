@@ -9,6 +9,7 @@ import { join } from 'node:path';
 import { describe } from 'node:test';
 import puppeteer from 'puppeteer-core';
 import { chromiumPath, launch } from './harness.mjs';
+import { startSoundServer } from './pulse.mjs';
 import { launchWebKit, webkitMissing } from './webkit.mjs';
 
 export const firefoxPath = process.env.MARLIX_FIREFOX || '/usr/bin/firefox-esr';
@@ -28,21 +29,72 @@ const firefoxPrefs = {
   'datareporting.healthreport.uploadEnabled': false,
 };
 
-async function launchFirefox({ profile } = {}) {
+// Firefox takes seconds to start. Without a profile asked for, one process is kept warm
+// between the tests of a file, and each test gets a browser context of its own: storage of
+// its own, as a fresh profile would have. The process ends a second after its last context.
+let warm = null;
+
+async function firefoxContext() {
+  if (warm === null) {
+    const entry = { started: startFirefox(), users: 0, timer: null };
+    entry.started.then(
+      ({ browser }) => browser.on('disconnected', () => warm === entry && (warm = null)),
+      () => warm === entry && (warm = null),
+    );
+    warm = entry;
+  }
+  const entry = warm;
+  clearTimeout(entry.timer);
+  ++entry.users;
+  let context;
+  try {
+    context = await (await entry.started).browser.createBrowserContext();
+  } catch (error) {
+    --entry.users;
+    throw error;
+  }
+  return {
+    browser: context,
+    profile: null,
+    close: async () => {
+      await context.close().catch(() => {});
+      if (--entry.users > 0) return;
+      entry.timer = setTimeout(() => {
+        if (warm === entry) warm = null;
+        entry.started.then((started) => started.close()).catch(() => {});
+      }, 1000);
+    },
+  };
+}
+
+function launchFirefox({ profile } = {}) {
+  return profile ? startFirefox({ profile }) : firefoxContext();
+}
+
+async function startFirefox({ profile } = {}) {
   const userDataDir = profile || mkdtempSync(join(tmpdir(), 'marlix-firefox-'));
-  const browser = await puppeteer.launch({
-    browser: 'firefox',
-    protocol: 'webDriverBiDi',
-    executablePath: firefoxPath,
-    headless: true,
-    userDataDir,
-    extraPrefsFirefox: firefoxPrefs,
-  });
+  const sound = await startSoundServer();
+  let browser;
+  try {
+    browser = await puppeteer.launch({
+      browser: 'firefox',
+      protocol: 'webDriverBiDi',
+      executablePath: firefoxPath,
+      headless: true,
+      userDataDir,
+      extraPrefsFirefox: firefoxPrefs,
+      env: sound ? { ...process.env, PULSE_SERVER: sound.server } : process.env,
+    });
+  } catch (error) {
+    await sound?.stop();
+    throw error;
+  }
   return {
     browser,
     profile: userDataDir,
     close: async ({ keepProfile = false } = {}) => {
       await browser.close();
+      await sound?.stop();
       if (!keepProfile && !profile) await rm(userDataDir, { recursive: true, force: true });
     },
   };

@@ -146,6 +146,21 @@ eachEngine('the stand-in page', (engine) => {
     });
   }
 
+  test('what goes wrong while the page loads is collected too, and kept across a reload', async () => {
+    const { page, errors } = await open(browser.browser, server.url + 'broken.html');
+    const seen = async (count) => {
+      for (let i = 0; i < 40 && errors.length < count; ++i) await new Promise((resolve) => setTimeout(resolve, 50));
+      return `collected: ${JSON.stringify(errors)}`;
+    };
+    await seen(2);
+    assert.ok(errors.some((e) => e.startsWith('exception:') && e.includes('broken while loading')), await seen(2));
+    assert.ok(errors.some((e) => e.includes('missing.png')), await seen(2));
+    await page.reload({ waitUntil: 'load' });
+    await seen(4);
+    assert.equal(errors.filter((e) => e.includes('broken while loading')).length, 2, await seen(4));
+    await page.close();
+  });
+
   test('console errors, exceptions and missing files are collected', async () => {
     const { page, errors } = await open(browser.browser, server.url);
     await page.evaluate(() => {
@@ -156,7 +171,8 @@ eachEngine('the stand-in page', (engine) => {
       });
       return fetch('missing.wasm');
     });
-    await new Promise((resolve) => setTimeout(resolve, 200));
+    // Some engines report a little later than others.
+    for (let i = 0; i < 40 && errors.length < 3; ++i) await new Promise((resolve) => setTimeout(resolve, 50));
     assert.ok(errors.includes('console: broken'), errors.join('\n'));
     assert.ok(errors.some((e) => e.startsWith('exception:') && e.includes('thrown')), errors.join('\n'));
     assert.ok(errors.some((e) => e.startsWith('HTTP 404') && e.endsWith('/missing.wasm')), errors.join('\n'));

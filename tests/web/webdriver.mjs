@@ -53,15 +53,17 @@ const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 export function driverSession(base, sessionId) {
   let queue = Promise.resolve();
   const send = async (method, path, body) => {
+    // A browser that stopped answering fails the test instead of hanging it.
     const response = await fetch(`${base}/session/${sessionId}${path}`, {
       method,
       headers: { 'Content-Type': 'application/json' },
       body: body === undefined ? undefined : JSON.stringify(body),
+      signal: AbortSignal.timeout(60000),
     });
     const answer = await response.json();
     if (response.status !== 200) {
       const { error, message } = answer.value || {};
-      throw new Error(`WebDriver ${method} ${path}: ${error} ${message || ''}`.trim());
+      throw new Error(`WebDriver ${method} ${path}: ${error} ${message || ''} ${error === 'unknown error' ? JSON.stringify(answer) : ''}`.trim());
     }
     return answer.value;
   };
@@ -108,9 +110,19 @@ export function webdriverBrowser(session, firstHandle) {
     const errors = [];
     const listeners = new Set();
     let closed = false;
+    // WebKitGTK's driver now and then answers a script with an "unknown error" and no
+    // message while the machine is busy; such a script is given once more (said on stderr).
     const run = (fn, args, options) =>
       inTab(handle, async () => {
-        const answer = await session.send('POST', '/execute/async', { script: scriptFor(fn, options), args });
+        const body = { script: scriptFor(fn, options), args };
+        let answer;
+        try {
+          answer = await session.send('POST', '/execute/async', body);
+        } catch (error) {
+          if (!/: unknown error/.test(error.message)) throw error;
+          console.error(`WebKit's driver: ${error.message}; the script runs once more`);
+          answer = await session.send('POST', '/execute/async', body);
+        }
         if (answer && answer.thrown !== undefined) throw new Error(`in the page: ${answer.thrown}`);
         return answer ? answer.value : null;
       });

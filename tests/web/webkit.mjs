@@ -1,6 +1,6 @@
 // WebKit, as Debian's webkit2gtk-driver gives it: WebKitWebDriver starting WebKitGTK's
-// MiniBrowser on an Xvfb display of its own, with a fresh home for its files, driven over
-// WebDriver's HTTP protocol (webdriver.mjs).
+// MiniBrowser on an Xvfb display and with a sound server of its own, with a fresh home for
+// its files, driven over WebDriver's HTTP protocol (webdriver.mjs).
 import { spawn, spawnSync } from 'node:child_process';
 import { existsSync, readdirSync } from 'node:fs';
 import { mkdtemp, rm } from 'node:fs/promises';
@@ -8,6 +8,7 @@ import { createServer } from 'node:net';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { driverSession, webdriverBrowser } from './webdriver.mjs';
+import { startSoundServer } from './pulse.mjs';
 import { watchedAgentWord } from './watcher.mjs';
 import { startXvfb } from './xvfb.mjs';
 
@@ -56,6 +57,7 @@ export async function launchWebKit({ profile } = {}) {
   if (profile) throw new Error('WebKit\'s automation session keeps no profile to hand on');
   const home = await mkdtemp(join(tmpdir(), 'marlix-webkit-'));
   const xvfb = await startXvfb({ width: 1600, height: 1200 });
+  const sound = await startSoundServer();
   const port = await freePort();
   const env = {
     ...process.env,
@@ -67,6 +69,7 @@ export async function launchWebKit({ profile } = {}) {
     XDG_RUNTIME_DIR: home,
     // No accessibility bus to wait for on the bare display.
     NO_AT_BRIDGE: '1',
+    ...(sound ? { PULSE_SERVER: sound.server } : {}),
   };
   const driver = spawn(webkitDriverPath, [`--port=${port}`, '--host=127.0.0.1'], { env, stdio: 'ignore' });
   const driverEnded = new Promise((resolve) => driver.on('exit', resolve));
@@ -75,6 +78,7 @@ export async function launchWebKit({ profile } = {}) {
     driver.kill();
     await driverEnded;
     await xvfb.stop();
+    await sound?.stop();
     await rm(home, { recursive: true, force: true });
   };
   try {
@@ -92,6 +96,7 @@ export async function launchWebKit({ profile } = {}) {
       body: JSON.stringify({
         capabilities: {
           alwaysMatch: {
+            timeouts: { pageLoad: 30000, script: 30000 },
             'webkitgtk:browserOptions': {
               binary: miniBrowserPath(),
               args: ['--automation', `--user-agent=${userAgent}`],
