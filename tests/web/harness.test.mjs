@@ -146,6 +146,32 @@ eachEngine('the stand-in page', (engine) => {
     });
   }
 
+  test('the page\'s size, keys, a reload and tabs come out alike in every engine', async () => {
+    const { page, errors } = await open(browser.browser, server.url, { width: 640, height: 480 });
+    assert.deepEqual(await page.evaluate(() => [innerWidth, innerHeight]), [640, 480]);
+    await page.keyboard.down('Control');
+    await page.keyboard.press('KeyQ');
+    await page.keyboard.up('Control');
+    for (const key of ['Tab', 'ArrowDown', 'Enter', 'y']) await page.keyboard.press(key);
+    const want = [['Control', true], ['q', true], ['Tab', false], ['ArrowDown', false], ['Enter', false], ['y', false]];
+    assert.deepEqual(await page.evaluate(() => window.keys), want);
+
+    await page.evaluate(() => (window.before = 1));
+    await Promise.all([page.waitForNavigation(), page.evaluate(() => setTimeout(() => location.reload(), 100))]);
+    assert.equal(await page.evaluate(() => window.before ?? null), null, 'a new document');
+
+    // A second tab, then both closed and a third opened: each plays on its own.
+    const second = await open(browser.browser, server.url);
+    await tap(second.page, 1, 1);
+    await page.close();
+    await second.page.close();
+    const third = await open(browser.browser, server.url);
+    await tap(third.page, 30, 40);
+    assert.deepEqual(await third.page.evaluate(() => window.taps.map((t) => [t.x, t.y])), [[30, 40]]);
+    assert.deepEqual([...errors, ...second.errors, ...third.errors], []);
+    await third.page.close();
+  });
+
   test('what goes wrong while the page loads is collected too, and kept across a reload', async () => {
     const { page, errors } = await open(browser.browser, server.url + 'broken.html');
     const seen = async (count) => {

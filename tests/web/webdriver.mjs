@@ -77,8 +77,9 @@ export function driverSession(base, sessionId) {
 }
 
 // A browser made of a session: `newPage()` gives a tab, the first one being the window the
-// session opened with. Closing the last tab leaves it on a blank page, for the session
-// would end with it.
+// session opened with. Each further one is a window of its own: MiniBrowser's tabs behind
+// the one shown get no input, and the driver waits on them for good. Closing the last tab
+// leaves it on a blank page, for the session would end with it.
 export function webdriverBrowser(session, firstHandle) {
   const pages = [];
   let current = firstHandle;
@@ -89,7 +90,7 @@ export function webdriverBrowser(session, firstHandle) {
     async newPage() {
       let handle = spare;
       spare = null;
-      if (handle === null) handle = (await session.serial(() => session.send('POST', '/window/new', { type: 'tab' }))).handle;
+      if (handle === null) handle = (await session.serial(() => session.send('POST', '/window/new', { type: 'window' }))).handle;
       const page = makePage(handle);
       pages.push(page);
       return page;
