@@ -103,26 +103,25 @@ async function startFirefox({ profile } = {}) {
 // Each engine: how to start it, why it cannot run here (or null), and what it can do beyond
 // the common ground. `touch`: a finger reaches the page as a touch (WebKitGTK's driver sends
 // touch actions as a mouse). `phone`: a viewport of a phone's size and pixel ratio.
-// `profile`: a profile that outlives the browser. `targets`: a tab the page opens can be
-// found and played (puppeteer's waitForTarget).
+// `profile`: a profile that outlives the browser.
 export const allEngines = {
   chromium: {
     name: 'chromium',
     launch,
     missing: () => (existsSync(chromiumPath) ? null : `no ${chromiumPath} (Debian's chromium)`),
-    can: { touch: true, phone: true, profile: true, targets: true },
+    can: { touch: true, phone: true, profile: true },
   },
   firefox: {
     name: 'firefox',
     launch: launchFirefox,
     missing: () => (existsSync(firefoxPath) ? null : `no ${firefoxPath} (Debian's firefox-esr)`),
-    can: { touch: true, phone: true, profile: true, targets: true },
+    can: { touch: true, phone: true, profile: true },
   },
   webkit: {
     name: 'webkit',
     launch: launchWebKit,
     missing: webkitMissing,
-    can: { touch: false, phone: false, profile: false, targets: false },
+    can: { touch: false, phone: false, profile: false },
   },
 };
 

@@ -23,7 +23,10 @@ export async function startSoundServer() {
   );
   const ended = new Promise((resolve) => pulse.on('exit', resolve));
   const server = `unix:${join(home, 'run', 'native')}`;
+  const orphan = () => pulse.kill();
+  process.on('exit', orphan);
   const stop = async () => {
+    process.off('exit', orphan);
     pulse.kill();
     await ended;
     await rm(home, { recursive: true, force: true });

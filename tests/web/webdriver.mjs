@@ -82,8 +82,16 @@ export function driverSession(base, sessionId) {
 // leaves it on a blank page, for the session would end with it.
 export function webdriverBrowser(session, firstHandle) {
   const pages = [];
+  // Every window the session has had in hand, so that one the page opens stands out.
+  const known = new Set([firstHandle]);
   let current = firstHandle;
   let spare = firstHandle;
+  const adopt = (handle, url) => {
+    known.add(handle);
+    const page = makePage(handle, url);
+    pages.push(page);
+    return page;
+  };
   const browser = {
     webdriver: true,
     pages,
@@ -91,9 +99,21 @@ export function webdriverBrowser(session, firstHandle) {
       let handle = spare;
       spare = null;
       if (handle === null) handle = (await session.serial(() => session.send('POST', '/window/new', { type: 'window' }))).handle;
-      const page = makePage(handle);
-      pages.push(page);
-      return page;
+      return adopt(handle, 'about:blank');
+    },
+    // A window a page opened (window.open), as puppeteer's targets: { url(), page() }.
+    async waitForTarget(predicate, { timeout = 30000 } = {}) {
+      const end = Date.now() + timeout;
+      for (;;) {
+        const handles = await session.serial(() => session.send('GET', '/window/handles'));
+        for (const handle of handles.filter((h) => !known.has(h))) {
+          const url = await inTab(handle, () => session.send('GET', '/url'));
+          const target = { url: () => url, page: async () => adopt(handle, url) };
+          if (predicate(target)) return target;
+        }
+        if (Date.now() > end) throw new Error(`no window the page opened matched in ${timeout} ms`);
+        await sleep(100);
+      }
     },
   };
 
@@ -107,8 +127,9 @@ export function webdriverBrowser(session, firstHandle) {
       return step();
     });
 
-  function makePage(handle) {
+  function makePage(handle, firstUrl) {
     const errors = [];
+    let lastUrl = firstUrl;
     const listeners = new Set();
     let closed = false;
     // WebKitGTK's driver now and then answers a script with an "unknown error" and no
@@ -139,9 +160,10 @@ export function webdriverBrowser(session, firstHandle) {
         } catch {}
         const kept = window.marlixErrors || [];
         window.marlixErrors = [];
-        return list.concat(kept);
-      }, []).catch(() => []);
-      for (const text of noted) {
+        return { href: location.href, errors: list.concat(kept) };
+      }, []).catch(() => ({ href: lastUrl, errors: [] }));
+      lastUrl = noted.href;
+      for (const text of noted.errors) {
         errors.push(text);
         for (const listener of listeners) listener(text);
       }
@@ -191,12 +213,14 @@ export function webdriverBrowser(session, firstHandle) {
       async goto(url) {
         await collect();
         await inTab(handle, () => session.send('POST', '/url', { url }));
+        lastUrl = url;
       },
       async reload() {
         await collect();
         await inTab(handle, () => session.send('POST', '/refresh', {}));
       },
-      url: () => inTab(handle, () => session.send('GET', '/url')),
+      // As in puppeteer, at once: the address last seen (the error watch looks every 250 ms).
+      url: () => lastUrl,
       title: () => inTab(handle, () => session.send('GET', '/title')),
       bringToFront: () => inTab(handle, async () => {}),
       // The tab's page as a PNG, written to `path` when one is given.

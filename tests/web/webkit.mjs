@@ -74,12 +74,17 @@ export async function launchWebKit({ profile } = {}) {
   const driver = spawn(webkitDriverPath, [`--port=${port}`, '--host=127.0.0.1'], { env, stdio: 'ignore' });
   const driverEnded = new Promise((resolve) => driver.on('exit', resolve));
   const base = `http://127.0.0.1:${port}`;
+  // A test that ends without closing its browser still takes the driver along.
+  const orphan = () => driver.kill();
+  process.on('exit', orphan);
   const stop = async () => {
+    process.off('exit', orphan);
     driver.kill();
     await driverEnded;
     await xvfb.stop();
     await sound?.stop();
-    await rm(home, { recursive: true, force: true });
+    // WebKit's helper processes may still be writing their caches for a moment.
+    await rm(home, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
   };
   try {
     let ready = false;

@@ -15,9 +15,12 @@ export async function startXvfb({ width = 1024, height = 768 } = {}) {
     });
     xvfb.on('exit', () => reject(new Error('Xvfb ended')));
   });
+  const orphan = () => xvfb.kill();
+  process.on('exit', orphan);
   return {
     display,
     async stop() {
+      process.off('exit', orphan);
       xvfb.kill();
       await ended;
     },
