@@ -48,8 +48,8 @@ new Promise((resolve) => { ${check} resolve(${call}); }).then(
 
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
-// A driver's session: `call(method, path, body)` in the session, answering its value or
-// throwing the driver's error.
+// A driver's session: `send(method, path, body)` runs a command in the session, answering its
+// value or throwing the driver's error; `serial(step)` runs a step after all steps before.
 export function driverSession(base, sessionId) {
   let queue = Promise.resolve();
   const send = async (method, path, body) => {
@@ -63,7 +63,7 @@ export function driverSession(base, sessionId) {
     const answer = await response.json();
     if (response.status !== 200) {
       const { error, message } = answer.value || {};
-      throw new Error(`WebDriver ${method} ${path}: ${error} ${message || ''} ${error === 'unknown error' ? JSON.stringify(answer) : ''}`.trim());
+      throw new Error(`WebDriver ${method} ${path}: ${error} ${message || ''}`.trim());
     }
     return answer.value;
   };
@@ -130,7 +130,6 @@ export function webdriverBrowser(session, firstHandle) {
   function makePage(handle, firstUrl) {
     const errors = [];
     let lastUrl = firstUrl;
-    const listeners = new Set();
     let closed = false;
     // WebKitGTK's driver now and then answers a script with an "unknown error" and no
     // message while the machine is busy; such a script is given once more (said on stderr).
@@ -163,10 +162,7 @@ export function webdriverBrowser(session, firstHandle) {
         return { href: location.href, errors: list.concat(kept) };
       }, []).catch(() => ({ href: lastUrl, errors: [] }));
       lastUrl = noted.href;
-      for (const text of noted.errors) {
-        errors.push(text);
-        for (const listener of listeners) listener(text);
-      }
+      errors.push(...noted.errors);
     };
     const poll = setInterval(() => collect().catch(() => {}), 250);
     poll.unref();
@@ -183,7 +179,6 @@ export function webdriverBrowser(session, firstHandle) {
 
     const page = {
       errors,
-      onError: (listener) => listeners.add(listener),
       collectErrors: collect,
       evaluate: (fn, ...args) => run(fn, args),
       $eval: (selector, fn, ...args) => run(fn, args, { element: selector }),
