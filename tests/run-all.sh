@@ -2,8 +2,8 @@
 # Every check the project has, as CI runs them (tools/install-deps.sh test installs what they
 # need): the layering rules, a minute of fuzzing the registry file's reader, the tests in a
 # normal build and in one under AddressSanitizer and UndefinedBehaviorSanitizer, the
-# README's play build (Release) with the installed game's checks, and the web version in a
-# headless browser. Warnings are errors in
+# README's play build (Release) with the installed game's checks, and the web version in
+# three browser engines. Warnings are errors in
 # every one of these builds; each has a folder of its own, so the player's build/ is left as
 # it is.
 set -eu
@@ -48,7 +48,7 @@ configure build-release -DCMAKE_BUILD_TYPE=Release
 cmake --build build-release -j "$jobs"
 tests/install/check.sh build-release
 # The web version: built as tools/web/build.sh builds it for players, then played in
-# headless Chromium beside the desktop program of the normal build.
-echo "== the web version in headless Chromium =="
+# Chromium, Firefox ESR and WebKit beside the desktop program of the normal build.
+echo "== the web version in every browser engine =="
 MARLIX_JOBS=$jobs tools/web/build.sh
 (cd tests/web && MARLIX_DESKTOP_PROGRAM="$PWD/../../build-test/marlix-pentro" node --test)

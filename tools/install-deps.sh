@@ -25,9 +25,11 @@ test="$play git libgtest-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth x
 # dpkg-dev for fetching the libraries' Debian sources (tools/web/build-deps.sh), and Python's
 # font tools for the page's smaller font (tools/web/pack-res.sh).
 web="$play emscripten dpkg-dev xz-utils python3 python3-fonttools"
-# npm comes with Debian's nodejs only as a package of its own; a Node.js with npm built in
-# (as from other vendors) needs none.
-webtest="$web chromium"
+# The browser tests run in every engine: chromium, firefox-esr (driven through WebDriver
+# BiDi) and WebKitGTK's MiniBrowser (webkit2gtk-driver) on an Xvfb display, the last two
+# with a PulseAudio of their own. npm comes with Debian's nodejs only as a package of its
+# own; a Node.js with npm built in (as from other vendors) needs none.
+webtest="$web chromium firefox-esr webkit2gtk-driver xvfb pulseaudio pulseaudio-utils"
 if ! command -v npm >/dev/null 2>&1; then webtest="$webtest npm"; fi
 
 case "${1:-}" in

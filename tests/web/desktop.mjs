@@ -7,6 +7,7 @@ import { mkdtemp, readFile, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { startXvfb } from './xvfb.mjs';
 
 const top = fileURLToPath(new URL('../../', import.meta.url));
 
@@ -32,17 +33,8 @@ export function savedBoard(registryText) {
 
 export async function startDesktop(program) {
   const work = await mkdtemp(join(tmpdir(), 'marlix-desktop-'));
-  const xvfb = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1024x768x24', '-nolisten', 'tcp'], {
-    stdio: ['ignore', 'ignore', 'ignore', 'pipe'],
-  });
-  const display = await new Promise((resolve, reject) => {
-    let text = '';
-    xvfb.stdio[3].on('data', (chunk) => {
-      text += chunk;
-      if (text.includes('\n')) resolve(`:${text.trim()}`);
-    });
-    xvfb.on('exit', () => reject(new Error('Xvfb ended')));
-  });
+  const xvfb = await startXvfb();
+  const display = xvfb.display;
   const env = {
     ...process.env,
     DISPLAY: display,
@@ -87,8 +79,8 @@ export async function startDesktop(program) {
     },
     async stop() {
       game.kill();
-      xvfb.kill();
-      await Promise.all([game, xvfb].map((p) => new Promise((resolve) => (p.exitCode !== null ? resolve() : p.on('exit', resolve)))));
+      await new Promise((resolve) => (game.exitCode !== null ? resolve() : game.on('exit', resolve)));
+      await xvfb.stop();
       await rm(work, { recursive: true, force: true });
     },
   };

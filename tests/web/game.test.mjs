@@ -1,11 +1,14 @@
-// The game in headless Chromium, played as a player would: it loads cleanly, opens on the
-// desktop program's line, answers taps with the desktop program's board, comes back whole
-// after a reload, changes skin in Options, and plays a whole game to its question.
+// The game in every browser engine, played as a player would: it loads cleanly, opens on the
+// desktop program's line, keeps its pauses, answers taps with the desktop program's board,
+// comes back whole after a reload, plays sound, changes skin in Options, and plays a whole
+// game to its question, with F1's help in a new tab; where the engine can be a phone, a
+// finger plays it.
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 import { cellMiddle, drawn, loadSheets, OwnerComputer, OwnerUser, readBoard } from './board.mjs';
 import { desktopProgram, startDesktop } from './desktop.mjs';
-import { launch, serve, tap } from './harness.mjs';
+import { eachEngine } from './engines.mjs';
+import { serve, tap } from './harness.mjs';
 import { freeLine, NoPauses, openGame, pageSavedBoard, resFolder, settled, siteFolder, sleep } from './site.mjs';
 
 // The tap order's seed: which free line each tap picks. Printed, so a failure can be replayed.
@@ -50,13 +53,13 @@ async function boardShown(page) {
   assert.fail('no board on the screen');
 }
 
-describe('a fresh page', () => {
-  let chromium;
-  before(async () => (chromium = await launch()));
-  after(async () => chromium?.close());
+eachEngine('a fresh page', (engine) => {
+  let browser;
+  before(async () => (browser = await engine.launch()));
+  after(async () => browser?.close());
 
   test('loads without a console error and opens on the desktop program\'s line, cell 61', async () => {
-    const { page, errors } = await openGame(chromium.browser, server.url + NoPauses);
+    const { page, errors } = await openGame(browser.browser, server.url + NoPauses);
     const board = await boardShown(page);
     assert.equal(board.skin, 0, 'the default skin');
     assert.deepEqual(drawn(board.owners, OwnerComputer), [61]);
@@ -66,55 +69,64 @@ describe('a fresh page', () => {
     await sleep(500);
     assert.deepEqual(errors, []);
   });
+});
 
-  test('the pauses are real unless switched off: the player\'s line at once, the answer 600 ms on', async () => {
-    const { page } = await openGame(chromium.browser, server.url);
+eachEngine('the pauses', (engine) => {
+  let browser;
+  before(async () => (browser = await engine.launch()));
+  after(async () => browser?.close());
+
+  test('are real unless switched off: the player\'s line at once, the answer 600 ms on', async () => {
+    const { page } = await openGame(browser.browser, server.url);
     const opening = new Array(161).fill(0);
     opening[61] = OwnerComputer;
     await shows(page, opening);
     const { x, y } = cellMiddle(0);
     // Polled at every animation frame in the page: when the tapped line, and then the
-    // computer's second line, first show.
-    const timing = page.evaluate(
-      (x, y) =>
-        new Promise((resolve) => {
-          const canvas = document.getElementById('canvas');
-          const context = canvas.getContext('2d');
-          const start = performance.now();
-          const first = context.getImageData(x, y, 1, 1).data.join();
-          let userAt = null;
-          const computerFrom = context.getImageData(0, 0, canvas.width, canvas.height).data;
-          const look = () => {
-            const now = performance.now() - start;
-            if (userAt === null && context.getImageData(x, y, 1, 1).data.join() !== first) userAt = now;
-            if (userAt !== null) {
-              const all = context.getImageData(0, 0, canvas.width, canvas.height).data;
-              let changed = 0;
-              for (let i = 0; i < all.length; i += 4) if (all[i] !== computerFrom[i]) ++changed;
-              // The tapped line is 48 × 14 pixels; another line besides it is the answer.
-              if (changed > 48 * 14 + 200) return resolve({ userAt, computerAt: now });
-            }
-            if (now > 5000) return resolve({ userAt, computerAt: null });
-            requestAnimationFrame(look);
-          };
+    // computer's second line, first show. The watch is left running in the page (a
+    // WebDriver session does one command at a time, so the tap could not come meanwhile).
+    await page.evaluate(
+      (x, y) => {
+        window.marlixTiming = null;
+        const canvas = document.getElementById('canvas');
+        const context = canvas.getContext('2d');
+        const start = performance.now();
+        const first = context.getImageData(x, y, 1, 1).data.join();
+        let userAt = null;
+        const computerFrom = context.getImageData(0, 0, canvas.width, canvas.height).data;
+        const look = () => {
+          const now = performance.now() - start;
+          if (userAt === null && context.getImageData(x, y, 1, 1).data.join() !== first) userAt = now;
+          if (userAt !== null) {
+            const all = context.getImageData(0, 0, canvas.width, canvas.height).data;
+            let changed = 0;
+            for (let i = 0; i < all.length; i += 4) if (all[i] !== computerFrom[i]) ++changed;
+            // The tapped line is 48 × 14 pixels; another line besides it is the answer.
+            if (changed > 48 * 14 + 200) return (window.marlixTiming = { userAt, computerAt: now });
+          }
+          if (now > 5000) return (window.marlixTiming = { userAt, computerAt: null });
           requestAnimationFrame(look);
-        }),
+        };
+        requestAnimationFrame(look);
+      },
       x,
       y,
     );
     await tap(page, x, y);
-    const { userAt, computerAt } = await timing;
+    await page.waitForFunction(() => window.marlixTiming !== null, { timeout: 10000, polling: 100 });
+    const { userAt, computerAt } = await page.evaluate(() => window.marlixTiming);
     assert.ok(userAt !== null && userAt < 300, `the player's line showed after ${userAt} ms`);
     assert.ok(computerAt !== null && computerAt - userAt >= 550, `the answer came ${computerAt - userAt} ms later`);
   });
 });
 
-describe('a phone', () => {
+// A finger, where the engine can pretend to be a phone with a touch screen.
+eachEngine('a phone', (engine) => {
   test('plays by touch, and turning it turns the screen, upright and back, the game kept', async () => {
-    const chromium = await launch();
+    const browser = await engine.launch();
     try {
       const upright = { width: 390, height: 844, scale: 3, touch: true };
-      const { page, errors } = await openGame(chromium.browser, server.url + NoPauses, upright);
+      const { page, errors } = await openGame(browser.browser, server.url + NoPauses, upright);
       let owners = (await boardShown(page)).owners;
       const before = await pageSavedBoard(page);
       const { x, y } = cellMiddle(freeLine(owners, pick(0)));
@@ -137,19 +149,19 @@ describe('a phone', () => {
       await shows(page, owners);
       assert.deepEqual(errors, []);
     } finally {
-      await chromium.close();
+      await browser.close();
     }
   });
-});
+}, { needs: ['touch', 'phone'] });
 
-describe('taps', () => {
+eachEngine('taps', (engine) => {
   test('give, cell for cell, the desktop program\'s board for the same taps', async (t) => {
     const { program, missing } = desktopProgram();
     if (missing) return t.skip(missing);
-    const chromium = await launch();
+    const browser = await engine.launch();
     const desktop = await startDesktop(program);
     try {
-      const { page, errors } = await openGame(chromium.browser, server.url + NoPauses);
+      const { page, errors } = await openGame(browser.browser, server.url + NoPauses);
       let owners = (await boardShown(page)).owners;
       for (let step = 0; step < 12; ++step) {
         const cell = freeLine(owners, pick(step));
@@ -163,16 +175,16 @@ describe('taps', () => {
       assert.deepEqual(errors, []);
     } finally {
       await desktop.stop();
-      await chromium.close();
+      await browser.close();
     }
   });
 });
 
-describe('the saved game', () => {
+eachEngine('the saved game', (engine) => {
   test('comes back exactly after a reload, and in a new tab after the tab is closed', async () => {
-    const chromium = await launch();
+    const browser = await engine.launch();
     try {
-      const { page } = await openGame(chromium.browser, server.url + NoPauses);
+      const { page } = await openGame(browser.browser, server.url + NoPauses);
       let owners = (await boardShown(page)).owners;
       for (let step = 0; step < 6; ++step) owners = await tapLine(page, freeLine(owners, pick(step)));
       await shows(page, owners);
@@ -185,20 +197,20 @@ describe('the saved game', () => {
       // The move made right before the tab closes is kept too.
       owners = await tapLine(page, freeLine(owners, pick(6)));
       await page.close();
-      const again = await openGame(chromium.browser, server.url + NoPauses);
+      const again = await openGame(browser.browser, server.url + NoPauses);
       await shows(again.page, owners);
       assert.deepEqual(again.errors, []);
     } finally {
-      await chromium.close();
+      await browser.close();
     }
   });
 });
 
-describe('the program\'s end and its help', () => {
+eachEngine('the program\'s end and its help', (engine) => {
   test('Ctrl+Q leaves word that the game is saved, and a tap plays it again', async () => {
-    const chromium = await launch();
+    const browser = await engine.launch();
     try {
-      const { page, errors } = await openGame(chromium.browser, server.url + NoPauses);
+      const { page, errors } = await openGame(browser.browser, server.url + NoPauses);
       let owners = (await boardShown(page)).owners;
       owners = await tapLine(page, freeLine(owners, pick(0)));
       await page.keyboard.down('Control');
@@ -210,16 +222,16 @@ describe('the program\'s end and its help', () => {
       await shows(page, owners);
       assert.deepEqual(errors, []);
     } finally {
-      await chromium.close();
+      await browser.close();
     }
   });
 
   test('F1 opens the help page in a new tab, and the game goes on', async () => {
-    const chromium = await launch();
+    const browser = await engine.launch();
     try {
-      const { page, errors } = await openGame(chromium.browser, server.url + NoPauses);
+      const { page, errors } = await openGame(browser.browser, server.url + NoPauses);
       const owners = (await boardShown(page)).owners;
-      const opened = chromium.browser.waitForTarget((target) => target.url().includes('/res/'));
+      const opened = browser.browser.waitForTarget((target) => target.url().includes('/res/'));
       await page.keyboard.press('F1');
       const help = await (await opened).page();
       await help.waitForFunction(() => document.readyState === 'complete');
@@ -231,16 +243,16 @@ describe('the program\'s end and its help', () => {
       await tapLine(page, freeLine(owners, pick(1)));
       assert.deepEqual(errors, []);
     } finally {
-      await chromium.close();
+      await browser.close();
     }
   });
 });
 
-describe('sound', () => {
+eachEngine('sound', (engine) => {
   test('a tap starts the browser\'s audio, which is suspended again once the page is quiet', async () => {
-    const chromium = await launch();
+    const browser = await engine.launch();
     try {
-      const { page, errors } = await openGame(chromium.browser, server.url + NoPauses);
+      const { page, errors } = await openGame(browser.browser, server.url + NoPauses);
       const owners = (await boardShown(page)).owners;
       const state = () => page.evaluate(() => (Module.SDL2 && Module.SDL2.audioContext ? Module.SDL2.audioContext.state : 'none'));
       const { x, y } = cellMiddle(freeLine(owners, pick(0)));
@@ -259,16 +271,16 @@ describe('sound', () => {
       assert.equal(seen, 'suspended', 'the quiet page');
       assert.deepEqual(errors, []);
     } finally {
-      await chromium.close();
+      await browser.close();
     }
   });
 });
 
-describe('Options', () => {
+eachEngine('Options', (engine) => {
   test('changes the skin, which the board then shows, kept after a reload', async () => {
-    const chromium = await launch();
+    const browser = await engine.launch();
     try {
-      const { page, errors } = await openGame(chromium.browser, server.url + NoPauses);
+      const { page, errors } = await openGame(browser.browser, server.url + NoPauses);
       const opening = await boardShown(page);
       assert.equal(opening.skin, 0);
       // Ctrl+O opens Options; Tab goes to the skin list, Down picks the next skin, Enter is Done.
@@ -290,16 +302,16 @@ describe('Options', () => {
       assert.equal(board.skin, 1, 'the skin after a reload');
       assert.deepEqual(errors, []);
     } finally {
-      await chromium.close();
+      await browser.close();
     }
   });
 });
 
-describe('a whole game', () => {
+eachEngine('a whole game', (engine) => {
   test('reaches the end-of-game question, and Yes starts the next game', async () => {
-    const chromium = await launch();
+    const browser = await engine.launch();
     try {
-      const { page, errors } = await openGame(chromium.browser, server.url + NoPauses);
+      const { page, errors } = await openGame(browser.browser, server.url + NoPauses);
       let owners = (await boardShown(page)).owners;
       // Free lines are tapped until a tap is no longer answered: the last move opened the
       // question, which holds the board until it is answered.
@@ -326,7 +338,7 @@ describe('a whole game', () => {
       assert.equal(drawn(board.owners, OwnerComputer).length, 1, 'the computer opens the new game');
       assert.deepEqual(errors, []);
     } finally {
-      await chromium.close();
+      await browser.close();
     }
   });
 });

@@ -1,11 +1,12 @@
-// Plays a page in Debian's headless Chromium: a static server for a folder on loopback, the
-// browser started with a profile of its own, the page's console errors collected, taps at
-// the handheld's pixels and the pixels the canvas shows.
+// Plays a page in a browser: a static server for a folder on loopback, Debian's headless
+// Chromium started with a profile of its own (engines.mjs starts the others), the page's
+// console errors collected, taps at the handheld's pixels and the pixels the canvas shows.
 import { createServer } from 'node:http';
 import { mkdtemp, readFile, rm, stat } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { extname, join, normalize, sep } from 'node:path';
 import puppeteer from 'puppeteer-core';
+import { isWatched, withWatcher } from './watcher.mjs';
 
 export const chromiumPath = process.env.MARLIX_CHROMIUM || '/usr/bin/chromium';
 
@@ -59,7 +60,8 @@ export function resolveInside(root, urlPath) {
 }
 
 // Serves `root` on 127.0.0.1 at a port of the system's choosing. `bytes` counts what was
-// sent, for the page-weight figures.
+// sent, for the page-weight figures. A browser whose driver does not report a page's errors
+// gets its HTML pages with a watcher in front (not counted in `bytes`).
 export async function serve(root) {
   const counter = { bytes: 0, requests: [] };
   const server = createServer(async (request, response) => {
@@ -79,7 +81,9 @@ export async function serve(root) {
       return;
     }
     counter.bytes += body.length;
-    response.writeHead(200, { 'Content-Type': contentType(file), 'Cache-Control': 'no-store' });
+    const type = contentType(file);
+    if (type.startsWith('text/html') && isWatched(request.headers['user-agent'])) body = withWatcher(body);
+    response.writeHead(200, { 'Content-Type': type, 'Cache-Control': 'no-store' });
     response.end(body);
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
@@ -115,6 +119,11 @@ export async function launch({ profile } = {}) {
 // going wrong: console errors, uncaught exceptions and requests that failed.
 export async function open(browser, url, { width = 480, height = 640, scale = 1, touch = false } = {}) {
   const page = await browser.newPage();
+  if (browser.webdriver) {
+    await page.setViewport({ width, height, deviceScaleFactor: scale, hasTouch: touch });
+    await page.goto(url);
+    return { page, errors: page.errors };
+  }
   const errors = [];
   page.on('console', (message) => {
     if (message.type() === 'error') errors.push(`console: ${message.text()}`);
