@@ -47,16 +47,22 @@ std::vector<COLORREF> WholeScreen() {
   return ScreenPixels(RECT{0, 0, ScreenSizes[ResolutionId].cx, ScreenSizes[ResolutionId].cy});
 }
 
+// Whether the mark over a line shows: its frame (the cell less the hole the line shows
+// through) takes the skin's cursor colour, white or black, all round.
 bool MarkShown(int cell) {
-  RECT bars[2];
-  LineCursorBars(cell, bars);
   const RECT client = WindowRect(hMainWnd);
-  for (RECT bar : bars) {
-    bar =
-        RECT{client.left + bar.left, client.top + bar.top, client.left + bar.right, client.top + bar.bottom};
-    for (COLORREF pixel : ScreenPixels(bar))
-      if (pixel != LineCursorColour(Skin)) return false;
-  }
+  const RECT outer = CellRect(BoardLayout, cell), hole = LineCursorHole(cell);
+  const RECT area{client.left + outer.left, client.top + outer.top, client.left + outer.right,
+                  client.top + outer.bottom};
+  const std::vector<COLORREF> pixels = ScreenPixels(area);
+  size_t i = 0;
+  for (LONG y = outer.top; y < outer.bottom; ++y)
+    for (LONG x = outer.left; x < outer.right; ++x, ++i) {
+      const bool inHole = x >= hole.left && x < hole.right && y >= hole.top && y < hole.bottom;
+      const COLORREF c = pixels[i];
+      if (!inHole && c != LineCursorColour(Skin) && c != RGB(255, 255, 255) && c != RGB(0, 0, 0))
+        return false;
+    }
   return true;
 }
 
