@@ -26,5 +26,7 @@ add_custom_target(web_res DEPENDS ${MARLIX_WEB_RES_DIR}/.packed)
 add_dependencies(marlix-pentro web_res)
 set_property(TARGET marlix-pentro APPEND PROPERTY LINK_DEPENDS ${MARLIX_WEB_RES_DIR}/.packed)
 
-# The page; the help page opens from res/ beside it.
-configure_file(${CMAKE_SOURCE_DIR}/tools/web/index.html ${CMAKE_BINARY_DIR}/index.html COPYONLY)
+# The page, which names the version (@PROJECT_VERSION@); the help page opens from res/ beside
+# it. The version also waits in the file "version" for tools/web/build.sh.
+configure_file(${CMAKE_SOURCE_DIR}/tools/web/index.html ${CMAKE_BINARY_DIR}/index.html @ONLY)
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/version CONTENT "${PROJECT_VERSION}\n")

@@ -22,8 +22,10 @@ test="$play git libgtest-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth x
 
 # The web version: what the native build needs (the asset generator runs natively),
 # dpkg-dev for fetching the libraries' Debian sources (tools/web/build-deps.sh), and Python's
-# font tools for the page's smaller font (tools/web/pack-res.sh).
-web="$play emscripten dpkg-dev xz-utils python3 python3-fonttools"
+# font tools for the page's smaller font (tools/web/pack-res.sh). The site ships the
+# copyright files of the libraries it compiles in from their Debian packages
+# (tools/web/licenses.sh); libfreetype6 comes with SDL2_ttf, named here as the site names it.
+web="$play emscripten dpkg-dev xz-utils python3 python3-fonttools libfreetype6"
 # npm comes with Debian's nodejs only as a package of its own; a Node.js with npm built in
 # (as from other vendors) needs none.
 webtest="$web chromium"
@@ -59,6 +61,8 @@ if [ -n "$missing" ]; then
   $as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
   # shellcheck disable=SC2086
   $as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
+else
+  echo "$0 $1: every Debian package it needs is installed already"
 fi
 
 # The browser tests' packages from npm, exactly as the lock file names them.

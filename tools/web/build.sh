@@ -1,6 +1,7 @@
 #!/bin/sh
-# Builds the web version into build-web/: index.html, marlix-pentro.js, .wasm and .data, and
-# the help page with its pictures in res/. Any static file server serves the folder:
+# Builds the web version into build-web/: index.html, marlix-pentro.js, .wasm and .data, the
+# help page with its pictures in res/, and in licenses/ the licences of the game and of
+# every third-party piece the site ships. Any static file server serves the folder:
 #
 #   tools/web/build.sh && python3 -m http.server -d build-web
 #
@@ -41,4 +42,6 @@ cp "build-web-cmake/res/Marlix Pentro.htm" build-web/res/
 sed -n 's/.*src="\([^"/]*\)".*/\1/p' "build-web-cmake/res/Marlix Pentro.htm" | sort -u | while read -r picture; do
   cp "build-web-cmake/res/$picture" build-web/res/
 done
+tools/web/licenses.sh build-web/licenses
+echo "version $(cat build-web-cmake/version)"
 ls -l build-web
