@@ -17,9 +17,15 @@ export NODE_PATH=/usr/share/nodejs
 
 prefix=$(tools/web/build-deps.sh | tail -n 1)
 
-echo "== the asset generator, built natively =="
-cmake -S . -B build-web-native -DCMAKE_BUILD_TYPE=Release -DMARLIX_TESTS=OFF -DMARLIX_BENCH=OFF >/dev/null
-cmake --build build-web-native -j "$jobs" --target assetgen
+# MARLIX_ASSETGEN names an asset generator built natively already (by the desktop build of
+# the same sources, as tools/release.sh has one).
+assetgen=${MARLIX_ASSETGEN:-}
+if [ -z "$assetgen" ]; then
+  echo "== the asset generator, built natively =="
+  cmake -S . -B build-web-native -DCMAKE_BUILD_TYPE=Release -DMARLIX_TESTS=OFF -DMARLIX_BENCH=OFF >/dev/null
+  cmake --build build-web-native -j "$jobs" --target assetgen
+  assetgen=$PWD/build-web-native/tools/assetgen
+fi
 
 echo "== the web version =="
 # CMake keeps where it found the libraries; other libraries need a fresh configuration.
@@ -29,7 +35,7 @@ if [ "$(cat build-web-cmake/deps-prefix 2>/dev/null)" != "$prefix" ]; then
   echo "$prefix" >build-web-cmake/deps-prefix
 fi
 emcmake cmake -S . -B build-web-cmake -DCMAKE_BUILD_TYPE=Release \
-  -DMARLIX_ASSETGEN="$PWD/build-web-native/tools/assetgen" \
+  -DMARLIX_ASSETGEN="$assetgen" \
   -DCMAKE_FIND_ROOT_PATH="$prefix" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
 cmake --build build-web-cmake -j "$jobs" --target marlix-pentro
 
