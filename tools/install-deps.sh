@@ -13,12 +13,13 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 play="cmake make g++ pkg-config libsdl2-dev libx11-dev libsdl2-image-dev libsdl2-ttf-dev libgif-dev zlib1g-dev fonts-dejavu-core xdg-utils"
 # libclang-rt-dev: libFuzzer and the sanitizer runtimes for clang (the fuzz targets).
 # git: tests/check-layering.sh reads the checkout. dpkg-dev and file: CPack's .deb and its
-# library dependencies; lintian, appstream and desktop-file-utils check the installed files.
+# library dependencies; lintian, appstream and desktop-file-utils check the installed files,
+# reuse the licence of every file in a release's source.
 # pulseaudio, pulseaudio-utils: a sound server of the tests' own; libxtst-dev: the clicks
 # of the tap benchmark. openbox: a window manager to minimise and raise the game under;
 # python3: another user's process in the single-copy test.
 test="$play git libgtest-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth xdotool x11-utils imagemagick
-  dpkg-dev file lintian appstream desktop-file-utils pulseaudio pulseaudio-utils libxtst-dev openbox python3"
+  dpkg-dev file lintian appstream desktop-file-utils reuse pulseaudio pulseaudio-utils libxtst-dev openbox python3"
 
 # The web version: what the native build needs (the asset generator runs natively),
 # dpkg-dev for fetching the libraries' Debian sources (tools/web/build-deps.sh), and Python's
