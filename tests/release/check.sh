@@ -150,7 +150,8 @@ mkdir "$stage/site"
 tar -xzf "$dist/$site.tar.gz" -C "$stage/site"
 root=$stage/site/$site
 grep -q "<meta name=\"version\" content=\"$version\">" "$root/index.html" || fail "the page does not name the version $version"
-for file in README.txt Marlix-Pentro.txt copyright.txt DejaVu-fonts.txt SDL2.txt SDL2_image.txt SDL2_ttf.txt FreeType.txt Emscripten.txt; do
+[ -s "$root/licenses/README.txt" ] || fail "the site has no licenses/README.txt"
+for file in Marlix-Pentro.txt copyright.txt DejaVu-fonts.txt SDL2.txt SDL2_image.txt SDL2_ttf.txt FreeType.txt Emscripten.txt; do
   [ -s "$root/licenses/$file" ] || fail "the site has no licenses/$file"
   grep -q "$file" "$root/licenses/README.txt" || fail "licenses/README.txt does not name $file"
 done
