@@ -14,8 +14,8 @@ include(cmake/Changelog.cmake)
 set(MARLIX_SCREENSHOT_URL "" CACHE STRING "The web address of docs/screenshot.png, for the AppStream metadata")
 
 # Every folder files are installed into. Before the first file, the install notes which of
-# them (and of the folders above them, up to the prefix) do not exist yet: the folders it
-# creates, which tools/uninstall.sh may take away again. After the last file it checks that
+# them, and of the folders above them (the prefix's own among them), do not exist yet: the
+# folders it creates, which tools/uninstall.sh may take away again. After the last file it checks that
 # no file went into a folder missing here.
 set(MARLIX_INSTALL_FOLDERS ${MARLIX_INSTALL_DIR} ${MARLIX_INSTALL_DIR}/res bin share/applications
   share/icons/hicolor/scalable/apps share/metainfo share/man/man6 share/doc/marlix-pentro)
