@@ -6,7 +6,10 @@
 # An entry is "## VERSION (YEAR-MONTH-DAY)" followed by items "- text", whose further lines
 # are indented by two spaces.
 set(MARLIX_CHANGELOG ${CMAKE_SOURCE_DIR}/CHANGELOG.md)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${MARLIX_CHANGELOG})
+# A script (the tests' cmake -P) has no configure to run again.
+if(NOT CMAKE_SCRIPT_MODE_FILE)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${MARLIX_CHANGELOG})
+endif()
 set(MARLIX_MAINTAINER "The Marlix Pentro developers <maintainers@marlix-pentro.invalid>")
 
 # The day of the week of a date, as Debian's change log writes it (Zeller's congruence).
