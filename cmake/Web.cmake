@@ -23,6 +23,9 @@ add_custom_command(OUTPUT ${MARLIX_WEB_RES_DIR}/.packed
   COMMAND sh ${CMAKE_SOURCE_DIR}/tools/web/pack-res.sh ${MARLIX_RES_DIR} ${MARLIX_WEB_RES_DIR}
   DEPENDS ${MARLIX_ASSETS} ${MARLIX_RES_DIR}/DejaVuSans.ttf ${CMAKE_SOURCE_DIR}/tools/web/pack-res.sh)
 add_custom_target(web_res DEPENDS ${MARLIX_WEB_RES_DIR}/.packed)
+# The data files are drawn in another folder's target: Make knows them only once it has run,
+# and a parallel build would otherwise look for them before.
+add_dependencies(web_res assets platform_font)
 add_dependencies(marlix-pentro web_res)
 set_property(TARGET marlix-pentro APPEND PROPERTY LINK_DEPENDS ${MARLIX_WEB_RES_DIR}/.packed)
 
