@@ -6,11 +6,25 @@
 set(MARLIX_INSTALL_DIR lib/marlix-pentro)
 # The software centres' name for the game. Kept once chosen: it names the metadata file.
 set(MARLIX_APP_ID org.marlixpentro.marlix_pentro)
-# No licence is published yet: until one is, all rights are reserved.
-set(MARLIX_PROJECT_LICENSE LicenseRef-proprietary)
+set(MARLIX_PROJECT_LICENSE MIT)
+# The release notes and the Debian change log, from CHANGELOG.md.
+include(cmake/Changelog.cmake)
 # AppStream takes a screenshot only by its web address; the game has none yet, so the
 # metadata shows the README's screenshot only when the build is told where it lies.
 set(MARLIX_SCREENSHOT_URL "" CACHE STRING "The web address of docs/screenshot.png, for the AppStream metadata")
+
+# Every folder files are installed into. Before the first file, the install notes which of
+# them, and of the folders above them (the prefix's own among them), do not exist yet: the
+# folders it creates, which tools/uninstall.sh may take away again. After the last file it checks that
+# no file went into a folder missing here.
+set(MARLIX_INSTALL_FOLDERS ${MARLIX_INSTALL_DIR} ${MARLIX_INSTALL_DIR}/res bin share/applications
+  share/icons/hicolor/scalable/apps share/metainfo share/man/man6 share/doc/marlix-pentro)
+foreach(size ${MARLIX_ICON_SIZES})
+  list(APPEND MARLIX_INSTALL_FOLDERS share/icons/hicolor/${size}x${size}/apps)
+endforeach()
+install(CODE "set(MARLIX_INSTALL_FOLDERS \"${MARLIX_INSTALL_FOLDERS}\")
+set(MARLIX_FOLDER_RECORD \"${CMAKE_BINARY_DIR}/install_folders.txt\")")
+install(SCRIPT ${CMAKE_SOURCE_DIR}/cmake/install_folders_before.cmake)
 
 install(TARGETS marlix-pentro RUNTIME DESTINATION ${MARLIX_INSTALL_DIR})
 # The font comes from fonts-dejavu-core, which the game needs anyway: no second copy of it.
@@ -57,8 +71,12 @@ function(marlix_gzip source target)
     VERBATIM)
   add_custom_target(${target} ALL DEPENDS ${packed})
 endfunction()
-marlix_gzip(${CMAKE_SOURCE_DIR}/app/marlix-pentro.6 marlix-pentro.6.gz)
-marlix_gzip(${CMAKE_SOURCE_DIR}/cmake/debian/changelog changelog.gz)
+configure_file(${CMAKE_SOURCE_DIR}/app/marlix-pentro.6.in ${CMAKE_BINARY_DIR}/install/marlix-pentro.6 @ONLY)
+marlix_gzip(${CMAKE_BINARY_DIR}/install/marlix-pentro.6 marlix-pentro.6.gz)
+marlix_gzip(${CMAKE_BINARY_DIR}/install/changelog changelog.gz)
 install(FILES ${CMAKE_BINARY_DIR}/install/marlix-pentro.6.gz DESTINATION share/man/man6)
 install(FILES ${CMAKE_SOURCE_DIR}/cmake/debian/copyright ${CMAKE_BINARY_DIR}/install/changelog.gz
   DESTINATION share/doc/marlix-pentro)
+
+# Last: every installed file lies in a folder the record knows.
+install(SCRIPT ${CMAKE_SOURCE_DIR}/cmake/install_folders_after.cmake)

@@ -27,12 +27,14 @@ add_custom_command(OUTPUT ${MARLIX_WEB_RES_DIR}/.packed
   COMMAND sh ${CMAKE_SOURCE_DIR}/tools/web/pack-res.sh ${MARLIX_RES_DIR} ${MARLIX_WEB_RES_DIR}
   DEPENDS ${MARLIX_ASSETS} ${MARLIX_RES_DIR}/DejaVuSans.ttf ${CMAKE_SOURCE_DIR}/tools/web/pack-res.sh)
 add_custom_target(web_res DEPENDS ${MARLIX_WEB_RES_DIR}/.packed)
-# The assets are drawn by their own target, in another folder, whose outputs this one's
-# rule cannot name: it waits for that target.
-add_dependencies(web_res assets)
+# The data files are drawn in another folder's target: Make knows them only once it has run,
+# and a parallel build would otherwise look for them before.
+add_dependencies(web_res assets platform_font)
 add_dependencies(marlix-pentro web_res)
 set_property(TARGET marlix-pentro APPEND PROPERTY LINK_DEPENDS ${MARLIX_WEB_RES_DIR}/.packed
   ${CMAKE_CURRENT_LIST_DIR}/web-asyncify-remove.json)
 
-# The page; the help page opens from res/ beside it.
-configure_file(${CMAKE_SOURCE_DIR}/tools/web/index.html ${CMAKE_BINARY_DIR}/index.html COPYONLY)
+# The page, which names the version (@PROJECT_VERSION@); the help page opens from res/ beside
+# it. The version also waits in the file "version" for tools/web/build.sh.
+configure_file(${CMAKE_SOURCE_DIR}/tools/web/index.html ${CMAKE_BINARY_DIR}/index.html @ONLY)
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/version CONTENT "${PROJECT_VERSION}\n")

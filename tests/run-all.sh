@@ -2,8 +2,8 @@
 # Every check the project has, as CI runs them (tools/install-deps.sh test installs what they
 # need): the layering rules, a minute of fuzzing the registry file's reader, the tests in a
 # normal build and in one under AddressSanitizer and UndefinedBehaviorSanitizer, the
-# README's play build (Release) with the installed game's checks, and the web version in
-# three browser engines. Warnings are errors in
+# README's play build (Release) with the installed game's checks, the web version in three
+# browser engines, and a release made from a clean clone. Warnings are errors in
 # every one of these builds; each has a folder of its own, so the player's build/ is left as
 # it is.
 set -eu
@@ -52,3 +52,7 @@ tests/install/check.sh build-release
 echo "== the web version in every browser engine =="
 MARLIX_JOBS=$jobs tools/web/build.sh
 (cd tests/web && MARLIX_DESKTOP_PROGRAM="$PWD/../../build-test/marlix-pentro" node --test)
+# A release as tools/release.sh makes it, from a clean clone on a throwaway tag; the tests it
+# would run again have just passed above.
+echo "== a release, from a clean clone =="
+tests/release/check.sh

@@ -13,18 +13,21 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 play="cmake make g++ pkg-config libsdl2-dev libx11-dev libsdl2-image-dev libsdl2-ttf-dev libgif-dev zlib1g-dev fonts-dejavu-core xdg-utils"
 # libclang-rt-dev: libFuzzer and the sanitizer runtimes for clang (the fuzz targets).
 # git: tests/check-layering.sh reads the checkout. dpkg-dev and file: CPack's .deb and its
-# library dependencies; lintian, appstream and desktop-file-utils check the installed files.
+# library dependencies; lintian, appstream and desktop-file-utils check the installed files,
+# reuse the licence of every file in a release's source.
 # pulseaudio, pulseaudio-utils: a sound server of the tests' own; libxtst-dev: the clicks
 # of the tap benchmark. openbox: a window manager to minimise, raise, maximise and turn the
 # game under, wmctrl to maximise it there;
 # python3: another user's process in the single-copy test.
 test="$play git libgtest-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth xdotool x11-utils imagemagick
-  dpkg-dev file lintian appstream desktop-file-utils pulseaudio pulseaudio-utils libxtst-dev openbox wmctrl python3"
+  dpkg-dev file lintian appstream desktop-file-utils reuse pulseaudio pulseaudio-utils libxtst-dev openbox wmctrl python3"
 
 # The web version: what the native build needs (the asset generator runs natively),
 # dpkg-dev for fetching the libraries' Debian sources (tools/web/build-deps.sh), and Python's
-# font tools for the page's smaller font (tools/web/pack-res.sh).
-web="$play emscripten dpkg-dev xz-utils python3 python3-fonttools"
+# font tools for the page's smaller font (tools/web/pack-res.sh). The site ships the
+# copyright files of the libraries it compiles in from their Debian packages
+# (tools/web/licenses.sh); libfreetype6 comes with SDL2_ttf, named here as the site names it.
+web="$play emscripten dpkg-dev xz-utils python3 python3-fonttools libfreetype6"
 # The browser tests run in every engine: chromium, firefox-esr (driven through WebDriver
 # BiDi) and WebKitGTK's MiniBrowser (webkit2gtk-driver) on an Xvfb display, the last two
 # with a PulseAudio of their own. npm comes with Debian's nodejs only as a package of its
@@ -62,6 +65,8 @@ if [ -n "$missing" ]; then
   $as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
   # shellcheck disable=SC2086
   $as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
+else
+  echo "$0 $1: every Debian package it needs is installed already"
 fi
 
 # The browser tests' packages from npm, exactly as the lock file names them.

@@ -6,9 +6,10 @@
 # - the installed program exports no rand or srand (nm -D), and the menu entry's command
 #   starts the game there under Xvfb, and it draws its opening line;
 # - installed under a prefix full of characters a shell would read, the menu entry still
-#   names that prefix, every file is in the manifest, and the README's removal command takes
-#   every file away again;
-# - the Debian package cpack makes has its dependencies, and lintian finds no errors in it.
+#   names that prefix, every file is in the manifest, and tools/uninstall.sh takes every file
+#   away again with the folders the install created, and no folder that was there before;
+# - the Debian package cpack makes has its dependencies, its program is hardened, and lintian
+#   finds neither errors nor warnings in it.
 #   tests/install/check.sh build-release
 set -eu
 build=$(realpath "$1")
@@ -82,7 +83,7 @@ echo "== the menu entry's command under Xvfb"
 ) || fail "the installed game did not start and draw its opening line"
 echo "the installed game drew its opening line"
 
-echo "== installed under a prefix a shell would misread, and removed by the manifest"
+echo "== installed under a prefix a shell would misread, and removed again"
 plain="$stage/plain 100% \"quoted\" \$HOME's \`game\`"
 cmake --install "$build" --prefix "$plain" >"$stage/install.log"
 desktop-file-validate "$plain/share/applications/marlix-pentro.desktop" || fail "desktop-file-validate under $plain"
@@ -91,10 +92,23 @@ desktop-file-validate "$plain/share/applications/marlix-pentro.desktop" || fail 
 find "$plain" ! -type d | sort >"$stage/installed"
 sort "$build/install_manifest.txt" >"$stage/listed"
 diff "$stage/listed" "$stage/installed" || fail "the manifest and the installed files differ"
-xargs -d '\n' rm -f <"$build/install_manifest.txt"
-left=$(find "$plain" ! -type d)
-[ -z "$left" ] || fail "left after removal: $left"
-echo "manifest: $(wc -l <"$stage/installed") files installed, all listed, all removed"
+# Installed twice, as a player who installs again after a rebuild does: the second install
+# creates no folder, yet the first one's are still removed.
+cmake --install "$build" --prefix "$plain" >"$stage/install.log"
+tools/uninstall.sh "$build" || fail "tools/uninstall.sh"
+[ ! -e "$plain" ] || fail "left after removal: $(find "$plain")"
+echo "manifest: $(wc -l <"$stage/installed") files installed, all listed; all removed with the prefix the install made"
+
+# A prefix that holds folders of its own, one of them the game's: those stay, emptied or not.
+shared=$stage/shared
+mkdir -p "$shared/share/applications" "$shared/share/icons/hicolor/48x48/apps" "$shared/bin"
+touch "$shared/share/applications/other.desktop"
+find "$shared" | sort >"$stage/before"
+cmake --install "$build" --prefix "$shared" >"$stage/install.log"
+tools/uninstall.sh "$build" || fail "tools/uninstall.sh"
+find "$shared" | sort >"$stage/after"
+diff "$stage/before" "$stage/after" || fail "the removal under $shared did not leave the folders as they were"
+echo "uninstall: under a prefix with folders of its own, exactly those are left"
 
 echo "== the Debian package"
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$stage/deb" >"$stage/cpack.log" 2>&1 || {
@@ -110,6 +124,12 @@ done
 dpkg-deb -x "$deb" "$stage/unpacked"
 [ "$(exec_of "$stage/unpacked/usr/share/applications/marlix-pentro.desktop")" = /usr/games/marlix-pentro ] ||
   fail "the package's menu entry does not start /usr/games/marlix-pentro"
-lintian --display-info --fail-on error "$deb" || fail "lintian found errors"
-echo "lintian: no errors in $(basename "$deb")"
+# Hardened as Debian builds its packages: fortified, stack protector, full RELRO, bind-now.
+lintian --display-info --fail-on error,warning "$deb" >"$stage/lintian.log" 2>&1 || {
+  cat "$stage/lintian.log"
+  fail "lintian found errors or warnings"
+}
+cat "$stage/lintian.log"
+if grep -E '^[EW]:|hardening' "$stage/lintian.log"; then fail "lintian: the lines above"; fi
+echo "lintian: no errors, warnings or hardening tags in $(basename "$deb")"
 echo "PASSED"

@@ -244,7 +244,7 @@ async function siteKept(page) {
   return page.evaluate(() => caches.keys());
 }
 
-const buildOf = async (site) => (await readFile(join(site, 'sw.js'), 'utf8')).match(/const Build = '([0-9a-f]+)'/)[1];
+const buildOf = async (site) => (await readFile(join(site, 'sw.js'), 'utf8')).match(/const Build = '([0-9a-z.-]+)'/)[1];
 
 describe('installed and offline', () => {
   let site;

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Builds the web version into build-web/: index.html, marlix-pentro.js, .wasm and .data, the
-# help page with its pictures in res/, the icons in icons/, the manifest that makes the page
+# help page with its pictures in res/, the icons in icons/, in licenses/ the licences of the
+# game and of every third-party piece the site ships, the manifest that makes the page
 # installable and the service worker (sw.js) that keeps the whole site of this build for
 # play without the network. Any static file server serves the folder:
 #
@@ -18,9 +19,15 @@ export NODE_PATH=/usr/share/nodejs
 
 prefix=$(tools/web/build-deps.sh | tail -n 1)
 
-echo "== the asset generator, built natively =="
-cmake -S . -B build-web-native -DCMAKE_BUILD_TYPE=Release -DMARLIX_TESTS=OFF -DMARLIX_BENCH=OFF >/dev/null
-cmake --build build-web-native -j "$jobs" --target assetgen
+# MARLIX_ASSETGEN names an asset generator built natively already (by the desktop build of
+# the same sources, as tools/release.sh has one).
+assetgen=${MARLIX_ASSETGEN:-}
+if [ -z "$assetgen" ]; then
+  echo "== the asset generator, built natively =="
+  cmake -S . -B build-web-native -DCMAKE_BUILD_TYPE=Release -DMARLIX_TESTS=OFF -DMARLIX_BENCH=OFF >/dev/null
+  cmake --build build-web-native -j "$jobs" --target assetgen
+  assetgen=$PWD/build-web-native/tools/assetgen
+fi
 
 echo "== the web version =="
 # CMake keeps where it found the libraries; other libraries need a fresh configuration.
@@ -30,7 +37,7 @@ if [ "$(cat build-web-cmake/deps-prefix 2>/dev/null)" != "$prefix" ]; then
   echo "$prefix" >build-web-cmake/deps-prefix
 fi
 emcmake cmake -S . -B build-web-cmake -DCMAKE_BUILD_TYPE=Release \
-  -DMARLIX_ASSETGEN="$PWD/build-web-native/tools/assetgen" \
+  -DMARLIX_ASSETGEN="$assetgen" \
   -DCMAKE_FIND_ROOT_PATH="$prefix" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
 cmake --build build-web-cmake -j "$jobs" --target marlix-pentro
 
@@ -51,5 +58,7 @@ for icon in 32 192 512 full-512; do
 done
 cp build-web-cmake/generated/marlix-pentro.svg build-web/icons/
 cp tools/web/manifest.webmanifest build-web/
+tools/web/licenses.sh build-web/licenses
 tools/web/service-worker.sh build-web
+echo "version $(cat build-web-cmake/version)"
 ls -l build-web

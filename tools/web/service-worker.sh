@@ -1,8 +1,9 @@
 #!/bin/sh
 # Writes SITE/sw.js, the service worker, for the site folder as it is: the list of its files
-# and the build's name, the start of a hash of all of them, names and contents, so that a
-# build that changes any file has a cache of its own. The page carries the name too
-# (its "marlix-build" meta tag), hashed before the name goes in.
+# and the build's name, the game's version (the page's "version" meta tag) and the start of a
+# hash of all the files, names and contents, so that a build that changes any file has a
+# cache of its own. The page carries the name too (its "marlix-build" meta tag), hashed
+# before the name goes in.
 #
 #   tools/web/service-worker.sh SITE_FOLDER
 set -eu
@@ -16,6 +17,8 @@ build=$(cd "$site" && printf '%s\n' "$files" | while IFS= read -r file; do
   printf '%s\n' "$file"
   sha256sum <"$file"
 done | sha256sum | cut -c1-16)
+version=$(sed -n 's|.*<meta name="version" content="\([^"]*\)">.*|\1|p' "$site/index.html")
+build="${version:+$version-}$build"
 # The page itself also by the folder's own address, which is where a visit starts.
 list=$(printf '%s\n' "./" "$files" | sed 's/\\/\\\\/g; s/"/\\"/g; s/.*/"&"/' | paste -sd, -)
 sed -e "s|@BUILD@|$build|" -e "s|@FILES@|$list|" "$template" >"$site/sw.js"
