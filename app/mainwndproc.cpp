@@ -139,8 +139,18 @@ LRESULT MainWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
         default: return DefWindowProcW(hWnd, message, wParam, lParam);
       }
     case WM_LBUTTONDOWN:
+      if (InputFromFinger()) {
+        FingerPress(hWnd, lParam);
+        return 0;
+      }
       HideLineCursor();
       Tap(lParam);
+      return 0;
+    case WM_MOUSEMOVE:
+      if (InputFromFinger()) FingerSlide(hWnd, lParam);
+      return 0;
+    case WM_LBUTTONUP:
+      if (InputFromFinger()) FingerLift(hWnd, lParam);
       return 0;
     case WM_KEYDOWN:
       if (BoardKey(wParam)) return 0;

@@ -31,6 +31,45 @@ void Click(Uint32 id, Sint32 x, Sint32 y) {
   SDL_PushEvent(&event);
 }
 
+// A finger's event at a device pixel, in the window's fractions as SDL gives them, and the
+// mouse event SDL copies from it.
+void Finger(Uint32 type, int x, int y) {
+  const Uint32 id = DesktopWindowId();
+  if (id == 0) return;
+  const POINT at = ScreenDesktopFromPoint(POINT{x, y});
+  int width = 1, height = 1;
+  SDL_GetWindowSize(ScreenDesktopWindow(), &width, &height);
+  SDL_Event event{};
+  event.tfinger.type = type;
+  event.tfinger.timestamp = SDL_GetTicks();
+  event.tfinger.touchId = 1;
+  event.tfinger.fingerId = 1;
+  event.tfinger.x = (static_cast<float>(at.x) + 0.5f) / static_cast<float>(width);
+  event.tfinger.y = (static_cast<float>(at.y) + 0.5f) / static_cast<float>(height);
+  event.tfinger.pressure = type == SDL_FINGERUP ? 0 : 1;
+  event.tfinger.windowID = id;
+  SDL_PushEvent(&event);
+  SDL_Event copy{};
+  if (type == SDL_FINGERMOTION) {
+    copy.motion.type = SDL_MOUSEMOTION;
+    copy.motion.windowID = id;
+    copy.motion.which = SDL_TOUCH_MOUSEID;
+    copy.motion.state = SDL_BUTTON_LMASK;
+    copy.motion.x = at.x;
+    copy.motion.y = at.y;
+  } else {
+    copy.button.type = type == SDL_FINGERDOWN ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+    copy.button.windowID = id;
+    copy.button.which = SDL_TOUCH_MOUSEID;
+    copy.button.button = SDL_BUTTON_LEFT;
+    copy.button.state = type == SDL_FINGERDOWN ? SDL_PRESSED : SDL_RELEASED;
+    copy.button.clicks = 1;
+    copy.button.x = at.x;
+    copy.button.y = at.y;
+  }
+  SDL_PushEvent(&copy);
+}
+
 }  // namespace
 
 void EmulatorTap(int x, int y) {
@@ -45,31 +84,15 @@ void EmulatorClickDesktop(int x, int y) {
 }
 
 void EmulatorTouch(int x, int y) {
-  const Uint32 id = DesktopWindowId();
-  if (id == 0) return;
-  const POINT at = ScreenDesktopFromPoint(POINT{x, y});
-  int width = 1, height = 1;
-  SDL_GetWindowSize(ScreenDesktopWindow(), &width, &height);
-  SDL_Event event{};
-  event.tfinger.type = SDL_FINGERDOWN;
-  event.tfinger.touchId = 1;
-  event.tfinger.fingerId = 1;
-  event.tfinger.x = (static_cast<float>(at.x) + 0.5f) / static_cast<float>(width);
-  event.tfinger.y = (static_cast<float>(at.y) + 0.5f) / static_cast<float>(height);
-  event.tfinger.pressure = 1;
-  event.tfinger.windowID = id;
-  SDL_PushEvent(&event);
-  SDL_Event copy{};
-  copy.button.type = SDL_MOUSEBUTTONDOWN;
-  copy.button.windowID = id;
-  copy.button.which = SDL_TOUCH_MOUSEID;
-  copy.button.button = SDL_BUTTON_LEFT;
-  copy.button.state = SDL_PRESSED;
-  copy.button.clicks = 1;
-  copy.button.x = at.x;
-  copy.button.y = at.y;
-  SDL_PushEvent(&copy);
+  EmulatorFingerDown(x, y);
+  EmulatorFingerUp(x, y);
 }
+
+void EmulatorFingerDown(int x, int y) { Finger(SDL_FINGERDOWN, x, y); }
+
+void EmulatorFingerMove(int x, int y) { Finger(SDL_FINGERMOTION, x, y); }
+
+void EmulatorFingerUp(int x, int y) { Finger(SDL_FINGERUP, x, y); }
 
 void EmulatorKey(int virtualKey, BOOL withControl) {
   EmulatorKeyWith(virtualKey, withControl ? FCONTROL : 0);

@@ -21,6 +21,10 @@
 namespace {
 
 std::deque<DesktopEvent> held;
+// The finger that went down first, followed until it is lifted; others meanwhile are left
+// out, as the handheld's screen knew one point of touch.
+bool fingerDown = false;
+SDL_FingerID finger = 0;
 std::atomic<Uint32> callEvent{0};
 // The window's size as the events read so far tell it: a click is mapped by the size the
 // window had when the click was made, though it may have been resized since.
@@ -59,6 +63,18 @@ void Track(const SDL_Event& event) {
   }
 }
 
+// Division rounding down, for points left of or above the screen.
+int FloorDivide(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+// A point of the desktop window off the device screen, in device pixels beyond its edge, by
+// the screen's place in the window now: a finger slides on past the screen's edge.
+POINT PointBeyondScreen(int desktopX, int desktopY) {
+  const POINT first = ScreenDesktopFromPoint(POINT{0, 0}), next = ScreenDesktopFromPoint(POINT{1, 1});
+  const int factorX = SDL_max(1, next.x - first.x), factorY = SDL_max(1, next.y - first.y);
+  return POINT{FloorDivide(desktopX - (first.x - factorX / 2), factorX),
+               FloorDivide(desktopY - (first.y - factorY / 2), factorY)};
+}
+
 // The event in the device's terms.
 DesktopEvent Read(const SDL_Event& event) {
   DesktopEvent read{};
@@ -73,11 +89,27 @@ DesktopEvent Read(const SDL_Event& event) {
           ScreenPointInWindow(readWidth, readHeight, event.button.x, event.button.y, &read.device);
       break;
     case SDL_FINGERDOWN:
-      read.kind = DesktopInput::Tap;
+    case SDL_FINGERMOTION:
+    case SDL_FINGERUP:
+      if (event.type == SDL_FINGERDOWN) {
+        if (fingerDown) break;
+        fingerDown = true;
+        finger = event.tfinger.fingerId;
+      } else if (!fingerDown || event.tfinger.fingerId != finger) {
+        break;
+      }
+      if (event.type == SDL_FINGERUP) fingerDown = false;
+      read.kind = event.type == SDL_FINGERDOWN     ? DesktopInput::Tap
+                  : event.type == SDL_FINGERMOTION ? DesktopInput::Slide
+                                                   : DesktopInput::Lift;
+      read.finger = true;
       read.time = event.tfinger.timestamp;
-      read.onScreen = ScreenPointInWindow(
-          readWidth, readHeight, static_cast<int>(event.tfinger.x * static_cast<float>(readWidth)),
-          static_cast<int>(event.tfinger.y * static_cast<float>(readHeight)), &read.device);
+      {
+        const int x = static_cast<int>(SDL_floorf(event.tfinger.x * static_cast<float>(readWidth)));
+        const int y = static_cast<int>(SDL_floorf(event.tfinger.y * static_cast<float>(readHeight)));
+        read.onScreen = ScreenPointInWindow(readWidth, readHeight, x, y, &read.device);
+        if (!read.onScreen) read.device = PointBeyondScreen(x, y);
+      }
       break;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
@@ -128,10 +160,9 @@ bool DesktopEventsReady() {
   static bool prepared = false;
   if (!prepared) {
     prepared = true;
-    // Pointer movement and typed text mean nothing to the program; collected, they would
-    // wake it for every movement of the mouse.
+    // The mouse's movement and typed text mean nothing to the program; collected, they
+    // would wake it for every movement of the mouse. A finger's sliding moves its mark.
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
-    SDL_EventState(SDL_FINGERMOTION, SDL_IGNORE);
     SDL_EventState(SDL_MOUSEWHEEL, SDL_IGNORE);
     SDL_EventState(SDL_TEXTINPUT, SDL_IGNORE);
     SDL_EventState(SDL_TEXTEDITING, SDL_IGNORE);

@@ -8,6 +8,8 @@
 enum class DesktopInput {
   Other,        // nothing the program needs to hear of
   Tap,          // the left mouse button or a finger went down
+  Slide,        // the finger that went down moved
+  Lift,         // the finger that went down was lifted
   Key,          // a key went down or up
   CloseButton,  // the desktop window's close button
   EndRequest,   // a request to end the program (SIGTERM, SIGINT, SIGHUP)
@@ -17,10 +19,13 @@ enum class DesktopInput {
 struct DesktopEvent {
   DesktopInput kind;
   DWORD time;  // milliseconds, as DesktopTicks counts them
-  // Tap: the device pixel under it, by the window's layout when it was read (the window may
-  // take another size before the program takes the event); onScreen is FALSE on the backdrop.
+  // Tap, Slide, Lift: the device pixel under it, by the window's layout when it was read (the
+  // window may take another size before the program takes the event); onScreen is FALSE on
+  // the backdrop, where a finger's point is still given, in device pixels beyond the
+  // screen's edge. `finger` tells a finger on a touch screen from the mouse.
   BOOL onScreen;
   POINT device;
+  bool finger;
   // Key: the device's virtual key (0 for a key the device has none for), whether it went down
   // (held down, repeated), and the modifier keys held with it.
   int virtualKey;

@@ -21,6 +21,9 @@ int ScreenScale();
 // The factor shown now: the largest the window holds as it is sized, maximised or
 // fullscreen.
 int ScreenShownScale();
+// The size of one device pixel on the glass as the desktop shows it now, in millimetres:
+// a finger's reach is measured there, whatever the factor.
+double ScreenMillimetresPerPixel();
 
 // The framebuffer (a picture of the device's format, one pixel per device pixel) and the
 // desktop window are made on first use and live for the rest of the run. Null, and false,

@@ -94,9 +94,14 @@ void EmulatorClickDesktop(int x, int y);
 // The desktop window resized as the player or the window manager resizes it (maximising,
 // say); the screen is laid out anew when the program next reads its events or pauses.
 void EmulatorResizeDesktop(int width, int height);
-// A finger on the touch screen: SDL's finger event, with the copy as a mouse click that
-// SDL makes of it.
+// A finger on the touch screen, as SDL's finger events with the copies as mouse events that
+// SDL makes of them: a quick tap in place (pressed and lifted at a device pixel), or a press,
+// slides and the lift one by one. A point off the device screen (negative, say) lies beyond
+// it on the desktop window, or beyond the window.
 void EmulatorTouch(int x, int y);
+void EmulatorFingerDown(int x, int y);
+void EmulatorFingerMove(int x, int y);
+void EmulatorFingerUp(int x, int y);
 void EmulatorKey(int virtualKey, BOOL control);
 void EmulatorKeyWith(int virtualKey, BYTE modifiers);
 void EmulatorCloseButton();

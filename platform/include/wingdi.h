@@ -32,6 +32,17 @@ int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
 // clipped to its client area and, inside a paint, to the area being painted.
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, DWORD rop);
 
+// What a device context's screen is: its size in pixels (HORZRES, VERTRES) and in
+// millimetres on the glass (HORZSIZE, VERTSIZE), and its logical dots per inch
+// (LOGPIXELSX, LOGPIXELSY), which fonts and bars are sized by. 0 for any other index.
+constexpr int HORZSIZE = 4;
+constexpr int VERTSIZE = 6;
+constexpr int HORZRES = 8;
+constexpr int VERTRES = 10;
+constexpr int LOGPIXELSX = 88;
+constexpr int LOGPIXELSY = 90;
+int GetDeviceCaps(HDC dc, int index);
+
 // Background mode and text colour return the previous value.
 int SetBkMode(HDC dc, int mode);
 COLORREF SetTextColor(HDC dc, COLORREF colour);

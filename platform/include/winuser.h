@@ -65,13 +65,15 @@ constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_KEYUP = 0x0101;
 constexpr UINT WM_CHAR = 0x0102;
 constexpr UINT WM_COMMAND = 0x0111;
+constexpr UINT WM_MOUSEMOVE = 0x0200;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
+constexpr UINT WM_LBUTTONUP = 0x0202;
 constexpr UINT WM_USER = 0x0400;
 
 // WM_ACTIVATE's low word.
 constexpr WORD WA_INACTIVE = 0;
 constexpr WORD WA_ACTIVE = 1;
-// WM_LBUTTONDOWN's wParam.
+// WM_LBUTTONDOWN's wParam, and WM_MOUSEMOVE's while the button or a finger is down.
 constexpr WPARAM MK_LBUTTON = 0x0001;
 
 constexpr WPARAM SIZE_RESTORED = 0;
@@ -117,12 +119,21 @@ struct MSG {
   LPARAM lParam;
   DWORD time;
   POINT pt;
+  // The platform's own: what GetMessageExtraInfo tells once this message is taken.
+  LPARAM extraInfo;
 };
 typedef MSG* LPMSG;
 constexpr UINT PM_NOREMOVE = 0x0000;
 constexpr UINT PM_REMOVE = 0x0001;
 
 BOOL GetMessageW(LPMSG msg, HWND window, UINT filterMin, UINT filterMax);
+// Where the input message taken last came from. A finger on the touch screen or a pen marks
+// its mouse messages with a signature in the top 24 bits (0xFF515700), a finger also with
+// bit 0x80; the mouse leaves 0. A finger's press comes as WM_LBUTTONDOWN, its sliding as
+// WM_MOUSEMOVE and its lift as WM_LBUTTONUP, all to the window it was pressed on, with
+// client coordinates beyond the window where the finger went off it (16-bit signed values).
+// A finger pressed on the desktop just beside the screen presses the window at its edge.
+LPARAM GetMessageExtraInfo();
 // As GetMessageW without waiting; FALSE when nothing is there.
 BOOL PeekMessageW(LPMSG msg, HWND window, UINT filterMin, UINT filterMax, UINT remove);
 // Posting is for the program's own thread, the only one with windows.

@@ -53,7 +53,8 @@ LRESULT DialogWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool IsInput(UINT message) {
-  return message == WM_LBUTTONDOWN || message == WM_KEYDOWN || message == WM_CHAR;
+  return message == WM_LBUTTONDOWN || message == WM_MOUSEMOVE || message == WM_LBUTTONUP ||
+         message == WM_KEYDOWN || message == WM_CHAR;
 }
 
 // The controls Tab stops at, in template order.

@@ -1,11 +1,16 @@
 // The desktop's events as the device's input: the left mouse button and touch become taps
-// on the window under the point, keys go to the active window unless the shell takes them
+// on the window under the point, a finger's sliding and lift go to the window it was pressed
+// on, keys go to the active window unless the shell takes them
 // (its soft keys), F1 asks it for help, F2 turns the screen, and the desktop window's close
 // button closes the program's window, or the dialog open over it. A request to end
 // (SIGTERM, SIGINT, SIGHUP) closes the program's window as the close button does.
 #include "user/input.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "host/events.h"
+#include "host/screen.h"
 #include "kernel/sleep.h"
 #include "user/dialog.h"
 #include "user/window.h"
@@ -17,19 +22,60 @@ bool control = false, shift = false, alt = false;
 InputKeyHook shellKeys = nullptr;
 void (*turnScreen)() = nullptr;
 
+// A finger's mouse messages carry the touch screen's signature and its touch bit.
+constexpr LPARAM FingerExtraInfo = 0xFF515700 | 0x80;
+// A finger pressed this near the screen, on the backdrop around it, presses the window at
+// the screen's edge: a fingertip there covers the edge too.
+constexpr double FingerBesideScreenMillimetres = 4.0;
+
+HWND fingerWindow = nullptr;  // the window a finger was pressed on, until it is lifted
+
 MSG Message(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD time) {
-  return MSG{window, message, wParam, lParam, time, {}};
+  return MSG{window, message, wParam, lParam, time, {}, 0};
+}
+
+// A point in a window's client coordinates, beyond the window too, as 16-bit values.
+LPARAM ClientPoint(HWND window, const DesktopEvent& read) {
+  const LONG x = std::clamp<LONG>(read.device.x - window->client.left, -32768, 32767);
+  const LONG y = std::clamp<LONG>(read.device.y - window->client.top, -32768, 32767);
+  return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+}
+
+// The window a tap presses: the one under it on the screen; for a finger just beside the
+// screen, the one at the nearest point of its edge.
+HWND Pressed(const DesktopEvent& read) {
+  if (read.onScreen) return WindowAt(read.device);
+  if (!read.finger) return nullptr;
+  const SIZE size = ScreenSize();
+  const POINT edge{std::clamp<LONG>(read.device.x, 0, size.cx - 1),
+                   std::clamp<LONG>(read.device.y, 0, size.cy - 1)};
+  const double beside =
+      std::hypot(read.device.x - edge.x, read.device.y - edge.y) * ScreenMillimetresPerPixel();
+  return beside <= FingerBesideScreenMillimetres ? WindowAt(edge) : nullptr;
 }
 
 // A tap at a device pixel.
 void Tap(const DesktopEvent& read, std::deque<MSG>& messages) {
-  if (!read.onScreen) return;
-  const POINT device = read.device;
-  HWND window = WindowAt(device);
+  HWND window = Pressed(read);
   if (window == nullptr) return;
-  const POINT local{device.x - window->client.left, device.y - window->client.top};
-  messages.push_back(Message(window, WM_LBUTTONDOWN, MK_LBUTTON,
-                             MAKELPARAM(static_cast<WORD>(local.x), static_cast<WORD>(local.y)), read.time));
+  MSG tap = Message(window, WM_LBUTTONDOWN, MK_LBUTTON, ClientPoint(window, read), read.time);
+  if (read.finger) {
+    tap.extraInfo = FingerExtraInfo;
+    fingerWindow = window;
+  }
+  messages.push_back(tap);
+}
+
+// A finger's sliding and lift, told to the window it was pressed on wherever it went.
+void Follow(const DesktopEvent& read, std::deque<MSG>& messages) {
+  HWND window = fingerWindow;
+  if (read.kind == DesktopInput::Lift) fingerWindow = nullptr;
+  if (window == nullptr || !IsWindow(window)) return;
+  const bool lift = read.kind == DesktopInput::Lift;
+  MSG follow = Message(window, lift ? WM_LBUTTONUP : WM_MOUSEMOVE, lift ? 0 : MK_LBUTTON,
+                       ClientPoint(window, read), read.time);
+  follow.extraInfo = FingerExtraInfo;
+  messages.push_back(follow);
 }
 
 // The close button closes an open dialog first; a request to end the program (`quit`)
@@ -77,6 +123,8 @@ bool InputReady() {
 void InputTranslate(const DesktopEvent& read, std::deque<MSG>& messages) {
   switch (read.kind) {
     case DesktopInput::Tap: Tap(read, messages); break;
+    case DesktopInput::Slide:
+    case DesktopInput::Lift: Follow(read, messages); break;
     case DesktopInput::Key: Key(read, messages); break;
     case DesktopInput::CloseButton: Close(read.time, false, messages); break;
     case DesktopInput::EndRequest: Close(read.time, true, messages); break;

@@ -16,6 +16,7 @@ std::deque<MSG> input;
 bool quitPosted = false;
 int quitCode = 0;
 int readingDesktop = 0;  // the program's thread waits here for its next message
+LPARAM extraInfo = 0;    // of the message taken last
 
 // The display went away. While the program waited for a message its game is whole, so
 // its window is closed as the close button closes it, which saves the game. Inside a
@@ -40,7 +41,7 @@ bool NextPaint(MSG* msg) {
   for (HWND window : WindowStack)
     if (window->visible && window->platformDraw == nullptr && window->invalid.right > window->invalid.left &&
         window->invalid.bottom > window->invalid.top) {
-      *msg = MSG{window, WM_PAINT, 0, 0, DesktopTicks(), {}};
+      *msg = MSG{window, WM_PAINT, 0, 0, DesktopTicks(), {}, 0};
       return true;
     }
   return false;
@@ -56,7 +57,7 @@ bool Next(MSG* msg, bool wait, bool remove) {
       return true;
     }
     if (quitPosted) {
-      *msg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(quitCode), 0, DesktopTicks(), {}};
+      *msg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(quitCode), 0, DesktopTicks(), {}, 0};
       if (remove) quitPosted = false;
       return true;
     }
@@ -68,7 +69,7 @@ bool Next(MSG* msg, bool wait, bool remove) {
     if (!InputReady()) {
       // Without a screen no input can ever come: the program is told to end.
       if (!wait) return false;
-      *msg = MSG{nullptr, WM_QUIT, 0, 0, 0, {}};
+      *msg = MSG{nullptr, WM_QUIT, 0, 0, 0, {}, 0};
       return true;
     }
     DisplaySetLostHook(CloseOnDisplayLost);
@@ -88,6 +89,7 @@ bool Next(MSG* msg, bool wait, bool remove) {
 BOOL GetMessageW(LPMSG msg, HWND, UINT, UINT) {
   if (msg == nullptr) return FALSE;
   Next(msg, true, true);
+  extraInfo = msg->extraInfo;
   if (msg->message != WM_QUIT) return TRUE;
   DesktopProgramEnded();
   return FALSE;
@@ -95,12 +97,16 @@ BOOL GetMessageW(LPMSG msg, HWND, UINT, UINT) {
 
 BOOL PeekMessageW(LPMSG msg, HWND, UINT, UINT, UINT remove) {
   if (msg == nullptr) return FALSE;
-  return Next(msg, false, (remove & PM_REMOVE) != 0) ? TRUE : FALSE;
+  if (!Next(msg, false, (remove & PM_REMOVE) != 0)) return FALSE;
+  if ((remove & PM_REMOVE) != 0) extraInfo = msg->extraInfo;
+  return TRUE;
 }
+
+LPARAM GetMessageExtraInfo() { return extraInfo; }
 
 BOOL PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (window != nullptr && !IsWindow(window)) return FALSE;
-  posted.push_back(MSG{window, message, wParam, lParam, DesktopTicks(), {}});
+  posted.push_back(MSG{window, message, wParam, lParam, DesktopTicks(), {}, 0});
   return TRUE;
 }
 

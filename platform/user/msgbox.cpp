@@ -198,7 +198,9 @@ int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
         if (msg.hwnd == window && IsWindow(window)) answer = AnswerForKey(BoxOf(window), msg.wParam);
         break;
       case WM_CHAR:
-      case WM_HELP: break;
+      case WM_HELP:
+      case WM_MOUSEMOVE:  // a finger's sliding and lift: the box answers to its press
+      case WM_LBUTTONUP: break;
       default: DispatchMessageW(&msg);
     }
   }

@@ -81,6 +81,51 @@ TEST_F(ShellTest, TapsAndTouchesArriveInTheClientPixelsOfTheWindowUnderThem) {
   }
 }
 
+// A finger's press, slides and lift, told as the handheld tells them: mouse messages with
+// the touch screen's signature and its finger's bit, the slides and the lift to the window
+// pressed on wherever the finger goes, beyond the screen too; a press just beside the
+// screen is the window's at its edge. The mouse's carry nothing.
+TEST_F(ShellTest, AFingerIsToldFromTheMouseAndFollowedToItsLift) {
+  constexpr LPARAM Finger = 0xFF515780;
+  const auto at = [](int x, int y) {
+    return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y - 26));  // below the task bar
+  };
+  for (int scale : {1, 3}) {
+    SCOPED_TRACE(scale);
+    EmulatorSetScreen(240, 320, scale);
+    ReceivedMessages.clear();
+    EmulatorFingerDown(100, 200);
+    EmulatorFingerMove(120, 210);
+    EmulatorFingerMove(30, 10);  // over the task bar: still the window's
+    EmulatorFingerUp(-20, 330);  // off the screen
+    EmulatorTap(60, 70);
+    EmulatorFingerUp(60, 70);     // a lift with no press
+    EmulatorFingerDown(-3, 150);  // beside the screen's edge: under a fingertip
+    EmulatorFingerUp(-3, 150);
+    EmulatorFingerDown(-40, 150);  // 10 mm and more beside it: nothing
+    EmulatorFingerUp(-40, 150);
+    PumpMessages();
+    std::vector<Received> got;
+    for (const Received& r : ReceivedMessages)
+      if (r.message == WM_LBUTTONDOWN || r.message == WM_MOUSEMOVE || r.message == WM_LBUTTONUP)
+        got.push_back(r);
+    ASSERT_EQ(got.size(), 7u);
+    const struct {
+      UINT message;
+      LPARAM lParam, extraInfo;
+    } expected[] = {{WM_LBUTTONDOWN, at(100, 200), Finger}, {WM_MOUSEMOVE, at(120, 210), Finger},
+                    {WM_MOUSEMOVE, at(30, 10), Finger},     {WM_LBUTTONUP, at(-20, 330), Finger},
+                    {WM_LBUTTONDOWN, at(60, 70), 0},        {WM_LBUTTONDOWN, at(-3, 150), Finger},
+                    {WM_LBUTTONUP, at(-3, 150), Finger}};
+    for (size_t i = 0; i < got.size(); ++i) {
+      EXPECT_EQ(got[i].window, owner) << i;
+      EXPECT_EQ(got[i].message, expected[i].message) << i;
+      EXPECT_EQ(got[i].lParam, expected[i].lParam) << i;
+      EXPECT_EQ(got[i].extraInfo, expected[i].extraInfo) << i;
+    }
+  }
+}
+
 // While the program pauses, the desktop window is served at once: resized, it is laid out
 // anew; F11 makes it fullscreen and back. Taps and the close button wait, in order, for
 // the program's next message, each tap mapped by the window's size when it was made.

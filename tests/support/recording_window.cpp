@@ -13,7 +13,7 @@ HWND owner = nullptr;
 namespace {
 
 LRESULT RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  ReceivedMessages.push_back(Received{window, message, wParam, lParam});
+  ReceivedMessages.push_back(Received{window, message, wParam, lParam, GetMessageExtraInfo()});
   if (message != WM_PAINT) return DefWindowProcW(window, message, wParam, lParam);
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window, &paint);

@@ -15,6 +15,7 @@ struct Received {
   UINT message;
   WPARAM wParam;
   LPARAM lParam;
+  LPARAM extraInfo;  // GetMessageExtraInfo while the message was handled
 };
 extern std::vector<Received> ReceivedMessages;
 

@@ -1,0 +1,104 @@
+// The line a finger means: the hit test's line where there is one, the clearly nearest line
+// within the reach elsewhere, nothing where two lines are about as near, all measured in
+// millimetres whatever the screen's pixels are on the glass.
+#include "view/finger_line.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "game/board.h"
+#include "platform/emulator.h"
+#include "view/layout.h"
+
+namespace {
+
+constexpr double Desktop = 96 / 25.4;  // pixels a millimetre: a window at 1 x on a 96 dpi desktop
+constexpr double Phone = 62 / 7.0;     // a line every 7 mm on the glass, as a phone shows 480 x 640
+
+void UseLayout(int id) {
+  EmulatorSetScreen(ScreenSizes[id].cx, ScreenSizes[id].cy, 1);
+  DetectLayout();
+}
+
+int Mm(double millimetres, double pixelsPerMillimetre) {
+  return static_cast<int>(std::lround(millimetres * pixelsPerMillimetre));
+}
+
+// Points around the top left box of 480 x 640 (cell 30: lines 22 above, 44 below, 29 and 31
+// beside it), off a line by a distance on the glass.
+TEST(FingerLine, NearButOffALineTakesItWithinTheReach) {
+  UseLayout(1);
+  const RECT top = CellRect(BoardLayout, HorizontalLineCell(1, 0));  // cell 22
+  const RECT left = CellRect(BoardLayout, VerticalLineCell(1, 0));   // cell 29
+  const int middleX = (top.left + top.right) / 2, middleY = (left.top + left.bottom) / 2;
+  struct Case {
+    const char* what;
+    double scale;
+    int x, y;
+    int expected;
+  };
+  const Case cases[] = {
+      {"1 mm below the top line", Phone, middleX, top.bottom + Mm(1, Phone), 22},
+      {"1.5 mm below the top line", Phone, middleX, top.bottom + Mm(1.5, Phone), 22},
+      {"1 mm above the top line, in the box above", Phone, middleX, top.top - Mm(1, Phone), 22},
+      {"1 mm right of the left line", Phone, left.right + Mm(1, Phone), middleY, 29},
+      {"1 mm left of the board's left edge", Phone, left.left - Mm(1, Phone), middleY, 29},
+      {"3.5 mm above the board's top line", Phone, middleX, BoardLayout.originY - Mm(3.5, Phone), 0},
+      {"5 mm above the board, beyond the reach", Phone, middleX, BoardLayout.originY - Mm(5, Phone), -1},
+      // The same pixels are 5 mm on a desktop's larger pixels: beyond the reach there.
+      {"the same pixels above the board on a desktop", Desktop, middleX, BoardLayout.originY - Mm(3.5, Phone),
+       -1},
+      {"2 mm above the board on a desktop", Desktop, middleX, BoardLayout.originY - Mm(2, Desktop), 0},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(FingerLine(c.x, c.y, c.scale), c.expected) << c.what << " at (" << c.x << ", " << c.y << ")";
+}
+
+// The middle of a box is as near its four lines, a corner point as near the two to four
+// lines that meet there, a point on a box's diagonal as near two sides: none is clear, in
+// every layout, on a desktop and on a phone.
+TEST(FingerLine, PointsAsNearTwoLinesTakeNothing) {
+  for (int id = 0; id < ResolutionCount; ++id) {
+    UseLayout(id);
+    const BoardMetrics& m = BoardLayout;
+    for (double scale : {Desktop, 2 * Desktop, Phone}) {
+      for (int r = 0; r < 7; ++r)
+        for (int c = 0; c < 7; ++c) {
+          const RECT b = CellRect(m, BoxCell(r, c));
+          const int x = (b.left + b.right) / 2, y = (b.top + b.bottom) / 2;
+          EXPECT_EQ(FingerLine(x, y, scale), -1) << "id " << id << " box " << BoxCell(r, c) << " middle";
+          const RECT p = CornerRect(m, r + 1, c + 1);
+          EXPECT_EQ(FingerLine((p.left + p.right) / 2, (p.top + p.bottom) / 2, scale), -1)
+              << "id " << id << " corner point " << r + 1 << ", " << c + 1;
+        }
+      if (m.boxWidth == m.boxHeight) {
+        const RECT b = CellRect(m, BoxCell(2, 2));
+        EXPECT_EQ(FingerLine(b.left + 6, b.top + 6, scale), -1) << "id " << id << " on the diagonal";
+      }
+    }
+  }
+}
+
+// On a phone every line is taken from 1.5 mm beside its middle, on either side, wherever
+// the board's lines are far enough apart for that to be clear: the square boxes' layouts.
+TEST(FingerLine, EveryLineIsTakenFromBesideItsMiddle) {
+  for (int id : {0, 1, 2}) {
+    UseLayout(id);
+    const double scale = Phone * BoardLayout.pitchX() / 62;  // the board as large on the glass
+    const int off = Mm(1.5, scale);
+    for (int cell = 0; cell < CellCount; ++cell) {
+      if (!IsLine(cell)) continue;
+      const RECT r = CellRect(BoardLayout, cell);
+      const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+      const bool horizontal = IsHorizontalLine(cell);
+      for (int side : {-1, 1}) {
+        const int across = (horizontal ? (r.bottom - r.top) : (r.right - r.left)) / 2 + off;
+        const int tx = horizontal ? x : x + side * across, ty = horizontal ? y + side * across : y;
+        EXPECT_EQ(FingerLine(tx, ty, scale), cell) << "id " << id << " (" << tx << ", " << ty << ")";
+      }
+    }
+  }
+}
+
+}  // namespace
