@@ -5,13 +5,16 @@
 
 #include <cstdint>
 
-// How far from a line a finger still takes it, and by how much the nearest line must be
-// nearer than the next for the touch to be clear, in millimetres on the glass.
+// How far from a line's middle half a finger still takes it, and by how much the nearest
+// line must be nearer than the next for the touch to be clear, measured to the lines'
+// middle halves and to their whole sprites, in millimetres on the glass.
 constexpr double FingerReachMillimetres = 4.0;
 constexpr double FingerClearMillimetres = 0.7;
+constexpr double FingerSpriteClearMillimetres = 0.2;
 
 // The cell index of the line a finger at a client-area point means, or -1: the line
 // HitTestLine finds there, else the nearest line when it lies within the reach and is
-// clearly nearer than any other (the middle of a box, equally near four lines, takes
-// nothing). `pixelsPerMillimetre` is the screen's size on the glass, as shown now.
+// clearly nearer than any other, both to its middle half and to its whole sprite (the
+// middle of a box, equally near four lines, takes nothing). `pixelsPerMillimetre` is the
+// screen's size on the glass, as shown now.
 int FingerLine(int32_t x, int32_t y, double pixelsPerMillimetre);

@@ -101,4 +101,37 @@ TEST(FingerLine, EveryLineIsTakenFromBesideItsMiddle) {
   }
 }
 
+// Taps 1 mm beside a line at points along it, not only its middle, on 800 x 480 at a
+// phone's scale (lines 10.6 mm apart across, 5.2 mm down; a vertical line is 3.4 mm long).
+// A long line is still taken well toward its ends, a short one beside its middle though a
+// long line's end is only 1.7 mm away; where the two are about as near, nothing is taken
+// rather than the wrong one.
+TEST(FingerLine, AlongALineTheLineItIsBesideIsTakenOrNothing) {
+  UseLayout(5);
+  const double scale = 82 / 10.6;  // the board as a phone held sideways shows it
+  const int cell = HorizontalLineCell(3, 3), down = VerticalLineCell(3, 3);
+  const RECT h = CellRect(BoardLayout, cell), v = CellRect(BoardLayout, down);
+  struct Case {
+    const char* what;
+    int x, y;
+    int expected;
+  };
+  const Case cases[] = {
+      {"below the long line, 1 mm beside it, 3 mm from its left end", h.left + Mm(3, scale),
+       h.bottom + Mm(1, scale), cell},
+      {"below the long line, 1 mm beside it, 2 mm from its left end", h.left + Mm(2, scale),
+       h.bottom + Mm(1, scale), cell},
+      {"above the long line, 1 mm beside it, 2 mm from its right end", h.right - Mm(2, scale),
+       h.top - Mm(1, scale), cell},
+      {"below the long line, 1 mm beside it, 1 mm from its left end: as near the short line", h.left + Mm(1, scale),
+       h.bottom + Mm(1, scale), -1},
+      {"beside the short line, 1 mm off at its middle", v.right + Mm(1, scale), (v.top + v.bottom) / 2, down},
+      {"beside the short line, 1 mm off at its middle, left", v.left - Mm(1, scale), (v.top + v.bottom) / 2, down},
+      {"beside the short line, 1 mm off, 1 mm from its end: as near the long line", v.right + Mm(1, scale),
+       v.top + Mm(1, scale), -1},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(FingerLine(c.x, c.y, scale), c.expected) << c.what << " at (" << c.x << ", " << c.y << ")";
+}
+
 }  // namespace
