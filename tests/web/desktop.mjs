@@ -46,15 +46,23 @@ export async function startDesktop(program) {
     // The board is what is compared here; the sounds have tests of their own.
     SDL_AUDIODRIVER: 'dummy',
   };
-  const game = spawn(program, [], { env, stdio: 'ignore' });
+  const game = spawn(program, [], { env, stdio: ['ignore', 'ignore', 'pipe'] });
+  let said = '';
+  game.stderr.on('data', (chunk) => (said += chunk));
   const registry = join(work, 'config', 'marlix-pentro', 'registry.reg');
   const xdotool = (...args) => spawnSync('xdotool', args, { env, encoding: 'utf8' });
   let window = '';
-  for (let i = 0; i < 100 && !window; ++i) {
+  // Thirty seconds: the program starts in a moment, but a browser starting beside it on
+  // a two-core machine can hold it back for many.
+  for (let i = 0; i < 300 && !window && game.exitCode === null; ++i) {
     window = xdotool('search', '--name', '^Marlix Pentro$').stdout.trim().split('\n')[0] || '';
     if (!window) await sleep(100);
   }
-  if (!window) throw new Error('the desktop program showed no window');
+  if (!window) {
+    game.kill();
+    await xvfb.stop();
+    throw new Error(`the desktop program showed no window (${game.exitCode === null ? 'still running' : `ended with ${game.exitCode}`}; it said: ${said.trim() || 'nothing'})`);
+  }
   const board = async () => {
     try {
       return savedBoard(await readFile(registry, 'utf8'));

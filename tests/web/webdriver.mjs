@@ -231,9 +231,21 @@ export function webdriverBrowser(session, firstHandle) {
           throw new Error('WebKit\'s driver emulates no phone: no device pixel ratio of its own, no touch screen');
         const inner = () => run(() => [innerWidth, innerHeight], []);
         let [w, h] = [width, height];
-        for (let i = 0; i < 3; ++i) {
+        // The window takes its new size a moment after the driver answers, later still on a
+        // busy machine: the page's size is read until it holds still.
+        const settled = async () => {
+          let last = await inner();
+          for (let i = 0; i < 20; ++i) {
+            await new Promise((resolve) => setTimeout(resolve, 100));
+            const now = await inner();
+            if (now[0] === last[0] && now[1] === last[1] && (now[0] === width && now[1] === height || i >= 2)) return now;
+            last = now;
+          }
+          return last;
+        };
+        for (let i = 0; i < 4; ++i) {
           await inTab(handle, () => session.send('POST', '/window/rect', { width: w, height: h }));
-          const [iw, ih] = await inner();
+          const [iw, ih] = await settled();
           if (iw === width && ih === height) return;
           [w, h] = [w + width - iw, h + height - ih];
         }
