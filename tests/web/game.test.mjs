@@ -159,8 +159,9 @@ eachEngine('taps', (engine) => {
     const { program, missing } = desktopProgram();
     if (missing) return t.skip(missing);
     const browser = await engine.launch();
-    const desktop = await startDesktop(program);
+    let desktop = null;
     try {
+      desktop = await startDesktop(program);
       const { page, errors } = await openGame(browser.browser, server.url + NoPauses);
       let owners = (await boardShown(page)).owners;
       for (let step = 0; step < 12; ++step) {
@@ -174,7 +175,7 @@ eachEngine('taps', (engine) => {
       assert.ok(drawn(owners, OwnerUser).length >= 12);
       assert.deepEqual(errors, []);
     } finally {
-      await desktop.stop();
+      await desktop?.stop();
       await browser.close();
     }
   });
