@@ -46,6 +46,9 @@ rm -rf build-web
 mkdir -p build-web/res
 cp build-web-cmake/index.html build-web-cmake/marlix-pentro.js build-web-cmake/marlix-pentro.wasm \
   build-web-cmake/marlix-pentro.data build-web/
+# The page's own comments are for its readers here, not for every phone that loads it: whole
+# comment lines of its script go (a kilobyte and more with gzip, on the first frame's path).
+sed -i '/^[[:space:]]*\/\/ /d; /^[[:space:]]*\/\/$/d' build-web/index.html
 cp "build-web-cmake/res/Marlix Pentro.htm" build-web/res/
 sed -n 's/.*src="\([^"/]*\)".*/\1/p' "build-web-cmake/res/Marlix Pentro.htm" | sort -u | while read -r picture; do
   cp "build-web-cmake/res/$picture" build-web/res/
