@@ -83,7 +83,8 @@ struct FingerTest : ProgramTest {
 
 // Quick taps in place, by finger and by mouse at the same points: the finger takes a line
 // a millimetre or two beside it, even beyond the board's edge, and takes nothing where no
-// line is clearly nearest; the mouse draws only on a line's own pixels. A line taken is
+// line is clearly nearest (which lines those are, the finger line's own tests pin); the
+// mouse draws only on a line's own pixels. A line taken is
 // played by the tap rule, a drawn one only sounds. No mark is left.
 TEST_F(FingerTest, QuickTapsTakeTheLineClearlyMeantAndTheMouseOnlyTheLineHit) {
   ASSERT_TRUE(Start(480, 640));
@@ -94,13 +95,10 @@ TEST_F(FingerTest, QuickTapsTakeTheLineClearlyMeantAndTheMouseOnlyTheLineHit) {
     std::vector<int> drawn;
   } cases[] = {
       {"1 mm below a horizontal line", Beside(H(3, 3), 1), H(3, 3), {}},
-      {"1.5 mm above a horizontal line", Beside(H(5, 1), 1.5, -1), H(5, 1), {}},
-      {"1 mm right of a vertical line", Beside(V(2, 4), 1), V(2, 4), {}},
       {"2 mm beyond the board's top edge", Beside(H(0, 6), 2, -1), H(0, 6), {}},
       {"2 mm beyond the board's right edge", Beside(V(6, 7), 2), V(6, 7), {}},
       {"beside a line already drawn", Beside(H(4, 4), 1), H(4, 4), {H(4, 4)}},
       {"a box's middle", Middle(CellRect(BoardLayout, BoxCell(3, 3))), -1, {}},
-      {"a corner point", Middle(CornerRect(BoardLayout, 4, 2)), -1, {}},
       {"4.5 mm below the board, beyond the reach",
        POINT{240, BoardRect(BoardLayout).bottom + Mm(4.5)},
        -1,
@@ -168,14 +166,12 @@ TEST_F(FingerTest, APressMarksTheLineAndTheLiftTakesTheLineSlidTo) {
 // leaves the screen as it was before the press.
 TEST_F(FingerTest, ALiftOffTheBoardOrWhereNothingIsClearTakesNothing) {
   ASSERT_TRUE(Start(480, 640));
-  const RECT board = BoardRect(BoardLayout);
   const struct {
     const char* what;
     POINT lift;  // client coordinates
   } cases[] = {
       {"a box's middle", Middle(CellRect(BoardLayout, BoxCell(1, 1)))},
       {"below the board, on the menu bar", POINT{240, 560}},
-      {"far beyond the board's right edge", POINT{board.right + Mm(10), 200}},
       {"off the screen", POINT{-40, 700}},
   };
   for (const auto& c : cases) {
