@@ -25,9 +25,7 @@ screen_with_window_manager() {
   games="" others=""
   new_display "$1"
   rm -rf "$XDG_CONFIG_HOME"
-  openbox --sm-disable >>"$work/wm.log" 2>&1 &
-  others=$!
-  until_true "openbox did not start" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+  start_window_manager
 }
 
 # The window's frame as the window manager keeps it, in FRAME_LEFT FRAME_TOP FRAME_RIGHT
