@@ -23,16 +23,17 @@ LRESULT MainWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 // left): the game is saved as the window's destruction would save it at this moment, even
 // in the middle of a turn.
 void SaveBeforeStop();
-// The tap rule for the line under a tap, or under the keyboard's cursor.
-void TapLine(int cell);
 // Whether the input message being handled came from a finger on the touch screen.
 bool InputFromFinger();
 // A finger on the board (client coordinates in lParam, as its mouse messages give them):
-// the press and each slide mark the line it means, the lift taps that line. A slide or
-// lift without a press seen is left alone.
+// the press and each slide mark the line it means; the lift clears the mark and gives that
+// line, for the window to tap (-1 for none, or for a lift without a press seen). A slide
+// without a press seen is left alone.
 void FingerPress(HWND hWnd, LPARAM lParam);
 void FingerSlide(HWND hWnd, LPARAM lParam);
-void FingerLift(HWND hWnd, LPARAM lParam);
+int FingerLift(HWND hWnd, LPARAM lParam);
 // A key pressed on the board (WM_KEYDOWN's virtual key): the arrows and Tab move the line
-// cursor, Enter and Space tap the line under it. False for any other key.
-bool BoardKey(WPARAM key);
+// cursor (-1); Enter and Space give the line under it, for the window to tap (-1 while the
+// cursor is hidden). NotBoardKey for any other key.
+constexpr int NotBoardKey = -2;
+int BoardKey(WPARAM key);

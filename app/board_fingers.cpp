@@ -1,5 +1,5 @@
 // The board by finger: a press shows the line the finger means with the keyboard's mark,
-// sliding moves the mark, and the lift taps the line under it through the tap rule. The
+// sliding moves the mark, and the lift gives the line under it for the tap rule. The
 // mouse and the pen tap at the press, as on the handheld.
 #include <cstdint>
 
@@ -57,10 +57,10 @@ void FingerSlide(HWND hWnd, LPARAM lParam) {
   if (pressed) Mark(FingerLineAt(hWnd, lParam));
 }
 
-void FingerLift(HWND hWnd, LPARAM lParam) {
-  if (!pressed) return;
+int FingerLift(HWND hWnd, LPARAM lParam) {
+  if (!pressed) return -1;
   pressed = false;
   const int cell = FingerLineAt(hWnd, lParam);
   HideLineCursor();
-  if (cell != -1) TapLine(cell);
+  return cell;
 }

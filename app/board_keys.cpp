@@ -1,5 +1,5 @@
 // The board by keyboard: the first arrow key or Tab shows the line cursor where it is,
-// further ones move it, and Enter or Space taps the line under it through the tap rule.
+// further ones move it, and Enter or Space give the line under it for the tap rule.
 #include "app/app.h"
 #include "platform/winuser.h"
 #include "view/line_cursor.h"
@@ -25,17 +25,15 @@ void NextFree(int step) {
 
 }  // namespace
 
-bool BoardKey(WPARAM key) {
+int BoardKey(WPARAM key) {
   switch (key) {
-    case VK_LEFT: Step(-1, 0); return true;
-    case VK_RIGHT: Step(1, 0); return true;
-    case VK_UP: Step(0, -1); return true;
-    case VK_DOWN: Step(0, 1); return true;
-    case VK_TAB: NextFree(GetKeyState(VK_SHIFT) < 0 ? -1 : 1); return true;
+    case VK_LEFT: Step(-1, 0); return -1;
+    case VK_RIGHT: Step(1, 0); return -1;
+    case VK_UP: Step(0, -1); return -1;
+    case VK_DOWN: Step(0, 1); return -1;
+    case VK_TAB: NextFree(GetKeyState(VK_SHIFT) < 0 ? -1 : 1); return -1;
     case VK_RETURN:
-    case VK_SPACE:
-      if (LineCursor.shown) TapLine(LineCursor.place.cell);
-      return true;
-    default: return false;
+    case VK_SPACE: return LineCursor.shown ? LineCursor.place.cell : -1;
+    default: return NotBoardKey;
   }
 }

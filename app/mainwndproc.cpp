@@ -35,10 +35,27 @@ void SaveMove() {
   if (!windowGone) SaveGame();
 }
 
-void Tap(LPARAM lParam) {
-  const int cell = HitTestLine(LOWORD(lParam), HIWORD(lParam));
-  if (cell == -1) return;
-  TapLine(cell);
+// A tap on a line draws it for the side to move. When the turn goes to the computer it
+// answers at once, inside this message, after a short pause.
+void TapLine(int cell) {
+  // As on the handheld: the tap sounds before anything is looked at, so a tap on a line
+  // already drawn, which changes nothing, still plays the player's sound.
+  if (Sound == 1) PlayEffect(PlayerSoundPath);
+  PlaceLine(cell);
+  // As on the handheld: the tap never asks whose turn it is. On a full board the computer
+  // finished and the player chose not to restart, `f` stays 1, so each tap on a line
+  // pauses, plays the computer's sound and runs a turn that finds nothing to draw.
+  if (f != 0) {
+    Sleep(ComputerReplyPause);
+    if (Sound == 1) PlayEffect(ComputerSoundPath);
+    ComputerTurn();
+  }
+  SaveMove();
+}
+
+// The line under a tap, a finger's lift or the keyboard's cursor (-1 for none).
+void TapIfLine(int cell) {
+  if (cell != -1) TapLine(cell);
 }
 
 // The computer opens every game, once its empty board is on the screen. Its first line
@@ -89,24 +106,6 @@ void CreateMenuBar(HWND hWnd) {
 
 }  // namespace
 
-// A tap on a line draws it for the side to move. When the turn goes to the computer it
-// answers at once, inside this message, after a short pause.
-void TapLine(int cell) {
-  // As on the handheld: the tap sounds before anything is looked at, so a tap on a line
-  // already drawn, which changes nothing, still plays the player's sound.
-  if (Sound == 1) PlayEffect(PlayerSoundPath);
-  PlaceLine(cell);
-  // As on the handheld: the tap never asks whose turn it is. On a full board the computer
-  // finished and the player chose not to restart, `f` stays 1, so each tap on a line
-  // pauses, plays the computer's sound and runs a turn that finds nothing to draw.
-  if (f != 0) {
-    Sleep(ComputerReplyPause);
-    if (Sound == 1) PlayEffect(ComputerSoundPath);
-    ComputerTurn();
-  }
-  SaveMove();
-}
-
 LRESULT MainWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
@@ -153,17 +152,20 @@ LRESULT MainWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       HideLineCursor();
-      Tap(lParam);
+      TapIfLine(HitTestLine(LOWORD(lParam), HIWORD(lParam)));
       return 0;
     case WM_MOUSEMOVE:
       if (InputFromFinger()) FingerSlide(hWnd, lParam);
       return 0;
     case WM_LBUTTONUP:
-      if (InputFromFinger()) FingerLift(hWnd, lParam);
+      if (InputFromFinger()) TapIfLine(FingerLift(hWnd, lParam));
       return 0;
-    case WM_KEYDOWN:
-      if (BoardKey(wParam)) return 0;
-      return DefWindowProcW(hWnd, message, wParam, lParam);
+    case WM_KEYDOWN: {
+      const int cell = BoardKey(wParam);
+      if (cell == NotBoardKey) return DefWindowProcW(hWnd, message, wParam, lParam);
+      TapIfLine(cell);
+      return 0;
+    }
     default: return DefWindowProcW(hWnd, message, wParam, lParam);
   }
 }

@@ -11,7 +11,6 @@ set -eu
 . "$(dirname "$0")/e2e_lib.sh"
 
 saved() { saved_game "$registry"; }
-saved_is() { [ "$(saved)" = "$1" ]; }
 
 # A fresh settings folder, the game started, its opening line saved, and a tap on the
 # top-left horizontal line, or the one beside it when the computer opened there: TAPPED
@@ -20,7 +19,7 @@ start_and_tap() {
   rm -rf "$XDG_CONFIG_HOME"
   start_game
   until_true "the opening line was not saved" saved_is "0 1 0 0"
-  sleep 0.3
+  until_true "the opening line is not on the screen" board_is "0 1"
   if pixel_is 54 121 "$computer_h"; then tapped=116; else tapped=54; fi
   tap "$tapped" 121
 }
@@ -120,7 +119,7 @@ else
   game=$!
   games="$games $game"
   until_true "the window did not appear" find_window
-  sleep 0.5
+  until_true "the saved board is not on the screen" board_is "1 2"
   tap 240 121
   tap 54 183
   sleep 1.5

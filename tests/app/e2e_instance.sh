@@ -17,11 +17,7 @@ if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null 2>&1 && [ -x "$python" ];
 fi
 
 # A window manager, so a window can be minimised and brought back.
-if command -v openbox >/dev/null 2>&1; then
-  openbox --sm-disable >>"$work/wm.log" 2>&1 &
-  others="$others $!"
-  sleep 0.5
-fi
+! command -v openbox >/dev/null 2>&1 || start_window_manager
 
 if [ -n "$stranger" ]; then
   echo "another user's process holds the name and answers like a running copy: the game starts"
@@ -73,6 +69,7 @@ except OSError:  # the game closed the connection unanswered
     print("nothing")
 ' "$name") || fail "the other user could not reach the game at all"
   [ "$answer" = nothing ] || fail "the game answered another user: $answer"
+  # What is not to happen has no moment to wait for: a raise would show within this.
   sleep 0.5
   [ -z "${others# }" ] || minimised || fail "another user brought the game to the front"
   kill -0 "$game" || fail "the game ended"

@@ -35,7 +35,7 @@ for screen in 240x320 480x640; do
   }
 
   start_game
-  sleep 1
+  until_true "the computer's opening line was not saved" saved_is "0 1 0 0"
   echo "the arrows and Enter, then Tab and Space to the end of the game"
   press Right Down Return
   keys=""
@@ -43,8 +43,7 @@ for screen in 240x320 480x640; do
   # shellcheck disable=SC2086
   press $keys
   # The computer's pauses are real: a game takes most of a minute.
-  for _ in $(seq 240); do question_shown && break; sleep 0.5; done
-  question_shown || fail "the end-of-game question did not come"
+  within 120 "the end-of-game question did not come" question_shown
   press n
   quit_game
   total=$(($(saved UserScore) + $(saved ComputerScore)))
@@ -52,11 +51,10 @@ for screen in 240x320 480x640; do
 
   echo "F9 and Y start a new game"
   start_game
-  sleep 1
   press F9
   until_true "the restart question did not come" question_shown
   press y
-  sleep 1
+  until_true "the new game's opening line was not saved" saved_is "0 1 0 0"
   quit_game
   [ "$(saved UserScore) $(saved ComputerScore) $(saved first)" = "0 0 0" ] ||
     fail "no new game with its opening line was saved"

@@ -80,12 +80,21 @@ find_window() {
   [ -n "$window" ]
 }
 
+# Starts the program and waits until its window's first paint is on the screen (the line
+# MARLIX_PENTRO_FIRST_FRAME asks it to write then), so what a test sends next finds a
+# window that takes it.
 start_game() {
-  "$program" >>"$work/game.log" 2>&1 &
+  painted=$(first_frames)
+  MARLIX_PENTRO_FIRST_FRAME=1 "$program" >>"$work/game.log" 2>&1 &
   game=$!
   games="$games $game"
   until_true "the window did not appear" find_window
+  until_true "the window was not painted" first_frames_are $((painted + 1))
 }
+first_frames() {
+  if [ -f "$work/game.log" ]; then grep -c '^first frame ' "$work/game.log" || true; else echo 0; fi
+}
+first_frames_are() { [ "$(first_frames)" = "$1" ]; }
 
 quit_game() {
   xdotool mousemove --window "$window" 240 300 key --clearmodifiers ctrl+q
@@ -199,6 +208,17 @@ saved_game() {
       print user, computer, f + 0, first + 0
     }' "$1"
 }
+# Whether the registry file holds that saved game: saved_is "USER COMPUTER f first"
+saved_is() { [ "$(saved_game "$registry")" = "$1" ]; }
+
+# A window manager (openbox) on the display, once it has taken the screen; its pid is
+# among $others.
+start_window_manager() {
+  openbox --sm-disable >>"$work/wm.log" 2>&1 &
+  others="$others $!"
+  until_true "openbox did not start" window_manager_runs
+}
+window_manager_runs() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
 
 # A sound server of the test's own, as a desktop has one: PulseAudio with a null sink named
 # "null", in a private runtime folder, reached by the programs started afterwards

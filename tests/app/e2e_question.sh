@@ -87,7 +87,6 @@ ended() {
 seed_game player
 MARLIX_PENTRO_PAUSES=0 start_game
 until_true "the seeded board is not on the screen" state_is "56 55 0 0 0 24 24"
-sleep 0.3
 shot
 question_disc_off=$(colours "$work/shot.png" $((X + icon_x)) $((Y + icon_y)))
 tap "$top_x" "$top_y"
@@ -109,7 +108,6 @@ for how in TERM KILL; do
   seed_game computer
   MARLIX_PENTRO_PAUSES=0 start_game
   until_true "the seeded board is not on the screen" state_is "55 55 0 0 0 24 24"
-  sleep 0.3
   tap "$top_x" "$top_y"
   until_true "the board at the question was not saved (it holds $(state))" state_is "56 56 1 1 0 24 25"
   until_true "no question is on the screen" question_open
@@ -134,7 +132,6 @@ echo "taps and Enter made while the computer plays its last box leave the questi
 seed_game computer
 start_game
 until_true "the seeded board is not on the screen" state_is "55 55 0 0 0 24 24"
-sleep 0.3
 # Within the computer's 600 ms pause: the player's line, then Enter and a tap where Yes
 # will be, and one on the board.
 tap "$top_x" "$top_y"

@@ -25,9 +25,7 @@ screen_with_window_manager() {
   games="" others=""
   new_display "$1"
   rm -rf "$XDG_CONFIG_HOME"
-  openbox --sm-disable >>"$work/wm.log" 2>&1 &
-  others=$!
-  until_true "openbox did not start" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+  start_window_manager
 }
 
 # The window's frame as the window manager keeps it, in FRAME_LEFT FRAME_TOP FRAME_RIGHT
@@ -99,12 +97,11 @@ for size in 1600x1200 1280x1024; do
   until_true "the window is not inside the work area at the start" inside_work_area
   xdotool key --window "$window" F2
   until_true "the window did not turn" landscape
-  sleep 0.5  # the window manager has placed it
-  inside_work_area || fail "after F2 the frame $FRAME_LEFT,$FRAME_TOP-$FRAME_RIGHT,$FRAME_BOTTOM is outside the work area $(xprop -root _NET_WORKAREA)"
+  # The window manager places it after the turn.
+  eventually inside_work_area || fail "after F2 the frame $FRAME_LEFT,$FRAME_TOP-$FRAME_RIGHT,$FRAME_BOTTOM is outside the work area $(xprop -root _NET_WORKAREA)"
   xdotool key --window "$window" F2
   until_true "the window did not turn back" sh -c '! landscape'
-  sleep 0.5
-  inside_work_area || fail "after F2 twice the frame $FRAME_LEFT,$FRAME_TOP-$FRAME_RIGHT,$FRAME_BOTTOM is outside the work area"
+  eventually inside_work_area || fail "after F2 twice the frame $FRAME_LEFT,$FRAME_TOP-$FRAME_RIGHT,$FRAME_BOTTOM is outside the work area"
 done
 
 echo "Super+Up is the desktop's: the line cursor stays hidden"

@@ -15,17 +15,8 @@ set -eu
 build=$(realpath "$1")
 cd "$(dirname "$0")/../.."
 source_dir=$(pwd)
-for tool in cpack desktop-file-validate appstreamcli lintian identify dpkg-deb nm; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "FAILED: $tool is missing (tools/install-deps.sh test installs it)"; exit 1; }
-done
-
-stage=$(mktemp -d)
-trap 'rm -rf "$stage"' EXIT
-trap 'exit 1' INT TERM
-fail() {
-  echo "FAILED: $*"
-  exit 1
-}
+. tests/install/check_lib.sh
+needs cpack desktop-file-validate appstreamcli lintian identify dpkg-deb nm
 
 # The command a menu entry's Exec line runs, as the desktop reads it: the file's escapes
 # first (\\ is one \), then words quoted as a shell quotes them, then %% is one %.

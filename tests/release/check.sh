@@ -15,16 +15,8 @@
 set -eu
 cd "$(dirname "$0")/../.."
 top=$(pwd)
-for tool in git cmake cpack lintian appstreamcli desktop-file-validate reuse sha256sum node; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "FAILED: $tool is missing (tools/install-deps.sh test installs it)"; exit 1; }
-done
-stage=$(mktemp -d)
-trap 'rm -rf "$stage"' EXIT
-trap 'exit 1' INT TERM
-fail() {
-  echo "FAILED: $*"
-  exit 1
-}
+. tests/install/check_lib.sh
+needs git cmake cpack lintian appstreamcli desktop-file-validate reuse sha256sum node
 version=$(sed -n 's/^project(MarlixPentro VERSION \([0-9][0-9.]*\)[ )].*/\1/p' CMakeLists.txt)
 
 clone=$stage/clone

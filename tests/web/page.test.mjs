@@ -116,16 +116,23 @@ const enlargedMismatches = (page) =>
     return { looked, differ };
   });
 
-describe('the screen fills the page', () => {
-  let server, chromium;
+// The built site served and a Chromium, for the tests of one describe block: `server` and
+// `chromium` of what it gives back are there once the block's `before` has run.
+function siteInChromium() {
+  const served = {};
   before(async () => {
-    server = await serve(siteFolder);
-    chromium = await launch();
+    served.server = await serve(siteFolder);
+    served.chromium = await launch();
   });
   after(async () => {
-    await chromium?.close();
-    await server?.close();
+    await served.chromium?.close();
+    await served.server?.close();
   });
+  return served;
+}
+
+describe('the screen fills the page', () => {
+  const served = siteInChromium();
 
   // A phone shows its taller screen across the whole short side, smoothed evenly; a desktop
   // page the screen of its shape, sharp, by a whole factor.
@@ -136,7 +143,7 @@ describe('the screen fills the page', () => {
   ];
   for (const { name, viewport, screen, side, factor } of pages)
     test(name, async () => {
-      const { page, errors } = await openGame(chromium.browser, server.url + NoPauses, viewport);
+      const { page, errors } = await openGame(served.chromium.browser, served.server.url + NoPauses, viewport);
       try {
         let owners = await savedOpening(page);
         const shape = await placement(page);
@@ -169,7 +176,7 @@ describe('the screen fills the page', () => {
     });
 
   test('a page that changes shape chooses again, the game kept', async () => {
-    const { page, errors } = await openGame(chromium.browser, server.url + NoPauses, { width: 500, height: 700 });
+    const { page, errors } = await openGame(served.chromium.browser, served.server.url + NoPauses, { width: 500, height: 700 });
     try {
       let owners = await openingBoard(page);
       owners = await playLine(page, owners, 30);
@@ -366,15 +373,7 @@ describe('installed and offline', () => {
 });
 
 describe('a browser that keeps nothing', () => {
-  let server, chromium;
-  before(async () => {
-    server = await serve(siteFolder);
-    chromium = await launch();
-  });
-  after(async () => {
-    await chromium?.close();
-    await server?.close();
-  });
+  const served = siteInChromium();
 
   // Put in place before the page's own script runs.
   const browsers = [
@@ -393,7 +392,7 @@ describe('a browser that keeps nothing', () => {
   ];
   for (const [name, breakStorage] of browsers)
     test(`plays in a browser ${name}, and says once that the game is not kept`, async () => {
-      const page = await chromium.browser.newPage();
+      const page = await served.chromium.browser.newPage();
       const errors = [];
       const notices = [];
       page.on('pageerror', (error) => errors.push(error.message));
@@ -404,7 +403,7 @@ describe('a browser that keeps nothing', () => {
       try {
         await page.evaluateOnNewDocument(breakStorage);
         await page.setViewport({ width: 480, height: 640 });
-        await page.goto(server.url + NoPauses, { waitUntil: 'load' });
+        await page.goto(served.server.url + NoPauses, { waitUntil: 'load' });
         let owners = await openingBoardWithin(page, 15000);
         for (let step = 0; step < 3; ++step) owners = await playLine(page, owners, step * 50);
         await shows(page, owners);

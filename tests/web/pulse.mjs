@@ -5,6 +5,7 @@ import { spawn, spawnSync } from 'node:child_process';
 import { mkdtemp, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { ownChild } from './child.mjs';
 
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
@@ -21,14 +22,10 @@ export async function startSoundServer() {
     ['-n', '--daemonize=no', '--exit-idle-time=-1', '--disallow-exit', '-L', 'module-null-sink', '-L', 'module-native-protocol-unix auth-anonymous=1'],
     { env, stdio: 'ignore' },
   );
-  const ended = new Promise((resolve) => pulse.on('exit', resolve));
   const server = `unix:${join(home, 'run', 'native')}`;
-  const orphan = () => pulse.kill();
-  process.on('exit', orphan);
+  const stopPulse = ownChild(pulse);
   const stop = async () => {
-    process.off('exit', orphan);
-    pulse.kill();
-    await ended;
+    await stopPulse();
     await rm(home, { recursive: true, force: true });
   };
   for (let i = 0; i < 100; ++i) {

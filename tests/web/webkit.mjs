@@ -7,6 +7,7 @@ import { mkdtemp, rm } from 'node:fs/promises';
 import { createServer } from 'node:net';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { ownChild } from './child.mjs';
 import { driverSession, webdriverBrowser } from './webdriver.mjs';
 import { startSoundServer } from './pulse.mjs';
 import { watchedAgentWord } from './watcher.mjs';
@@ -72,15 +73,11 @@ export async function launchWebKit({ profile } = {}) {
     ...(sound ? { PULSE_SERVER: sound.server } : {}),
   };
   const driver = spawn(webkitDriverPath, [`--port=${port}`, '--host=127.0.0.1'], { env, stdio: 'ignore' });
-  const driverEnded = new Promise((resolve) => driver.on('exit', resolve));
   const base = `http://127.0.0.1:${port}`;
   // A test that ends without closing its browser still takes the driver along.
-  const orphan = () => driver.kill();
-  process.on('exit', orphan);
+  const stopDriver = ownChild(driver);
   const stop = async () => {
-    process.off('exit', orphan);
-    driver.kill();
-    await driverEnded;
+    await stopDriver();
     await xvfb.stop();
     await sound?.stop();
     // WebKit's helper processes may still be writing their caches for a moment.

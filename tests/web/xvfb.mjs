@@ -1,12 +1,13 @@
 // An X display of a test's own: Xvfb on the first free display number (it names the number
 // itself), gone again with `stop`.
 import { spawn } from 'node:child_process';
+import { ownChild } from './child.mjs';
 
 export async function startXvfb({ width = 1024, height = 768 } = {}) {
   const xvfb = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', `${width}x${height}x24`, '-nolisten', 'tcp'], {
     stdio: ['ignore', 'ignore', 'ignore', 'pipe'],
   });
-  const ended = new Promise((resolve) => (xvfb.exitCode !== null ? resolve() : xvfb.on('exit', resolve)));
+  const stop = ownChild(xvfb);
   const display = await new Promise((resolve, reject) => {
     let text = '';
     xvfb.stdio[3].on('data', (chunk) => {
@@ -15,14 +16,5 @@ export async function startXvfb({ width = 1024, height = 768 } = {}) {
     });
     xvfb.on('exit', () => reject(new Error('Xvfb ended')));
   });
-  const orphan = () => xvfb.kill();
-  process.on('exit', orphan);
-  return {
-    display,
-    async stop() {
-      process.off('exit', orphan);
-      xvfb.kill();
-      await ended;
-    },
-  };
+  return { display, stop };
 }
