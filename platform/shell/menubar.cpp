@@ -14,6 +14,7 @@
 #include "shell/shell.h"
 #include "user/input.h"
 #include "user/look.h"
+#include "user/modal.h"
 #include "user/window.h"
 
 namespace {
@@ -78,12 +79,6 @@ void DrawMenuBar(HWND bar, const RECT& area) {
               key.top + s + (key.bottom - key.top - s - size.cy) / 2, data.keys[i].label.c_str(),
               pressed ? ChosenText : KeyText, BoldText);
   }
-}
-
-void Redraw(HWND window) {
-  if (!IsWindow(window) || !window->visible) return;
-  window->platformDraw(window, window->window);
-  WindowOutputDone(window, window->window);
 }
 
 // The items of one popup of a menu resource: the items after its MF_POPUP entry, down to
@@ -169,7 +164,7 @@ void MoveHighlight(HWND window, int step) {
     if (!popup.items[static_cast<size_t>(at)].separator) break;
   }
   popup.highlighted = at;
-  Redraw(window);
+  RedrawPlatformWindow(window);
 }
 
 LRESULT PopupProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -212,23 +207,14 @@ void TrackPopup(HWND bar, size_t key, bool byKeyboard) {
   openPopup = popup;
   if (byKeyboard) MoveHighlight(popup, 1);
   data.pressed = static_cast<int>(key);
-  Redraw(bar);
-  Redraw(popup);
-  popup->invalid = RECT{0, 0, 0, 0};
+  RedrawPlatformWindow(bar);
+  RedrawPlatformWindow(popup);
 
   HWND owner = bar->parent;
   WORD chosen = 0;
   bool closing = false;
-  while (!closing && IsWindow(popup)) {
-    MSG msg;
-    if (!GetMessageW(&msg, nullptr, 0, 0)) {
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
-    if (!IsWindow(popup)) {
-      DispatchMessageW(&msg);
-      break;
-    }
+  const auto take = [&](MSG& msg) {
+    if (!IsWindow(popup)) return false;
     switch (msg.message) {
       case WM_LBUTTONDOWN:
         if (msg.hwnd != popup) {
@@ -240,7 +226,7 @@ void TrackPopup(HWND bar, size_t key, bool byKeyboard) {
             closing = true;
           }
         }
-        break;
+        return true;
       case WM_KEYDOWN:
         if (msg.wParam == VK_ESCAPE) closing = true;
         if (msg.wParam == VK_UP) MoveHighlight(popup, -1);
@@ -250,22 +236,21 @@ void TrackPopup(HWND bar, size_t key, bool byKeyboard) {
           if (lit >= 0) chosen = items[static_cast<size_t>(lit)].id;
           closing = lit >= 0;
         }
-        break;
+        return true;
       case WM_SOFTKEY:
-        if (msg.hwnd == bar)
-          closing = true;
-        else
-          DispatchMessageW(&msg);
-        break;
+        if (msg.hwnd != bar) return false;
+        closing = true;
+        return true;
       case WM_CHAR:
-      case WM_HELP: break;
-      default: DispatchMessageW(&msg);
+      case WM_HELP: return true;
+      default: return false;
     }
-  }
+  };
+  RunModalLoop(take, [&] { return closing || !IsWindow(popup); });
   if (IsWindow(popup)) DestroyWindow(popup);
   if (IsWindow(bar)) {
     BarOf(bar).pressed = -1;
-    Redraw(bar);
+    RedrawPlatformWindow(bar);
   }
   if (chosen != 0 && IsWindow(owner)) PostMessageW(owner, WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
 }
@@ -358,8 +343,7 @@ BOOL SHCreateMenuBar(SHMENUBARINFO* info) {
   }
   menuBars.push_back(bar);
   InputSetShellKeys(TakeSoftKey);
-  Redraw(bar);
-  bar->invalid = RECT{0, 0, 0, 0};
+  RedrawPlatformWindow(bar);
   info->hwndMB = bar;
   return TRUE;
 }
@@ -374,7 +358,7 @@ void ShellLayOutMenuBars() {
   const RECT place = BarPlace();
   for (HWND bar : menuBars) {
     MoveWindow(bar, place.left, place.top, place.right - place.left, place.bottom - place.top, FALSE);
-    Redraw(bar);
+    RedrawPlatformWindow(bar);
   }
 }
 

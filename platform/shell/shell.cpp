@@ -88,15 +88,9 @@ void HelpNotShown(const std::string& page, const std::string& browser) {
   if (!DesktopCallOnProgramThread(PostHelpNotShown, copy)) delete copy;
 }
 
-void Redraw(HWND window) {
-  if (window == nullptr || !IsWindow(window) || !window->visible) return;
-  window->platformDraw(window, window->window);
-  WindowOutputDone(window, window->window);
-}
-
 // The task bar shows the active window's title.
 void ActiveWindowChanged() {
-  if (ShellStarted()) Redraw(taskBar);
+  if (ShellStarted()) RedrawPlatformWindow(taskBar);
 }
 
 }  // namespace
@@ -129,7 +123,7 @@ void EmulatorStartShell() {
     MoveWindow(taskBar, bar.left, bar.top, bar.right, bar.bottom, FALSE);
   }
   ShellLayOutMenuBars();
-  Redraw(taskBar);
+  RedrawPlatformWindow(taskBar);
 }
 
 void ShellScreenTurned() {

@@ -1,5 +1,5 @@
-// Dialogs: made from templates in dialog units with their controls, run by a loop of their
-// own until EndDialog, their controls found by id, the keyboard's focus on one of them. A
+// Dialogs: made from templates in dialog units with their controls, run by the modal loop
+// until EndDialog, their controls found by id, the keyboard's focus on one of them. A
 // dialog has no frame here: on the handheld its caption shows in the task bar and its face
 // is plain white.
 #include "user/dialog.h"
@@ -10,6 +10,7 @@
 #include "gdi/screen_paint.h"
 #include "host/screen.h"
 #include "user/look.h"
+#include "user/modal.h"
 #include "user/window.h"
 
 namespace {
@@ -85,33 +86,29 @@ void MoveFocus(HWND dialog, DialogState& state, int step) {
 }
 
 void RunDialog(HWND dialog, DialogState& state) {
-  while (!state.ended && !state.destroyed) {
-    MSG msg;
-    if (!GetMessageW(&msg, nullptr, 0, 0)) {
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
-    }
+  const auto take = [&](MSG& msg) {
     // The owner and every other window take no input while the dialog is open.
-    if (IsInput(msg.message) && !OwnedBy(msg.hwnd, dialog)) continue;
+    if (IsInput(msg.message) && !OwnedBy(msg.hwnd, dialog)) return true;
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) {
       SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-      continue;
+      return true;
     }
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
       SendMessageW(dialog, WM_CLOSE, 0, 0);
-      continue;
+      return true;
     }
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
       MoveFocus(dialog, state, GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
-      continue;
+      return true;
     }
     // A tapped control takes the focus; the other keys go to the control that has it.
     if (msg.message == WM_LBUTTONDOWN && msg.hwnd != dialog && msg.hwnd->parent == dialog &&
         (msg.hwnd->style & WS_TABSTOP) != 0)
       SetDialogFocus(state, msg.hwnd);
     if (msg.message == WM_KEYDOWN && IsWindow(state.focus)) msg.hwnd = state.focus;
-    DispatchMessageW(&msg);
-  }
+    return false;
+  };
+  RunModalLoop(take, [&] { return state.ended || state.destroyed; });
 }
 
 }  // namespace

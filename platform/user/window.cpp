@@ -125,6 +125,14 @@ bool DrawPlatformWindows() {
   return drew;
 }
 
+void RedrawPlatformWindow(HWND window) {
+  if (!Live(window) || !window->visible || window->platformDraw == nullptr) return;
+  window->platformDraw(window, window->window);
+  WindowOutputDone(window, window->window);
+  window->invalid = RECT{0, 0, 0, 0};
+  window->erase = false;
+}
+
 void WindowOutputDone(HWND window, const RECT& area) {
   if (RectEmpty(area)) return;
   // Output of the windows drawn again here lies within the area and is shown with it.

@@ -93,6 +93,9 @@ bool OwnedBy(HWND window, HWND owner);
 void RepairBelow(size_t level, const RECT& area);
 // Platform-drawn windows with an invalid area draw it; returns whether any did.
 bool DrawPlatformWindows();
+// A platform-drawn window draws itself whole at once, and is shown: nothing of it waits for
+// a paint any more. Nothing for a window that is gone or hidden.
+void RedrawPlatformWindow(HWND window);
 
 // Called after drawing into the framebuffer within `area` (screen coordinates) on behalf of
 // `window`: the visible windows above it that overlap the area are drawn again over it,
