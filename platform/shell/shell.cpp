@@ -134,13 +134,12 @@ void ShellScreenTurned() {
   ShellLayOutDialogs();
   // The framebuffer came back empty: every program window paints again, and each hears
   // of the turn so it can fit itself to the new screen.
-  const std::vector<HWND> windows = WindowStack;
-  for (HWND window : windows) {
+  for (HWND window : WindowList()) {
     if (!IsWindow(window) || window->platformDraw != nullptr || window->shellBar) continue;
     InvalidateRect(window, nullptr, TRUE);
     if (window->parent == nullptr) SendMessageW(window, WM_SETTINGCHANGE, SETTINGCHANGE_RESET, 0);
   }
-  for (HWND window : WindowStack)
+  for (HWND window : WindowList())
     if (window->platformDraw != nullptr) InvalidateRect(window, nullptr, FALSE);
   DrawPlatformWindows();
 }

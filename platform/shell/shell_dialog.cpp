@@ -99,8 +99,7 @@ BOOL SHInitDialog(SHINITDLGINFO* info) {
 }
 
 void ShellLayOutDialogs() {
-  const std::vector<HWND> windows = WindowStack;
-  for (HWND window : windows) {
+  for (HWND window : OpenDialogs()) {
     const DialogState* state = DialogOf(window);
     if (state == nullptr) continue;
     HWND doneButton = state->doneButton;

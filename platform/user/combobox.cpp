@@ -174,8 +174,8 @@ void Key(HWND combo, WPARAM key) {
 }
 
 bool Dropped(HWND combo) {
-  for (HWND window : WindowStack)
-    if (window->parent == combo && window->className == ListClass) return true;
+  for (HWND window : OwnedWindows(combo))
+    if (window->className == ListClass) return true;
   return false;
 }
 

@@ -61,9 +61,8 @@ bool IsInput(UINT message) {
 // The controls Tab stops at, in template order.
 std::vector<HWND> TabStops(HWND dialog) {
   std::vector<HWND> stops;
-  for (HWND window : WindowStack)
-    if (window->parent == dialog && (window->style & (WS_CHILD | WS_TABSTOP)) == (WS_CHILD | WS_TABSTOP) &&
-        window->visible)
+  for (HWND window : OwnedWindows(dialog))
+    if ((window->style & (WS_CHILD | WS_TABSTOP)) == (WS_CHILD | WS_TABSTOP) && window->visible)
       stops.push_back(window);
   return stops;
 }
@@ -126,9 +125,18 @@ bool HasFocus(HWND control) {
 }
 
 HWND DialogOnTop() {
-  for (auto it = WindowStack.rbegin(); it != WindowStack.rend(); ++it)
-    if ((*it)->visible && DialogOf(*it) != nullptr && !DialogOf(*it)->ended) return *it;
+  for (size_t level = WindowCount(); level-- > 0;) {
+    HWND window = WindowAtLevel(level);
+    if (window->visible && DialogOf(window) != nullptr && !DialogOf(window)->ended) return window;
+  }
   return nullptr;
+}
+
+std::vector<HWND> OpenDialogs() {
+  std::vector<HWND> dialogs;
+  for (size_t level = 0; level < WindowCount(); ++level)
+    if (DialogOf(WindowAtLevel(level)) != nullptr) dialogs.push_back(WindowAtLevel(level));
+  return dialogs;
 }
 
 bool DialogEnded(HWND dialog) {
@@ -190,9 +198,8 @@ BOOL EndDialog(HWND dialog, int result) {
 
 HWND GetDlgItem(HWND dialog, int id) {
   if (!IsWindow(dialog)) return nullptr;
-  for (HWND window : WindowStack)
-    if (window->parent == dialog && (window->style & WS_CHILD) != 0 && window->id == static_cast<WORD>(id))
-      return window;
+  for (HWND window : OwnedWindows(dialog))
+    if ((window->style & WS_CHILD) != 0 && window->id == static_cast<WORD>(id)) return window;
   return nullptr;
 }
 

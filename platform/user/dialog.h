@@ -2,6 +2,8 @@
 // controls share.
 #pragma once
 
+#include <vector>
+
 #include "platform/winuser.h"
 
 // A dialog's state while its loop runs; its window record points at it.
@@ -19,6 +21,8 @@ struct DialogState {
 DialogState* DialogOf(HWND window);
 // The topmost dialog on the screen, or null: the close button closes it.
 HWND DialogOnTop();
+// Every dialog, ended or not, bottom first: the screen turned, and they are laid out again.
+std::vector<HWND> OpenDialogs();
 // Whether the dialog has ended or gone, so loops running inside it (an open drop-down list)
 // stop too.
 bool DialogEnded(HWND dialog);
