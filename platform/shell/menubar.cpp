@@ -2,6 +2,8 @@
 // resource, and the popup menu a drop-down key opens, which runs until an item is chosen
 // or a tap lands elsewhere. The keyboard presses the soft keys of the active window's bar:
 // F9 the left one, F10 and the Menu key the right one.
+#include "shell/menubar.h"
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -11,7 +13,6 @@
 #include "platform/aygshell.h"
 #include "platform/winbase.h"
 #include "platform/winuser.h"
-#include "shell/shell.h"
 #include "user/input.h"
 #include "user/look.h"
 #include "user/modal.h"

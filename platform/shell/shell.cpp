@@ -15,6 +15,8 @@
 #include "platform/aygshell.h"
 #include "platform/emulator.h"
 #include "platform/wingdi.h"
+#include "shell/menubar.h"
+#include "shell/shell_dialog.h"
 #include "user/input.h"
 #include "user/look.h"
 #include "user/msgbox.h"
