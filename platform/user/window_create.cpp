@@ -81,30 +81,21 @@ void Activate(HWND window, HWND wasActive) {
   TellActiveWindowChanged();
 }
 
-HWND Create(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y, int width,
-            int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param,
-            const PlatformWindow* how) {
+HWND Create(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y, int cx, int cy,
+            HWND parent, HMENU menu, HINSTANCE instance, LPVOID param, const PlatformWindow* how) {
   const WindowClass* windowClass = FindWindowClass(className);
   if (windowClass == nullptr) return nullptr;
-  const RECT place = Place(style, parent, x, y, width, height);
+  const RECT place = Place(style, parent, x, y, cx, cy);
   HWND window = NewRecord(*windowClass, exStyle, windowName, style, place, parent, menu, instance, how);
   const bool programWindow = how == nullptr && parent == nullptr && ProgramWindow() == nullptr;
   HWND wasActive = ActiveWindow();
   PushWindow(window);
   if (programWindow) ShowOnDesktop(window, *windowClass);
 
-  CREATESTRUCTW create{param,
-                       instance,
-                       menu,
-                       parent,
-                       place.bottom - place.top,
-                       place.right - place.left,
-                       place.top,
-                       place.left,
-                       static_cast<LONG>(style),
-                       windowName,
-                       className,
-                       exStyle};
+  const int width = place.right - place.left, height = place.bottom - place.top;
+  CREATESTRUCTW create{
+      param,      instance,  menu,   parent, height, width, place.top, place.left, static_cast<LONG>(style),
+      windowName, className, exStyle};
   if (!HearCreation(window, create)) return nullptr;
   if (window->visible) InvalidateRect(window, nullptr, TRUE);
   // Another program of this session finds a titled top-level window by FindWindowW.
