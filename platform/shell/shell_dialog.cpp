@@ -9,7 +9,7 @@
 #include "platform/aygshell.h"
 #include "shell/menubar.h"
 #include "shell/task_bar.h"
-#include "user/dialog.h"
+#include "user/dialog_state.h"
 #include "user/look.h"
 #include "user/window.h"
 

@@ -5,7 +5,7 @@
 
 #include "host/screen.h"
 #include "user/controls.h"
-#include "user/dialog.h"
+#include "user/dialog_state.h"
 #include "user/look.h"
 #include "user/modal.h"
 #include "user/window.h"

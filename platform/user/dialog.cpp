@@ -2,25 +2,17 @@
 // until EndDialog, their controls found by id, the keyboard's focus on one of them. A
 // dialog has no frame here: on the handheld its caption shows in the task bar and its face
 // is plain white.
-#include "user/dialog.h"
-
 #include <algorithm>
 #include <vector>
 
 #include "gdi/screen_paint.h"
-#include "host/screen.h"
+#include "user/controls.h"
+#include "user/dialog_state.h"
 #include "user/look.h"
 #include "user/modal.h"
 #include "user/window.h"
 
 namespace {
-
-constexpr LPCWSTR DialogClass = u"Dialog";
-
-// The device's 9-point font: its height, and its average character width (7.4 and 14.8
-// pixels) rounded up, so that every text fits the control its template gives it.
-constexpr SIZE BaseUnits96{8, 12};
-constexpr SIZE BaseUnits192{15, 24};
 
 // units * base / per, rounded to the nearest with halves away from zero.
 LONG Scale(LONG units, LONG base, LONG per) {
@@ -51,6 +43,21 @@ LRESULT DialogWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   // Only EndDialog ends a dialog: a close its procedure leaves alone does nothing.
   if (message == WM_CLOSE) return 0;
   return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// The control classes, registered before a dialog makes its controls.
+void RegisterControlClasses() {
+  const struct {
+    LPCWSTR name;
+    WNDPROC proc;
+  } classes[] = {{WC_BUTTON, ButtonProc}, {WC_STATIC, StaticProc}, {WC_COMBOBOX, ComboBoxProc}};
+  for (const auto& c : classes) {
+    if (FindWindowClass(c.name) != nullptr) continue;
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = c.proc;
+    wc.lpszClassName = c.name;
+    RegisterClassW(&wc);
+  }
 }
 
 bool IsInput(UINT message) {
@@ -111,38 +118,6 @@ void RunDialog(HWND dialog, DialogState& state) {
 }
 
 }  // namespace
-
-SIZE DialogBaseUnitsNow() { return ScreenDpi() >= 192 ? BaseUnits192 : BaseUnits96; }
-
-DialogState* DialogOf(HWND window) {
-  if (!IsWindow(window) || window->className != DialogClass) return nullptr;
-  return static_cast<DialogState*>(window->platformData);
-}
-
-bool HasFocus(HWND control) {
-  const DialogState* state = IsWindow(control) ? DialogOf(control->parent) : nullptr;
-  return state != nullptr && state->focus == control;
-}
-
-HWND DialogOnTop() {
-  for (size_t level = WindowCount(); level-- > 0;) {
-    HWND window = WindowAtLevel(level);
-    if (window->visible && DialogOf(window) != nullptr && !DialogOf(window)->ended) return window;
-  }
-  return nullptr;
-}
-
-std::vector<HWND> OpenDialogs() {
-  std::vector<HWND> dialogs;
-  for (size_t level = 0; level < WindowCount(); ++level)
-    if (DialogOf(WindowAtLevel(level)) != nullptr) dialogs.push_back(WindowAtLevel(level));
-  return dialogs;
-}
-
-bool DialogEnded(HWND dialog) {
-  const DialogState* state = DialogOf(dialog);
-  return state == nullptr || state->ended;
-}
 
 int DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATE dialogTemplate, HWND owner, DLGPROC proc,
                             LPARAM param) {

@@ -1,10 +1,13 @@
-// Inside the platform only: what the dialog manager, the shell's dialog support and the
-// controls share.
+// Inside the platform only: a dialog as its controls, the input, the shell's dialog support
+// and the dialog manager find it while it runs (dialog_state.cpp).
 #pragma once
 
 #include <vector>
 
 #include "platform/winuser.h"
+
+// The dialogs' window class.
+constexpr LPCWSTR DialogClass = u"Dialog";
 
 // A dialog's state while its loop runs; its window record points at it.
 struct DialogState {
@@ -29,7 +32,5 @@ bool DialogEnded(HWND dialog);
 // Whether a control has its dialog's focus: it takes the keys and shows a focus mark.
 bool HasFocus(HWND control);
 
-// The control classes (controls.cpp), registered before a dialog makes its controls.
-void RegisterControlClasses();
 // Base units of the device's font on this screen.
 SIZE DialogBaseUnitsNow();
