@@ -215,6 +215,7 @@ void TrackPopup(HWND bar, size_t key, bool byKeyboard) {
   WORD chosen = 0;
   bool closing = false;
   const auto take = [&](MSG& msg) {
+    // Closed from outside (the screen turned): the message goes its way, and the loop ends.
     if (!IsWindow(popup)) return false;
     switch (msg.message) {
       case WM_LBUTTONDOWN:

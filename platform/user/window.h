@@ -72,21 +72,20 @@ size_t WindowLevel(HWND window);
 std::vector<HWND> WindowList();
 void PushWindow(HWND window);
 void RemoveWindow(HWND window);
+// The topmost visible window that takes keys: not a shell bar. Null when there is none.
+HWND ActiveWindow();
+// The program's main window: its first top-level window that is not platform-drawn.
+HWND ProgramWindow();
+// The topmost visible window at a point of the screen, or null.
+HWND WindowAt(POINT point);
 // The shell hears that the active window changed.
 void TellActiveWindowChanged();
 
+// Classes (window_class.cpp).
 const WindowClass* FindWindowClass(LPCWSTR name);
 
-// The client area's size as a rectangle at (0, 0).
-inline RECT ClientRect(HWND window) {
-  return RECT{0, 0, window->client.right - window->client.left, window->client.bottom - window->client.top};
-}
-// Where a window's position counts from, in screen coordinates: its parent's client area
-// for a child, the screen's corner for any other window.
-POINT WindowOrigin(DWORD style, HWND parent);
-
-// Windows the platform draws itself are made with their drawing, data and role in place
-// before their creation messages; they are visible.
+// Creation (window_create.cpp). Windows the platform draws itself are made with their
+// drawing, data and role in place before their creation messages; they are visible.
 struct PlatformWindow {
   void (*draw)(HWND window, const RECT& area);
   void* data;
@@ -95,16 +94,18 @@ struct PlatformWindow {
 HWND CreatePlatformWindow(LPCWSTR className, LPCWSTR title, const RECT& rect, HWND owner,
                           const PlatformWindow& how);
 
-// The topmost visible window that takes keys: not a shell bar. Null when there is none.
-HWND ActiveWindow();
-// The program's main window: its first top-level window that is not platform-drawn.
-HWND ProgramWindow();
-// The topmost visible window at a point of the screen, or null.
-HWND WindowAt(POINT point);
-// Whether a window is `owner` or owned by it, directly or through other windows.
+// Ownership (window_destroy.cpp): whether a window is `owner` or owned by it, directly or
+// through other windows; the windows whose owner or parent is `owner`, bottom first.
 bool OwnedBy(HWND window, HWND owner);
-// The windows whose owner or parent is `owner`, bottom first.
 std::vector<HWND> OwnedWindows(HWND owner);
+
+// Placement (window_place.cpp): where a window's position counts from, in screen
+// coordinates: its parent's client area for a child, the screen's corner for any other.
+POINT WindowOrigin(DWORD style, HWND parent);
+// The client area's size as a rectangle at (0, 0).
+inline RECT ClientRect(HWND window) {
+  return RECT{0, 0, window->client.right - window->client.left, window->client.bottom - window->client.top};
+}
 
 // Painting (paint.cpp). The screen's `area` needs drawing again by the windows stacked below
 // `level`: platform-drawn ones are drawn at once, the others invalidated.
@@ -117,7 +118,6 @@ void RedrawPlatformWindow(HWND window);
 // The lowest visible window the platform does not draw itself whose invalid area waits for
 // a paint (a WM_PAINT), or null.
 HWND WindowWaitingForPaint();
-
 // Called after drawing into the framebuffer within `area` (screen coordinates) on behalf of
 // `window`: the visible windows above it that overlap the area are drawn again over it,
 // then the area is shown on the desktop. Output of the whole screen (a null window) lies
