@@ -2,6 +2,8 @@
 // resource, and the popup menu a drop-down key opens, which runs until an item is chosen
 // or a tap lands elsewhere. The keyboard presses the soft keys of the active window's bar:
 // F9 the left one, F10 and the Menu key the right one.
+#include "shell/menubar.h"
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -11,9 +13,9 @@
 #include "platform/aygshell.h"
 #include "platform/winbase.h"
 #include "platform/winuser.h"
-#include "shell/shell.h"
 #include "user/input.h"
 #include "user/look.h"
+#include "user/modal.h"
 #include "user/window.h"
 
 namespace {
@@ -78,12 +80,6 @@ void DrawMenuBar(HWND bar, const RECT& area) {
               key.top + s + (key.bottom - key.top - s - size.cy) / 2, data.keys[i].label.c_str(),
               pressed ? ChosenText : KeyText, BoldText);
   }
-}
-
-void Redraw(HWND window) {
-  if (!IsWindow(window) || !window->visible) return;
-  window->platformDraw(window, window->window);
-  WindowOutputDone(window, window->window);
 }
 
 // The items of one popup of a menu resource: the items after its MF_POPUP entry, down to
@@ -169,7 +165,7 @@ void MoveHighlight(HWND window, int step) {
     if (!popup.items[static_cast<size_t>(at)].separator) break;
   }
   popup.highlighted = at;
-  Redraw(window);
+  RedrawPlatformWindow(window);
 }
 
 LRESULT PopupProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -212,23 +208,15 @@ void TrackPopup(HWND bar, size_t key, bool byKeyboard) {
   openPopup = popup;
   if (byKeyboard) MoveHighlight(popup, 1);
   data.pressed = static_cast<int>(key);
-  Redraw(bar);
-  Redraw(popup);
-  popup->invalid = RECT{0, 0, 0, 0};
+  RedrawPlatformWindow(bar);
+  RedrawPlatformWindow(popup);
 
   HWND owner = bar->parent;
   WORD chosen = 0;
   bool closing = false;
-  while (!closing && IsWindow(popup)) {
-    MSG msg;
-    if (!GetMessageW(&msg, nullptr, 0, 0)) {
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
-    if (!IsWindow(popup)) {
-      DispatchMessageW(&msg);
-      break;
-    }
+  const auto take = [&](MSG& msg) {
+    // Closed from outside (the screen turned): the message goes its way, and the loop ends.
+    if (!IsWindow(popup)) return false;
     switch (msg.message) {
       case WM_LBUTTONDOWN:
         if (msg.hwnd != popup) {
@@ -240,7 +228,7 @@ void TrackPopup(HWND bar, size_t key, bool byKeyboard) {
             closing = true;
           }
         }
-        break;
+        return true;
       case WM_KEYDOWN:
         if (msg.wParam == VK_ESCAPE) closing = true;
         if (msg.wParam == VK_UP) MoveHighlight(popup, -1);
@@ -250,22 +238,21 @@ void TrackPopup(HWND bar, size_t key, bool byKeyboard) {
           if (lit >= 0) chosen = items[static_cast<size_t>(lit)].id;
           closing = lit >= 0;
         }
-        break;
+        return true;
       case WM_SOFTKEY:
-        if (msg.hwnd == bar)
-          closing = true;
-        else
-          DispatchMessageW(&msg);
-        break;
+        if (msg.hwnd != bar) return false;
+        closing = true;
+        return true;
       case WM_CHAR:
-      case WM_HELP: break;
-      default: DispatchMessageW(&msg);
+      case WM_HELP: return true;
+      default: return false;
     }
-  }
+  };
+  RunModalLoop(take, [&] { return closing || !IsWindow(popup); });
   if (IsWindow(popup)) DestroyWindow(popup);
   if (IsWindow(bar)) {
     BarOf(bar).pressed = -1;
-    Redraw(bar);
+    RedrawPlatformWindow(bar);
   }
   if (chosen != 0 && IsWindow(owner)) PostMessageW(owner, WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
 }
@@ -358,8 +345,7 @@ BOOL SHCreateMenuBar(SHMENUBARINFO* info) {
   }
   menuBars.push_back(bar);
   InputSetShellKeys(TakeSoftKey);
-  Redraw(bar);
-  bar->invalid = RECT{0, 0, 0, 0};
+  RedrawPlatformWindow(bar);
   info->hwndMB = bar;
   return TRUE;
 }
@@ -374,7 +360,7 @@ void ShellLayOutMenuBars() {
   const RECT place = BarPlace();
   for (HWND bar : menuBars) {
     MoveWindow(bar, place.left, place.top, place.right - place.left, place.bottom - place.top, FALSE);
-    Redraw(bar);
+    RedrawPlatformWindow(bar);
   }
 }
 

@@ -15,6 +15,8 @@
 #include "platform/aygshell.h"
 #include "platform/emulator.h"
 #include "platform/wingdi.h"
+#include "shell/menubar.h"
+#include "shell/shell_dialog.h"
 #include "user/input.h"
 #include "user/look.h"
 #include "user/msgbox.h"
@@ -88,15 +90,9 @@ void HelpNotShown(const std::string& page, const std::string& browser) {
   if (!DesktopCallOnProgramThread(PostHelpNotShown, copy)) delete copy;
 }
 
-void Redraw(HWND window) {
-  if (window == nullptr || !IsWindow(window) || !window->visible) return;
-  window->platformDraw(window, window->window);
-  WindowOutputDone(window, window->window);
-}
-
 // The task bar shows the active window's title.
 void ActiveWindowChanged() {
-  if (ShellStarted()) Redraw(taskBar);
+  if (ShellStarted()) RedrawPlatformWindow(taskBar);
 }
 
 }  // namespace
@@ -129,7 +125,7 @@ void EmulatorStartShell() {
     MoveWindow(taskBar, bar.left, bar.top, bar.right, bar.bottom, FALSE);
   }
   ShellLayOutMenuBars();
-  Redraw(taskBar);
+  RedrawPlatformWindow(taskBar);
 }
 
 void ShellScreenTurned() {
@@ -140,13 +136,12 @@ void ShellScreenTurned() {
   ShellLayOutDialogs();
   // The framebuffer came back empty: every program window paints again, and each hears
   // of the turn so it can fit itself to the new screen.
-  const std::vector<HWND> windows = WindowStack;
-  for (HWND window : windows) {
+  for (HWND window : WindowList()) {
     if (!IsWindow(window) || window->platformDraw != nullptr || window->shellBar) continue;
     InvalidateRect(window, nullptr, TRUE);
     if (window->parent == nullptr) SendMessageW(window, WM_SETTINGCHANGE, SETTINGCHANGE_RESET, 0);
   }
-  for (HWND window : WindowStack)
+  for (HWND window : WindowList())
     if (window->platformDraw != nullptr) InvalidateRect(window, nullptr, FALSE);
   DrawPlatformWindows();
 }

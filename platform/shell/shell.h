@@ -1,11 +1,9 @@
-// Inside the platform only: what the shell's parts (the task bar, menu bars, dialogs made
-// Pocket PC ones) and tests need of each other.
+// Inside the platform only: the shell's start and its task bar (shell.cpp), which the
+// turn of the screen starts again.
 #pragma once
 
 #include "platform/windef.h"
-
-// The task bar's window class.
-constexpr LPCWSTR TaskBarClass = u"HHTaskBar";
+#include "shell/task_bar.h"
 
 // Whether the shell was started (EmulatorStartShell).
 bool ShellStarted();
@@ -14,17 +12,3 @@ RECT ShellWorkArea();
 // The rotate key: the screen turns, the bars are laid out again, and every top-level
 // window hears of it (WM_SETTINGCHANGE with SETTINGCHANGE_RESET).
 void ShellScreenTurned();
-
-// Menu bars (menubar.cpp): the one a window owns, or null; laying them out again along
-// the bottom of the screen; closing an open popup menu.
-HWND ShellMenuBarOf(HWND owner);
-void ShellLayOutMenuBars();
-void ShellClosePopupMenu();
-// Dialogs (shell_dialog.cpp): fitting one to the screen below the task bar, and those
-// fitted again after the screen turned.
-void FitDialogToScreen(HWND dialog);
-void ShellLayOutDialogs();
-
-// For tests: where a popup menu's item lies, in screen coordinates; empty when there is
-// none.
-RECT ShellPopupMenuItem(HWND popup, int index);

@@ -1,12 +1,15 @@
 // The shell's part in Pocket PC dialogs: fitting them to the screen below the task bar,
 // the round "ok" button on the task bar that ends them, and their empty menu bar.
+#include "shell/shell_dialog.h"
+
 #include <vector>
 
 #include "gdi/screen_paint.h"
 #include "host/screen.h"
 #include "platform/aygshell.h"
-#include "shell/shell.h"
-#include "user/dialog.h"
+#include "shell/menubar.h"
+#include "shell/task_bar.h"
+#include "user/dialog_state.h"
 #include "user/look.h"
 #include "user/window.h"
 
@@ -62,12 +65,13 @@ void PlaceDoneButton(HWND button) {
   MoveWindow(button, place.left, place.top, place.right - place.left, place.bottom - place.top, FALSE);
 }
 
-}  // namespace
-
+// The screen below the task bar.
 void FitDialogToScreen(HWND dialog) {
-  const RECT work = ShellWorkArea();
+  const RECT work = WorkArea();
   MoveWindow(dialog, work.left, work.top, work.right - work.left, work.bottom - work.top, TRUE);
 }
+
+}  // namespace
 
 BOOL SHInitDialog(SHINITDLGINFO* info) {
   if (info == nullptr || (info->dwMask & SHIDIM_FLAGS) == 0) return FALSE;
@@ -80,7 +84,9 @@ BOOL SHInitDialog(SHINITDLGINFO* info) {
     state->fullScreen = true;
     FitDialogToScreen(dialog);
   }
-  if ((flags & SHIDIF_DONEBUTTON) != 0 && state->doneButton == nullptr && ShellStarted()) {
+  // The button sits on the task bar: without one (the shell not started) there is none.
+  if ((flags & SHIDIF_DONEBUTTON) != 0 && state->doneButton == nullptr &&
+      FindWindowW(TaskBarClass, nullptr) != nullptr) {
     WNDCLASSW wc{};
     wc.lpfnWndProc = DoneButtonProc;
     wc.lpszClassName = DoneButtonClass;
@@ -99,8 +105,7 @@ BOOL SHInitDialog(SHINITDLGINFO* info) {
 }
 
 void ShellLayOutDialogs() {
-  const std::vector<HWND> windows = WindowStack;
-  for (HWND window : windows) {
+  for (HWND window : OpenDialogs()) {
     const DialogState* state = DialogOf(window);
     if (state == nullptr) continue;
     HWND doneButton = state->doneButton;

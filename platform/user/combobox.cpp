@@ -5,8 +5,9 @@
 
 #include "host/screen.h"
 #include "user/controls.h"
-#include "user/dialog.h"
+#include "user/dialog_state.h"
 #include "user/look.h"
+#include "user/modal.h"
 #include "user/window.h"
 
 namespace {
@@ -71,12 +72,6 @@ bool EqualRect(const RECT& a, const RECT& b) {
   return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-void Redraw(HWND window) {
-  if (!IsWindow(window) || !window->visible) return;
-  window->platformDraw(window, window->window);
-  WindowOutputDone(window, window->window);
-}
-
 LRESULT ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DESTROY) {
     delete static_cast<List*>(window->platformData);
@@ -121,19 +116,13 @@ void DropDown(HWND combo) {
     delete list;
     return;
   }
-  Redraw(window);
-  window->invalid = RECT{0, 0, 0, 0};
+  RedrawPlatformWindow(window);
 
   HWND dialog = combo->parent;
   const RECT opened = combo->window;
   int chosen = -1;
   bool closing = false;
-  while (!closing && IsWindow(window)) {
-    MSG msg;
-    if (!GetMessageW(&msg, nullptr, 0, 0)) {
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
+  const auto take = [&](MSG& msg) {
     switch (msg.message) {
       case WM_LBUTTONDOWN:
         closing = true;
@@ -141,7 +130,7 @@ void DropDown(HWND combo) {
           const int at = (static_cast<int>(HIWORD(msg.lParam)) - s) / static_cast<int>(ItemHeight());
           if (at >= 0 && at < count) chosen = at;
         }
-        break;
+        return true;
       case WM_KEYDOWN:
         if (msg.wParam == VK_ESCAPE) closing = true;
         if (msg.wParam == VK_RETURN) {
@@ -155,16 +144,19 @@ void DropDown(HWND combo) {
         } else if (msg.wParam == VK_UP || msg.wParam == VK_DOWN) {
           const int step = msg.wParam == VK_UP ? -1 : 1;
           list->highlighted = std::clamp(list->highlighted < 0 ? 0 : list->highlighted + step, 0, count - 1);
-          Redraw(window);
+          RedrawPlatformWindow(window);
         }
-        break;
+        return true;
       case WM_CHAR:
-      case WM_HELP: break;
-      default: DispatchMessageW(&msg);
+      case WM_HELP: return true;
+      default: return false;
     }
-    // The dialog may end meanwhile (its close button), or move (the screen turned).
-    if (!IsWindow(combo) || DialogEnded(dialog) || !EqualRect(opened, combo->window)) closing = true;
-  }
+  };
+  // The dialog may end meanwhile (its close button), or move (the screen turned).
+  RunModalLoop(take, [&] {
+    return closing || !IsWindow(window) || !IsWindow(combo) || DialogEnded(dialog) ||
+           !EqualRect(opened, combo->window);
+  });
   if (IsWindow(window)) DestroyWindow(window);
   Choose(combo, chosen);
 }
@@ -182,8 +174,8 @@ void Key(HWND combo, WPARAM key) {
 }
 
 bool Dropped(HWND combo) {
-  for (HWND window : WindowStack)
-    if (window->parent == combo && window->className == ListClass) return true;
+  for (HWND window : OwnedWindows(combo))
+    if (window->className == ListClass) return true;
   return false;
 }
 

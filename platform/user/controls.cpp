@@ -9,7 +9,7 @@
 #include "gdi/gdi.h"
 #include "host/font.h"
 #include "host/screen.h"
-#include "user/dialog.h"
+#include "user/dialog_state.h"
 #include "user/look.h"
 #include "user/window.h"
 
@@ -82,6 +82,8 @@ void Click(HWND window) {
   NotifyParent(window, BN_CLICKED);
 }
 
+}  // namespace
+
 LRESULT ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE: MakeControl(window, lParam, DrawCheckBox); return 0;
@@ -100,6 +102,8 @@ LRESULT ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     default: return DefWindowProcW(window, message, wParam, lParam);
   }
 }
+
+namespace {
 
 void DrawStatic(HWND window, const RECT& area) {
   const Control* control = ControlOf(window);
@@ -138,6 +142,8 @@ LRESULT SetImage(HWND window, WPARAM type, LPARAM lParam) {
   return reinterpret_cast<LRESULT>(previous);
 }
 
+}  // namespace
+
 LRESULT StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE: MakeControl(window, lParam, DrawStatic); return 0;
@@ -148,22 +154,6 @@ LRESULT StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
                  ? reinterpret_cast<LRESULT>(ControlOf(window)->image)
                  : 0;
     default: return DefWindowProcW(window, message, wParam, lParam);
-  }
-}
-
-}  // namespace
-
-void RegisterControlClasses() {
-  const struct {
-    LPCWSTR name;
-    WNDPROC proc;
-  } classes[] = {{WC_BUTTON, ButtonProc}, {WC_STATIC, StaticProc}, {WC_COMBOBOX, ComboBoxProc}};
-  for (const auto& c : classes) {
-    if (FindWindowClass(c.name) != nullptr) continue;
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = c.proc;
-    wc.lpszClassName = c.name;
-    RegisterClassW(&wc);
   }
 }
 

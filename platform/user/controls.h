@@ -32,4 +32,8 @@ void NotifyParent(HWND control, WORD code);
 void PaintRowText(const RECT& clip, const RECT& row, LONG x, LPCWSTR text, COLORREF colour,
                   const TextStyle& style = PlainText);
 
+// The procedures of the control classes: the button (an automatic check box), the static
+// (controls.cpp) and the drop-down list combo box (combobox.cpp).
+LRESULT ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT ComboBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

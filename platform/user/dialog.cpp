@@ -1,25 +1,18 @@
-// Dialogs: made from templates in dialog units with their controls, run by a loop of their
-// own until EndDialog, their controls found by id, the keyboard's focus on one of them. A
+// Dialogs: made from templates in dialog units with their controls, run by the modal loop
+// until EndDialog, their controls found by id, the keyboard's focus on one of them. A
 // dialog has no frame here: on the handheld its caption shows in the task bar and its face
 // is plain white.
-#include "user/dialog.h"
-
 #include <algorithm>
 #include <vector>
 
 #include "gdi/screen_paint.h"
-#include "host/screen.h"
+#include "user/controls.h"
+#include "user/dialog_state.h"
 #include "user/look.h"
+#include "user/modal.h"
 #include "user/window.h"
 
 namespace {
-
-constexpr LPCWSTR DialogClass = u"Dialog";
-
-// The device's 9-point font: its height, and its average character width (7.4 and 14.8
-// pixels) rounded up, so that every text fits the control its template gives it.
-constexpr SIZE BaseUnits96{8, 12};
-constexpr SIZE BaseUnits192{15, 24};
 
 // units * base / per, rounded to the nearest with halves away from zero.
 LONG Scale(LONG units, LONG base, LONG per) {
@@ -52,6 +45,21 @@ LRESULT DialogWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
+// The control classes, registered before a dialog makes its controls.
+void RegisterControlClasses() {
+  const struct {
+    LPCWSTR name;
+    WNDPROC proc;
+  } classes[] = {{WC_BUTTON, ButtonProc}, {WC_STATIC, StaticProc}, {WC_COMBOBOX, ComboBoxProc}};
+  for (const auto& c : classes) {
+    if (FindWindowClass(c.name) != nullptr) continue;
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = c.proc;
+    wc.lpszClassName = c.name;
+    RegisterClassW(&wc);
+  }
+}
+
 bool IsInput(UINT message) {
   return message == WM_LBUTTONDOWN || message == WM_MOUSEMOVE || message == WM_LBUTTONUP ||
          message == WM_KEYDOWN || message == WM_CHAR;
@@ -60,9 +68,8 @@ bool IsInput(UINT message) {
 // The controls Tab stops at, in template order.
 std::vector<HWND> TabStops(HWND dialog) {
   std::vector<HWND> stops;
-  for (HWND window : WindowStack)
-    if (window->parent == dialog && (window->style & (WS_CHILD | WS_TABSTOP)) == (WS_CHILD | WS_TABSTOP) &&
-        window->visible)
+  for (HWND window : OwnedWindows(dialog))
+    if ((window->style & (WS_CHILD | WS_TABSTOP)) == (WS_CHILD | WS_TABSTOP) && window->visible)
       stops.push_back(window);
   return stops;
 }
@@ -85,59 +92,32 @@ void MoveFocus(HWND dialog, DialogState& state, int step) {
 }
 
 void RunDialog(HWND dialog, DialogState& state) {
-  while (!state.ended && !state.destroyed) {
-    MSG msg;
-    if (!GetMessageW(&msg, nullptr, 0, 0)) {
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
-    }
+  const auto take = [&](MSG& msg) {
     // The owner and every other window take no input while the dialog is open.
-    if (IsInput(msg.message) && !OwnedBy(msg.hwnd, dialog)) continue;
+    if (IsInput(msg.message) && !OwnedBy(msg.hwnd, dialog)) return true;
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) {
       SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-      continue;
+      return true;
     }
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
       SendMessageW(dialog, WM_CLOSE, 0, 0);
-      continue;
+      return true;
     }
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
       MoveFocus(dialog, state, GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
-      continue;
+      return true;
     }
     // A tapped control takes the focus; the other keys go to the control that has it.
     if (msg.message == WM_LBUTTONDOWN && msg.hwnd != dialog && msg.hwnd->parent == dialog &&
         (msg.hwnd->style & WS_TABSTOP) != 0)
       SetDialogFocus(state, msg.hwnd);
     if (msg.message == WM_KEYDOWN && IsWindow(state.focus)) msg.hwnd = state.focus;
-    DispatchMessageW(&msg);
-  }
+    return false;
+  };
+  RunModalLoop(take, [&] { return state.ended || state.destroyed; });
 }
 
 }  // namespace
-
-SIZE DialogBaseUnitsNow() { return ScreenDpi() >= 192 ? BaseUnits192 : BaseUnits96; }
-
-DialogState* DialogOf(HWND window) {
-  if (!IsWindow(window) || window->className != DialogClass) return nullptr;
-  return static_cast<DialogState*>(window->platformData);
-}
-
-bool HasFocus(HWND control) {
-  const DialogState* state = IsWindow(control) ? DialogOf(control->parent) : nullptr;
-  return state != nullptr && state->focus == control;
-}
-
-HWND DialogOnTop() {
-  for (auto it = WindowStack.rbegin(); it != WindowStack.rend(); ++it)
-    if ((*it)->visible && DialogOf(*it) != nullptr && !DialogOf(*it)->ended) return *it;
-  return nullptr;
-}
-
-bool DialogEnded(HWND dialog) {
-  const DialogState* state = DialogOf(dialog);
-  return state == nullptr || state->ended;
-}
 
 int DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATE dialogTemplate, HWND owner, DLGPROC proc,
                             LPARAM param) {
@@ -193,9 +173,8 @@ BOOL EndDialog(HWND dialog, int result) {
 
 HWND GetDlgItem(HWND dialog, int id) {
   if (!IsWindow(dialog)) return nullptr;
-  for (HWND window : WindowStack)
-    if (window->parent == dialog && (window->style & WS_CHILD) != 0 && window->id == static_cast<WORD>(id))
-      return window;
+  for (HWND window : OwnedWindows(dialog))
+    if ((window->style & WS_CHILD) != 0 && window->id == static_cast<WORD>(id)) return window;
   return nullptr;
 }
 

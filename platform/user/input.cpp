@@ -12,7 +12,7 @@
 #include "host/events.h"
 #include "host/screen.h"
 #include "kernel/sleep.h"
-#include "user/dialog.h"
+#include "user/dialog_state.h"
 #include "user/window.h"
 
 namespace {

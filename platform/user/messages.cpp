@@ -38,13 +38,10 @@ bool ReadDesktop(DesktopEvent* event, bool wait) {
 // windows draw theirs here and now.
 bool NextPaint(MSG* msg) {
   DrawPlatformWindows();
-  for (HWND window : WindowStack)
-    if (window->visible && window->platformDraw == nullptr && window->invalid.right > window->invalid.left &&
-        window->invalid.bottom > window->invalid.top) {
-      *msg = MSG{window, WM_PAINT, 0, 0, DesktopTicks(), {}, 0};
-      return true;
-    }
-  return false;
+  HWND window = WindowWaitingForPaint();
+  if (window == nullptr) return false;
+  *msg = MSG{window, WM_PAINT, 0, 0, DesktopTicks(), {}, 0};
+  return true;
 }
 
 // The next message, waiting for one when `wait`. False only without `wait`, when there

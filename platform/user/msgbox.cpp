@@ -1,5 +1,5 @@
 // Message boxes: drawn by the platform over their owner, with the caption, the question
-// icon, the wrapped text and a button per answer, each running its own message loop until
+// icon, the wrapped text and a button per answer, each waiting in the modal loop until
 // answered.
 #include "user/msgbox.h"
 
@@ -13,6 +13,7 @@
 #include "platform/winuser.h"
 #include "user/input.h"
 #include "user/look.h"
+#include "user/modal.h"
 #include "user/window.h"
 
 namespace {
@@ -168,12 +169,6 @@ int AnswerForKey(const Box& box, WPARAM key) {
   return 0;
 }
 
-void Redraw(HWND window) {
-  window->platformDraw(window, window->window);
-  WindowOutputDone(window, window->window);
-  window->invalid = RECT{0, 0, 0, 0};
-}
-
 }  // namespace
 
 void EmulatorSetMessageBoxHook(MessageBoxHook answer) { hook = answer; }
@@ -204,19 +199,14 @@ int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
   }
   boxes.push_back(window);
   LayOut(window);
-  Redraw(window);
+  RedrawPlatformWindow(window);
   // Taps and keys made before the question showed were not meant for it: a tap or Enter made
   // while the computer played its last boxes would otherwise answer a question not yet seen.
   InputDiscardWaiting();
 
   // Input for other windows is dropped while the box is open; everything else goes on.
   int answer = 0;
-  while (answer == 0 && IsWindow(window)) {
-    MSG msg;
-    if (!GetMessageW(&msg, nullptr, 0, 0)) {
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
+  const auto take = [&](MSG& msg) {
     switch (msg.message) {
       case WM_LBUTTONDOWN:
         if (msg.hwnd == window && IsWindow(window)) {
@@ -226,17 +216,18 @@ int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
                 at.y < button.place.bottom)
               answer = button.answer;
         }
-        break;
+        return true;
       case WM_KEYDOWN:
         if (msg.hwnd == window && IsWindow(window)) answer = AnswerForKey(BoxOf(window), msg.wParam);
-        break;
+        return true;
       case WM_CHAR:
       case WM_HELP:
       case WM_MOUSEMOVE:  // a finger's sliding and lift: the box answers to its press
-      case WM_LBUTTONUP: break;
-      default: DispatchMessageW(&msg);
+      case WM_LBUTTONUP: return true;
+      default: return false;
     }
-  }
+  };
+  RunModalLoop(take, [&] { return answer != 0 || !IsWindow(window); });
   if (IsWindow(window)) DestroyWindow(window);
   return answer;
 }
@@ -244,7 +235,7 @@ int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
 void LayOutMessageBoxes() {
   for (HWND window : boxes) {
     LayOut(window);
-    Redraw(window);
+    RedrawPlatformWindow(window);
   }
 }
 

@@ -1,5 +1,6 @@
-// Inside the platform only: the record of a window and of a window class. Windows are
-// stacked, a child above its parent; drawing into one is redrawn under the windows above it.
+// Inside the platform only: the record of a window and of a window class, and what the
+// platform's layers ask of windows. Windows are stacked, a child above its parent; drawing
+// into one is redrawn under the windows above it.
 #pragma once
 
 #include <string>
@@ -61,17 +62,30 @@ void WindowSetShellHooks(const WindowShellHooks& hooks);
 // The screen below the task bar; the whole screen while the shell has not started.
 RECT WorkArea();
 
-// Every live window, bottom first; a new window goes on top.
-extern std::vector<HWND> WindowStack;
-extern std::vector<WindowClass> WindowClasses;
+// The stack of live windows (window.cpp), bottom first, a new window on top: how many there
+// are, the one at a level (0 the bottom), a window's level (the count for one not live), and
+// a copy of the stack, for a walk that may make or destroy windows as it goes. Only creation
+// and destruction push and remove windows.
+size_t WindowCount();
+HWND WindowAtLevel(size_t level);
+size_t WindowLevel(HWND window);
+std::vector<HWND> WindowList();
+void PushWindow(HWND window);
+void RemoveWindow(HWND window);
+// The topmost visible window that takes keys: not a shell bar. Null when there is none.
+HWND ActiveWindow();
+// The program's main window: its first top-level window that is not platform-drawn.
+HWND ProgramWindow();
+// The topmost visible window at a point of the screen, or null.
+HWND WindowAt(POINT point);
+// The shell hears that the active window changed.
+void TellActiveWindowChanged();
 
+// Classes (window_class.cpp).
 const WindowClass* FindWindowClass(LPCWSTR name);
 
-// The client area's size as a rectangle at (0, 0).
-RECT ClientRect(HWND window);
-
-// Windows the platform draws itself are made with their drawing, data and role in place
-// before their creation messages; they are visible.
+// Creation (window_create.cpp). Windows the platform draws itself are made with their
+// drawing, data and role in place before their creation messages; they are visible.
 struct PlatformWindow {
   void (*draw)(HWND window, const RECT& area);
   void* data;
@@ -80,20 +94,30 @@ struct PlatformWindow {
 HWND CreatePlatformWindow(LPCWSTR className, LPCWSTR title, const RECT& rect, HWND owner,
                           const PlatformWindow& how);
 
-// The topmost visible window that takes keys: not a shell bar. Null when there is none.
-HWND ActiveWindow();
-// The program's main window: its first top-level window that is not platform-drawn.
-HWND ProgramWindow();
-// The topmost visible window at a point of the screen, or null.
-HWND WindowAt(POINT point);
-// Whether a window is `owner` or owned by it, directly or through other windows.
+// Ownership (window_destroy.cpp): whether a window is `owner` or owned by it, directly or
+// through other windows; the windows whose owner or parent is `owner`, bottom first.
 bool OwnedBy(HWND window, HWND owner);
-// The screen's `area` needs drawing again by the windows stacked below `level` (an index
-// into WindowStack): platform-drawn ones are drawn at once, the others invalidated.
+std::vector<HWND> OwnedWindows(HWND owner);
+
+// Placement (window_place.cpp): where a window's position counts from, in screen
+// coordinates: its parent's client area for a child, the screen's corner for any other.
+POINT WindowOrigin(DWORD style, HWND parent);
+// The client area's size as a rectangle at (0, 0).
+inline RECT ClientRect(HWND window) {
+  return RECT{0, 0, window->client.right - window->client.left, window->client.bottom - window->client.top};
+}
+
+// Painting (paint.cpp). The screen's `area` needs drawing again by the windows stacked below
+// `level`: platform-drawn ones are drawn at once, the others invalidated.
 void RepairBelow(size_t level, const RECT& area);
 // Platform-drawn windows with an invalid area draw it; returns whether any did.
 bool DrawPlatformWindows();
-
+// A platform-drawn window draws itself whole at once, and is shown: nothing of it waits for
+// a paint any more. Nothing for a window that is gone or hidden.
+void RedrawPlatformWindow(HWND window);
+// The lowest visible window the platform does not draw itself whose invalid area waits for
+// a paint (a WM_PAINT), or null.
+HWND WindowWaitingForPaint();
 // Called after drawing into the framebuffer within `area` (screen coordinates) on behalf of
 // `window`: the visible windows above it that overlap the area are drawn again over it,
 // then the area is shown on the desktop. Output of the whole screen (a null window) lies

@@ -1,7 +1,7 @@
 // The shell's menu bar: the popup menu its key opens posts the command of the item tapped
 // once it has closed, and a tap beside it closes it and goes no further; the keyboard
 // presses the soft keys of the active window's bar.
-#include "shell/shell.h"
+#include "shell/menubar.h"
 
 #include <gtest/gtest.h>
 

@@ -59,7 +59,7 @@ void PumpMessages() {
 void CloseEverything() {
   OnNextPaint = nullptr;
   Painter = nullptr;
-  while (!WindowStack.empty()) DestroyWindow(WindowStack.back());
+  while (WindowCount() > 0) DestroyWindow(WindowAtLevel(WindowCount() - 1));
   PumpMessages();
   ReceivedMessages.clear();
 }

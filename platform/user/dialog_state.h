@@ -1,8 +1,13 @@
-// Inside the platform only: what the dialog manager, the shell's dialog support and the
-// controls share.
+// Inside the platform only: a dialog as its controls, the input, the shell's dialog support
+// and the dialog manager find it while it runs (dialog_state.cpp).
 #pragma once
 
+#include <vector>
+
 #include "platform/winuser.h"
+
+// The dialogs' window class.
+constexpr LPCWSTR DialogClass = u"Dialog";
 
 // A dialog's state while its loop runs; its window record points at it.
 struct DialogState {
@@ -19,13 +24,13 @@ struct DialogState {
 DialogState* DialogOf(HWND window);
 // The topmost dialog on the screen, or null: the close button closes it.
 HWND DialogOnTop();
+// Every dialog, ended or not, bottom first: the screen turned, and they are laid out again.
+std::vector<HWND> OpenDialogs();
 // Whether the dialog has ended or gone, so loops running inside it (an open drop-down list)
 // stop too.
 bool DialogEnded(HWND dialog);
 // Whether a control has its dialog's focus: it takes the keys and shows a focus mark.
 bool HasFocus(HWND control);
 
-// The control classes (controls.cpp), registered before a dialog makes its controls.
-void RegisterControlClasses();
 // Base units of the device's font on this screen.
 SIZE DialogBaseUnitsNow();

@@ -1,0 +1,12 @@
+// Inside the platform only: the loop a popup menu, an open list, a message box or a dialog
+// runs while it waits for the user, the rest of the program going on beneath it.
+#pragma once
+
+#include <functional>
+
+#include "platform/winuser.h"
+
+// Takes message after message from the queue until `over` says so after one. `take` sees
+// each first and returns whether it took it (or dropped it); the others are dispatched.
+// WM_QUIT ends the loop and is posted again, so the program's own loop ends on it too.
+void RunModalLoop(const std::function<bool(MSG& msg)>& take, const std::function<bool()>& over);
