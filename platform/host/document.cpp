@@ -80,7 +80,8 @@ int Reap(void* data) {
   const int status = Wait(viewer->pid);
   if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return 0;
   const bool noneFound = WIFEXITED(status) && WEXITSTATUS(status) == NoViewerFound;
-  viewer->notShown(viewer->document, noneFound ? std::string() : DesktopBrowser());
+  if (viewer->notShown != nullptr)
+    viewer->notShown(viewer->document, noneFound ? std::string() : DesktopBrowser());
   return 0;
 }
 
@@ -94,7 +95,7 @@ int HostOpenDocument(const std::string& path, NotShown notShown) {
   // browser left running keeps writing long after.
   const pid_t pid = Spawn(argv, -1);
   if (pid == 0) {
-    notShown(path, std::string());
+    if (notShown != nullptr) notShown(path, std::string());
     return 0;
   }
   Viewer* watched = new Viewer{pid, path, notShown};

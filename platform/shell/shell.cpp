@@ -11,11 +11,9 @@
 #include "host/events.h"
 #include "host/path.h"
 #include "host/screen.h"
-#include "kernel/process.h"
 #include "platform/aygshell.h"
 #include "platform/emulator.h"
 #include "platform/wingdi.h"
-#include "user/input.h"
 #include "user/look.h"
 #include "user/msgbox.h"
 #include "user/window.h"
@@ -83,23 +81,22 @@ void PostHelpNotShown(void* page) {
     delete static_cast<HelpPage*>(page);
 }
 
-void HelpNotShown(const std::string& page, const std::string& browser) {
-  HelpPage* copy = new HelpPage{page, browser};
-  if (!DesktopCallOnProgramThread(PostHelpNotShown, copy)) delete copy;
-}
-
 void Redraw(HWND window) {
   if (window == nullptr || !IsWindow(window) || !window->visible) return;
   window->platformDraw(window, window->window);
   WindowOutputDone(window, window->window);
 }
 
-// The task bar shows the active window's title.
-void ActiveWindowChanged() {
+}  // namespace
+
+void ShellActiveWindowChanged() {
   if (ShellStarted()) Redraw(taskBar);
 }
 
-}  // namespace
+void ShellHelpNotShown(const std::string& page, const std::string& browser) {
+  HelpPage* copy = new HelpPage{page, browser};
+  if (!DesktopCallOnProgramThread(PostHelpNotShown, copy)) delete copy;
+}
 
 bool ShellStarted() { return taskBar != nullptr; }
 
@@ -120,11 +117,8 @@ void EmulatorStartShell() {
     RegisterClassW(&wc);
     // From now on the windows go below the task bar, which hears when the active one changes,
     // and the rotate key turns the screen with the bars.
-    WindowSetShellHooks(WindowShellHooks{ShellWorkArea, ActiveWindowChanged});
-    InputSetTurnKey(ShellScreenTurned);
     taskBar =
         CreatePlatformWindow(TaskBarClass, u"", bar, nullptr, PlatformWindow{DrawTaskBar, nullptr, true});
-    SetHelpNotShownHook(HelpNotShown);
   } else {
     MoveWindow(taskBar, bar.left, bar.top, bar.right, bar.bottom, FALSE);
   }
@@ -133,9 +127,10 @@ void EmulatorStartShell() {
 }
 
 void ShellScreenTurned() {
+  if (!ShellStarted()) return;
   ShellClosePopupMenu();
   ScreenRotate();
-  if (ShellStarted()) EmulatorStartShell();
+  EmulatorStartShell();
   LayOutMessageBoxes();
   ShellLayOutDialogs();
   // The framebuffer came back empty: every program window paints again, and each hears

@@ -7,16 +7,15 @@
 #include "gdi/gdi.h"
 #include "host/screen.h"
 #include "user/remote_window.h"
+#include "user/upcalls.h"
 
 std::vector<HWND> WindowStack;
 std::vector<WindowClass> WindowClasses;
 
 namespace {
 
-WindowShellHooks shell{nullptr, nullptr};
-
 void ActiveWindowChanged() {
-  if (shell.activeWindowChanged != nullptr) shell.activeWindowChanged();
+  if (UserAbove.activeWindowChanged != nullptr) UserAbove.activeWindowChanged();
 }
 
 bool Live(HWND window) {
@@ -44,10 +43,8 @@ void ShiftChildren(HWND window, LONG dx, LONG dy) {
 
 }  // namespace
 
-void WindowSetShellHooks(const WindowShellHooks& hooks) { shell = hooks; }
-
 RECT WorkArea() {
-  if (shell.workArea != nullptr) return shell.workArea();
+  if (UserAbove.workArea != nullptr) return UserAbove.workArea();
   const SIZE screen = ScreenSize();
   return RECT{0, 0, screen.cx, screen.cy};
 }
