@@ -17,6 +17,7 @@
 #include "kernel/upcalls.h"
 #include "shell/shell.h"
 #include "user/input.h"
+#include "user/msgbox.h"
 #include "user/upcalls.h"
 #include "user/window.h"
 
@@ -27,8 +28,8 @@ bool Wire() {
   // program's window if the program was waiting for a message, which saves the game.
   HostAbove = HostUpcalls{CloseOnDisplayLost};
   // The kernel: pauses wait through the desktop, which serves its window meanwhile; the help
-  // viewer's page that could not be shown is told by the shell.
-  KernelAbove = KernelUpcalls{DesktopServeWhile, ShellHelpNotShown};
+  // viewer's page that could not be shown is told in a message box.
+  KernelAbove = KernelUpcalls{DesktopServeWhile, TellHelpNotShown};
   // The graphics: a window's device context asks the windows where the window lies, and
   // output to it shows through them, under the windows above it.
   GdiAbove = GdiUpcalls{WindowPlace, WindowOutputDone};

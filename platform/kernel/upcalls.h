@@ -12,7 +12,8 @@ struct KernelUpcalls {
   // the desktop window meanwhile. Null: a plain wait.
   void (*pauseWait)(DWORD milliseconds);
   // The help viewer could not show its page (a desktop path): with the name of the browser
-  // that failed, or an empty one when none was found. On any thread.
+  // that failed, or an empty one when none was found. On the program's thread, when it next
+  // takes its events.
   void (*helpNotShown)(const std::string& page, const std::string& browser);
 };
 extern KernelUpcalls KernelAbove;  // defined in sleep.cpp

@@ -1,15 +1,10 @@
 // The Pocket PC shell on the emulated screen: the task bar along the top showing the
-// active window's title, the screen below it for programs, turning the screen, and the
-// help viewer's word when the desktop has no browser to show a help page.
+// active window's title, the screen below it for programs, and turning the screen.
 #include "shell/shell.h"
 
-#include <memory>
-#include <string>
 #include <vector>
 
 #include "gdi/screen_paint.h"
-#include "host/events.h"
-#include "host/path.h"
 #include "host/screen.h"
 #include "platform/aygshell.h"
 #include "platform/emulator.h"
@@ -21,9 +16,6 @@
 namespace {
 
 HWND taskBar = nullptr;
-
-// Posted to the task bar when a help page could not be shown; lParam owns a HelpPage.
-constexpr UINT WM_HELPNOTSHOWN = WM_USER + 1;
 
 // The title of the active window, or of its owner when it has none of its own.
 LPCWSTR ActiveTitle() {
@@ -44,41 +36,9 @@ void DrawTaskBar(HWND window, const RECT& area) {
             BoldText);
 }
 
-// What the help viewer could not show, and why: no browser was found (an empty name), or
-// the one named failed.
-struct HelpPage {
-  std::string path, browser;
-};
-
-// Over the program, captioned with its title, so the player can open the page by hand. The
-// path stays whole on its line: its spaces do not break.
-void TellWhereTheHelpIs(const HelpPage& page) {
-  HWND program = ProgramWindow();
-  std::u16string path = DeviceFromUtf8(page.path);
-  for (char16_t& c : path)
-    if (c == u' ') c = u'\u00A0';
-  const std::u16string why = page.browser.empty()
-                                 ? u"no web browser was found to show it"
-                                 : u"the web browser (" + DeviceFromUtf8(page.browser) + u") failed to start";
-  const std::u16string text = u"The help page could not be opened: " + why + u". The page is here:\n" + path;
-  MessageBoxW(program, text.c_str(), program != nullptr ? program->title.c_str() : u"Help", MB_OK);
-}
-
 LRESULT TaskBarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DESTROY && window == taskBar) taskBar = nullptr;
-  if (message == WM_HELPNOTSHOWN) {
-    const std::unique_ptr<HelpPage> page(reinterpret_cast<HelpPage*>(lParam));
-    TellWhereTheHelpIs(*page);
-    return 0;
-  }
   return DefWindowProcW(window, message, wParam, lParam);
-}
-
-// The viewer reports from a thread of its own; the box is shown by the program's thread
-// when it next takes a message, never in the middle of a move.
-void PostHelpNotShown(void* page) {
-  if (taskBar == nullptr || !PostMessageW(taskBar, WM_HELPNOTSHOWN, 0, reinterpret_cast<LPARAM>(page)))
-    delete static_cast<HelpPage*>(page);
 }
 
 void Redraw(HWND window) {
@@ -91,11 +51,6 @@ void Redraw(HWND window) {
 
 void ShellActiveWindowChanged() {
   if (ShellStarted()) Redraw(taskBar);
-}
-
-void ShellHelpNotShown(const std::string& page, const std::string& browser) {
-  HelpPage* copy = new HelpPage{page, browser};
-  if (!DesktopCallOnProgramThread(PostHelpNotShown, copy)) delete copy;
 }
 
 bool ShellStarted() { return taskBar != nullptr; }

@@ -2,8 +2,6 @@
 // Pocket PC ones) and tests need of each other.
 #pragma once
 
-#include <string>
-
 #include "platform/windef.h"
 
 // The task bar's window class.
@@ -20,9 +18,6 @@ void ShellActiveWindowChanged();
 // A key pressed (F9, F10, the menu key) that presses a soft key of the active window's menu
 // bar: true when it did.
 bool ShellTakeSoftKey(HWND active, int virtualKey);
-// The help viewer could not show its page: the task bar says where it is, in a message box
-// over the program, when the program next takes a message (any thread).
-void ShellHelpNotShown(const std::string& page, const std::string& browser);
 // The rotate key: the screen turns, the bars are laid out again, and every top-level
 // window hears of it (WM_SETTINGCHANGE with SETTINGCHANGE_RESET).
 void ShellScreenTurned();
