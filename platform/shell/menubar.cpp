@@ -279,8 +279,6 @@ void Press(HWND bar, size_t key, bool byKeyboard) {
                  reinterpret_cast<LPARAM>(bar));
 }
 
-// F9 presses the left soft key of the active window's bar, F10 and the Menu key the right
-// one. A bar without keys (a dialog's) takes none.
 LRESULT MenuBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_LBUTTONDOWN: {
@@ -353,6 +351,8 @@ BOOL SHCreateMenuBar(SHMENUBARINFO* info) {
   return TRUE;
 }
 
+// F9 presses the left soft key of the active window's bar, F10 and the Menu key the right
+// one. A bar without keys (a dialog's) takes none.
 bool ShellTakeSoftKey(HWND active, int virtualKey) {
   if (virtualKey != VK_F9 && virtualKey != VK_F10 && virtualKey != VK_APPS) return false;
   HWND bar = ShellMenuBarOf(active);

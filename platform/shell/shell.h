@@ -9,14 +9,13 @@ constexpr LPCWSTR TaskBarClass = u"HHTaskBar";
 
 // Whether the shell was started (EmulatorStartShell).
 bool ShellStarted();
-// What the shell answers the windows (platform/wiring.cpp), each as if there were no shell
-// while it is not started. The screen below the task bar; the whole screen while the shell
-// is not started.
+// What the windows ask of the shell (platform/wiring.cpp); while the shell is not started,
+// each answers as if there were none. The screen below the task bar, or the whole screen.
 RECT ShellWorkArea();
 // The active window changed: the task bar shows its title.
 void ShellActiveWindowChanged();
-// A key pressed (F9, F10, the menu key) that presses a soft key of the active window's menu
-// bar: true when it did.
+// A key pressed before the active window hears of it: true for one that pressed a soft key
+// of the window's menu bar, which the window then never gets.
 bool ShellTakeSoftKey(HWND active, int virtualKey);
 // The rotate key: the screen turns, the bars are laid out again, and every top-level
 // window hears of it (WM_SETTINGCHANGE with SETTINGCHANGE_RESET).
