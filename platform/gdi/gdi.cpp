@@ -1,13 +1,12 @@
 // Device contexts, bitmaps and the opaque copy between them.
 #include "gdi/gdi.h"
 
+#include "gdi/upcalls.h"
 #include "host/screen.h"
 #include "platform/emulator.h"
 #include "platform/wingdi.h"
 
 namespace {
-
-GdiWindowHooks windows{nullptr, nullptr};
 
 HBRUSH__ whiteBrush{GdiKind::Brush, RGB(255, 255, 255), true};
 int liveBitmaps = 0;
@@ -21,6 +20,8 @@ HBITMAP StockBitmap() {
 GdiKind KindOf(HGDIOBJ object) { return *static_cast<const GdiKind*>(object); }
 
 }  // namespace
+
+constinit GdiUpcalls GdiAbove{};
 
 bool ResolveTarget(HDC dc, DrawTarget* target) {
   if (dc == nullptr) return false;
@@ -41,7 +42,7 @@ bool ResolveTarget(HDC dc, DrawTarget* target) {
   }
   RECT client;
   bool visible = false;
-  if (windows.place == nullptr || !windows.place(dc->window, &client, &visible)) return false;
+  if (GdiAbove.windowPlace == nullptr || !GdiAbove.windowPlace(dc->window, &client, &visible)) return false;
   RECT clip = visible ? RectIntersect(client, screen) : RECT{0, 0, 0, 0};
   if (dc->painting) clip = RectIntersect(clip, RectOffset(dc->paintArea, client.left, client.top));
   *target = DrawTarget{framebuffer, POINT{client.left, client.top}, clip};
@@ -61,11 +62,9 @@ bool ResolveOutput(HDC dc, DrawTarget* target) {
 }
 
 void OutputDone(HDC dc, const RECT& area) {
-  if (dc->memory || dc->painting || windows.outputDone == nullptr) return;
-  windows.outputDone(dc->window, area);
+  if (dc->memory || dc->painting || GdiAbove.windowOutputDone == nullptr) return;
+  GdiAbove.windowOutputDone(dc->window, area);
 }
-
-void GdiSetWindowHooks(const GdiWindowHooks& hooks) { windows = hooks; }
 
 HDC NewWindowDC(HWND window, bool painting, const RECT& paintArea) {
   return new HDC__{window, false, painting, paintArea, nullptr, OPAQUE, RGB(0, 0, 0), RGB(255, 255, 255)};

@@ -46,17 +46,8 @@ bool ResolveOutput(HDC dc, DrawTarget* target);
 // shown at once; inside a paint it waits for EndPaint.
 void OutputDone(HDC dc, const RECT& area);
 
-// What a window's device context needs of the windows above, which hand it over before they
-// make the first one: where the window's client area lies on the screen and whether it
-// shows (false once the window is gone); and, after output to it outside a paint, that the
-// area (screen coordinates) be shown, with what lies over it (a null window: output of the
-// whole screen's device context).
-struct GdiWindowHooks {
-  bool (*place)(HWND window, RECT* client, bool* visible);
-  void (*outputDone)(HWND window, const RECT& area);
-};
-void GdiSetWindowHooks(const GdiWindowHooks& hooks);
-
+// A window's device context asks the windows above where the window lies, and has output
+// to it outside a paint shown through them (gdi/upcalls.h).
 HDC NewWindowDC(HWND window, bool painting, const RECT& paintArea);
 void FreeDC(HDC dc);
 HBITMAP NewBitmap(HostImage* pixels);

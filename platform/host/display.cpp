@@ -15,6 +15,7 @@
 #include <string>
 
 #include "host/program.h"
+#include "host/upcalls.h"
 #include "platform/emulator.h"
 
 namespace {
@@ -23,7 +24,6 @@ enum class State { Closed, Open, Failed };
 State state = State::Closed;
 std::string problem;
 SDL_threadID programThread = 0;
-void (*lostHook)() = nullptr;
 std::atomic<bool> lost{false};
 
 std::string Variable(const char* name) {
@@ -49,12 +49,14 @@ int OnConnectionLost(Display*) {
   if (lost.exchange(true)) std::_Exit(1);  // broke again on the way out
   std::fprintf(stderr, "%s: the connection to the display %s was lost; the game is saved\n",
                HostProgramName().c_str(), Variable("DISPLAY").c_str());
-  if (DisplayOnProgramThread() && lostHook != nullptr) lostHook();
+  if (DisplayOnProgramThread() && HostAbove.displayLost != nullptr) HostAbove.displayLost();
   std::quick_exit(1);
 }
 #endif
 
 }  // namespace
+
+constinit HostUpcalls HostAbove{};
 
 bool DisplayOpen() {
   if (state != State::Closed) return state == State::Open;
@@ -94,8 +96,6 @@ bool DisplayOpen() {
 const char* DisplayProblem() { return problem.c_str(); }
 
 bool DisplayOnProgramThread() { return state == State::Open && SDL_ThreadID() == programThread; }
-
-void DisplaySetLostHook(void (*hook)()) { lostHook = hook; }
 
 bool DisplayLost() { return lost; }
 

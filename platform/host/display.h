@@ -13,7 +13,7 @@ bool DisplayOnProgramThread();
 
 // The connection to an X display can break (the server ended, the session closed). The
 // program then ends with status 1 after one line on standard error; just before, on the
-// program's thread, the hook runs so that the layers above can save what they hold, and
-// handlers registered with at_quick_exit run after it. Nothing is drawn any more by then.
-void DisplaySetLostHook(void (*hook)());
+// program's thread, the layers above hear of it (HostAbove.displayLost) so that they can save
+// what they hold, and handlers registered with at_quick_exit run after it. Nothing is drawn
+// any more by then.
 bool DisplayLost();

@@ -13,6 +13,8 @@
 #include <cstdlib>
 #include <memory>
 
+#include "host/events.h"
+
 extern char** environ;
 
 namespace {
@@ -75,12 +77,31 @@ std::string DesktopBrowser() {
   return name.empty() ? "the one xdg-open chose" : name;
 }
 
+// What the viewer could not show, and why, for the program's thread to hear.
+struct Report {
+  NotShown notShown;
+  std::string document, browser;
+};
+
+void Tell(void* data) {
+  const std::unique_ptr<Report> report(static_cast<Report*>(data));
+  report->notShown(report->document, report->browser);
+}
+
+// The viewer fails on a thread of its own; the layers above hear of it on the program's
+// thread, when the program next takes its events.
+void NotShownLater(NotShown notShown, const std::string& document, const std::string& browser) {
+  if (notShown == nullptr) return;
+  Report* report = new Report{notShown, document, browser};
+  if (!DesktopCallOnProgramThread(Tell, report)) delete report;
+}
+
 int Reap(void* data) {
   const std::unique_ptr<Viewer> viewer(static_cast<Viewer*>(data));
   const int status = Wait(viewer->pid);
   if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return 0;
   const bool noneFound = WIFEXITED(status) && WEXITSTATUS(status) == NoViewerFound;
-  viewer->notShown(viewer->document, noneFound ? std::string() : DesktopBrowser());
+  NotShownLater(viewer->notShown, viewer->document, noneFound ? std::string() : DesktopBrowser());
   return 0;
 }
 
@@ -94,7 +115,7 @@ int HostOpenDocument(const std::string& path, NotShown notShown) {
   // browser left running keeps writing long after.
   const pid_t pid = Spawn(argv, -1);
   if (pid == 0) {
-    notShown(path, std::string());
+    NotShownLater(notShown, path, std::string());
     return 0;
   }
   Viewer* watched = new Viewer{pid, path, notShown};

@@ -1,27 +1,19 @@
 // Starting the device's help viewer: the desktop's own viewer opens the document from the
 // resource folder beside the program, as a process of its own. When the desktop has none
-// (no xdg-open, or no browser behind it), the viewer says where the page is instead.
-#include "kernel/process.h"
-
+// (no xdg-open, or no browser behind it), the layers above say where the page is instead.
 #include <algorithm>
-#include <atomic>
 #include <string>
 
 #include "host/document.h"
 #include "host/path.h"
 #include "host/program.h"
 #include "kernel/handles.h"
+#include "kernel/upcalls.h"
 #include "platform/winbase.h"
 
 namespace {
 
 constexpr std::u16string_view HelpViewer = u"peghelp.exe";
-
-std::atomic<void (*)(const std::string&, const std::string&)> notShown{nullptr};
-
-void NotShown(const std::string& page, const std::string& browser) {
-  if (auto hook = notShown.load()) hook(page, browser);
-}
 
 // The document named on the command line: a device path as it stands, a bare name in the
 // resource folder; surrounding quotes are dropped.
@@ -44,7 +36,7 @@ BOOL CreateProcessW(LPCWSTR applicationName, LPWSTR commandLine, LPSECURITY_ATTR
   });
   if (program != HelpViewer) return FALSE;
 
-  const DWORD pid = static_cast<DWORD>(HostOpenDocument(Document(commandLine), NotShown));
+  const DWORD pid = static_cast<DWORD>(HostOpenDocument(Document(commandLine), KernelAbove.helpNotShown));
   if (processInformation != nullptr) {
     processInformation->hProcess = NewKernelHandle(pid);
     processInformation->hThread = NewKernelHandle(pid);
@@ -52,8 +44,4 @@ BOOL CreateProcessW(LPCWSTR applicationName, LPWSTR commandLine, LPSECURITY_ATTR
     processInformation->dwThreadId = pid;
   }
   return TRUE;
-}
-
-void SetHelpNotShownHook(void (*hook)(const std::string& page, const std::string& browser)) {
-  notShown = hook;
 }

@@ -13,7 +13,6 @@
 #include "platform/aygshell.h"
 #include "platform/winbase.h"
 #include "platform/winuser.h"
-#include "user/input.h"
 #include "user/look.h"
 #include "user/modal.h"
 #include "user/window.h"
@@ -267,17 +266,6 @@ void Press(HWND bar, size_t key, bool byKeyboard) {
                  reinterpret_cast<LPARAM>(bar));
 }
 
-// F9 presses the left soft key of the active window's bar, F10 and the Menu key the right
-// one. A bar without keys (a dialog's) takes none.
-bool TakeSoftKey(HWND active, int virtualKey) {
-  if (virtualKey != VK_F9 && virtualKey != VK_F10 && virtualKey != VK_APPS) return false;
-  HWND bar = ShellMenuBarOf(active);
-  if (bar == nullptr || BarOf(bar).keys.empty()) return false;
-  const size_t key = virtualKey == VK_F9 ? 0 : BarOf(bar).keys.size() - 1;
-  PostMessageW(bar, WM_SOFTKEY, key, 0);
-  return true;
-}
-
 LRESULT MenuBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_LBUTTONDOWN: {
@@ -344,10 +332,20 @@ BOOL SHCreateMenuBar(SHMENUBARINFO* info) {
     return FALSE;
   }
   menuBars.push_back(bar);
-  InputSetShellKeys(TakeSoftKey);
   RedrawPlatformWindow(bar);
   info->hwndMB = bar;
   return TRUE;
+}
+
+// F9 presses the left soft key of the active window's bar, F10 and the Menu key the right
+// one. A bar without keys (a dialog's) takes none.
+bool ShellTakeSoftKey(HWND active, int virtualKey) {
+  if (virtualKey != VK_F9 && virtualKey != VK_F10 && virtualKey != VK_APPS) return false;
+  HWND bar = ShellMenuBarOf(active);
+  if (bar == nullptr || BarOf(bar).keys.empty()) return false;
+  const size_t key = virtualKey == VK_F9 ? 0 : BarOf(bar).keys.size() - 1;
+  PostMessageW(bar, WM_SOFTKEY, key, 0);
+  return true;
 }
 
 HWND ShellMenuBarOf(HWND owner) {

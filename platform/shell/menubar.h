@@ -13,3 +13,7 @@ void ShellClosePopupMenu();
 // For tests: where a popup menu's item lies, in screen coordinates; empty when there is
 // none.
 RECT ShellPopupMenuItem(HWND popup, int index);
+// What the windows ask of the menu bars (platform/wiring.cpp): whether a key, pressed
+// before the active window hears of it, pressed a soft key of the window's menu bar, which
+// the window then never gets.
+bool ShellTakeSoftKey(HWND active, int virtualKey);

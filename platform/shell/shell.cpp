@@ -1,23 +1,16 @@
 // The Pocket PC shell on the emulated screen: the task bar along the top showing the
-// active window's title, the screen below it for programs, turning the screen, and the
-// help viewer's word when the desktop has no browser to show a help page.
+// active window's title, the screen below it for programs, and turning the screen.
 #include "shell/shell.h"
 
-#include <memory>
-#include <string>
 #include <vector>
 
 #include "gdi/screen_paint.h"
-#include "host/events.h"
-#include "host/path.h"
 #include "host/screen.h"
-#include "kernel/process.h"
 #include "platform/aygshell.h"
 #include "platform/emulator.h"
 #include "platform/wingdi.h"
 #include "shell/menubar.h"
 #include "shell/shell_dialog.h"
-#include "user/input.h"
 #include "user/look.h"
 #include "user/msgbox.h"
 #include "user/window.h"
@@ -25,9 +18,6 @@
 namespace {
 
 HWND taskBar = nullptr;
-
-// Posted to the task bar when a help page could not be shown; lParam owns a HelpPage.
-constexpr UINT WM_HELPNOTSHOWN = WM_USER + 1;
 
 // The title of the active window, or of its owner when it has none of its own.
 LPCWSTR ActiveTitle() {
@@ -48,54 +38,17 @@ void DrawTaskBar(HWND window, const RECT& area) {
             BoldText);
 }
 
-// What the help viewer could not show, and why: no browser was found (an empty name), or
-// the one named failed.
-struct HelpPage {
-  std::string path, browser;
-};
-
-// Over the program, captioned with its title, so the player can open the page by hand. The
-// path stays whole on its line: its spaces do not break.
-void TellWhereTheHelpIs(const HelpPage& page) {
-  HWND program = ProgramWindow();
-  std::u16string path = DeviceFromUtf8(page.path);
-  for (char16_t& c : path)
-    if (c == u' ') c = u'\u00A0';
-  const std::u16string why = page.browser.empty()
-                                 ? u"no web browser was found to show it"
-                                 : u"the web browser (" + DeviceFromUtf8(page.browser) + u") failed to start";
-  const std::u16string text = u"The help page could not be opened: " + why + u". The page is here:\n" + path;
-  MessageBoxW(program, text.c_str(), program != nullptr ? program->title.c_str() : u"Help", MB_OK);
-}
-
 LRESULT TaskBarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DESTROY && window == taskBar) taskBar = nullptr;
-  if (message == WM_HELPNOTSHOWN) {
-    const std::unique_ptr<HelpPage> page(reinterpret_cast<HelpPage*>(lParam));
-    TellWhereTheHelpIs(*page);
-    return 0;
-  }
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-// The viewer reports from a thread of its own; the box is shown by the program's thread
-// when it next takes a message, never in the middle of a move.
-void PostHelpNotShown(void* page) {
-  if (taskBar == nullptr || !PostMessageW(taskBar, WM_HELPNOTSHOWN, 0, reinterpret_cast<LPARAM>(page)))
-    delete static_cast<HelpPage*>(page);
-}
-
-void HelpNotShown(const std::string& page, const std::string& browser) {
-  HelpPage* copy = new HelpPage{page, browser};
-  if (!DesktopCallOnProgramThread(PostHelpNotShown, copy)) delete copy;
-}
+}  // namespace
 
 // The task bar shows the active window's title.
-void ActiveWindowChanged() {
+void ShellActiveWindowChanged() {
   if (ShellStarted()) RedrawPlatformWindow(taskBar);
 }
-
-}  // namespace
 
 bool ShellStarted() { return taskBar != nullptr; }
 
@@ -116,11 +69,8 @@ void EmulatorStartShell() {
     RegisterClassW(&wc);
     // From now on the windows go below the task bar, which hears when the active one changes,
     // and the rotate key turns the screen with the bars.
-    WindowSetShellHooks(WindowShellHooks{ShellWorkArea, ActiveWindowChanged});
-    InputSetTurnKey(ShellScreenTurned);
     taskBar =
         CreatePlatformWindow(TaskBarClass, u"", bar, nullptr, PlatformWindow{DrawTaskBar, nullptr, true});
-    SetHelpNotShownHook(HelpNotShown);
   } else {
     MoveWindow(taskBar, bar.left, bar.top, bar.right, bar.bottom, FALSE);
   }
@@ -129,9 +79,10 @@ void EmulatorStartShell() {
 }
 
 void ShellScreenTurned() {
+  if (!ShellStarted()) return;
   ShellClosePopupMenu();
   ScreenRotate();
-  if (ShellStarted()) EmulatorStartShell();
+  EmulatorStartShell();
   LayOutMessageBoxes();
   ShellLayOutDialogs();
   // The framebuffer came back empty: every program window paints again, and each hears

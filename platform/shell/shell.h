@@ -7,8 +7,11 @@
 
 // Whether the shell was started (EmulatorStartShell).
 bool ShellStarted();
-// The screen below the task bar; the whole screen while the shell is not started.
+// What the windows ask of the shell (platform/wiring.cpp); while the shell is not started,
+// each answers as if there were none. The screen below the task bar, or the whole screen.
 RECT ShellWorkArea();
+// The active window changed: the task bar shows its title.
+void ShellActiveWindowChanged();
 // The rotate key: the screen turns, the bars are laid out again, and every top-level
 // window hears of it (WM_SETTINGCHANGE with SETTINGCHANGE_RESET).
 void ShellScreenTurned();

@@ -11,16 +11,13 @@
 
 #include "host/events.h"
 #include "host/screen.h"
-#include "kernel/sleep.h"
 #include "user/dialog_state.h"
+#include "user/upcalls.h"
 #include "user/window.h"
 
 namespace {
 
-bool prepared = false;
 bool control = false, shift = false, alt = false;
-InputKeyHook shellKeys = nullptr;
-void (*turnScreen)() = nullptr;
 
 // A finger's mouse messages carry the touch screen's signature and its touch bit.
 constexpr LPARAM FingerExtraInfo = 0xFF515700 | 0x80;
@@ -96,12 +93,12 @@ void Key(const DesktopEvent& key, std::deque<MSG>& messages) {
   const bool arrow = virtualKey >= VK_LEFT && virtualKey <= VK_DOWN;
   if (key.repeat && !arrow) return;
   if (virtualKey == VK_F2) {
-    if (turnScreen != nullptr) turnScreen();
+    if (UserAbove.turnKey != nullptr) UserAbove.turnKey();
     return;
   }
   HWND active = ActiveWindow();
   if (virtualKey == 0 || active == nullptr) return;
-  if (shellKeys != nullptr && shellKeys(active, virtualKey)) return;
+  if (UserAbove.shellKey != nullptr && UserAbove.shellKey(active, virtualKey)) return;
   if (virtualKey == VK_F1)
     messages.push_back(Message(active, WM_HELP, 0, 0, key.time));
   else
@@ -110,15 +107,9 @@ void Key(const DesktopEvent& key, std::deque<MSG>& messages) {
 
 }  // namespace
 
-bool InputReady() {
-  if (!DesktopEventsReady()) return false;
-  if (!prepared) {
-    prepared = true;
-    // The program's pauses keep the desktop window alive.
-    SetSleepWait(DesktopServeWhile);
-  }
-  return true;
-}
+constinit UserUpcalls UserAbove{};
+
+bool InputReady() { return DesktopEventsReady(); }
 
 void InputTranslate(const DesktopEvent& read, std::deque<MSG>& messages) {
   switch (read.kind) {
@@ -150,10 +141,6 @@ void InputTranslateAllButPlayer(const DesktopEvent& read, std::deque<MSG>& messa
     default: InputTranslate(read, messages); break;
   }
 }
-
-void InputSetShellKeys(InputKeyHook hook) { shellKeys = hook; }
-
-void InputSetTurnKey(void (*turn)()) { turnScreen = turn; }
 
 bool InputKeyDown(int virtualKey) {
   switch (virtualKey) {

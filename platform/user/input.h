@@ -7,8 +7,7 @@
 
 struct DesktopEvent;
 
-// Readies the desktop's events, and the program's pauses to serve them. False when there is
-// no video.
+// Readies the desktop's events. False when there is no video.
 bool InputReady();
 // Turns one desktop event into the messages it means (none, one or more), addressed as
 // the device addresses them: taps to the window under the point, keys to the active
@@ -26,10 +25,6 @@ void InputTranslateAllButPlayer(const DesktopEvent& event, std::deque<MSG>& mess
 void InputDiscardWaiting();
 // The modifier keys as of the last key event taken.
 bool InputKeyDown(int virtualKey);
-// The shell's own keys: the hook hears every key pressed (a virtual key) before the active
-// window does, and returns true for one it took, which the window then never gets.
-typedef bool (*InputKeyHook)(HWND active, int virtualKey);
-void InputSetShellKeys(InputKeyHook hook);
-// The rotate key (F2) turns the screen: the shell, which lays its bars out again, hands over
-// what the key does when it starts.
-void InputSetTurnKey(void (*turn)());
+// The display was lost (HostAbove.displayLost): while the program waited for a message, its
+// window is closed as the close button closes it, which saves the game (messages.cpp).
+void CloseOnDisplayLost();

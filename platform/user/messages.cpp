@@ -3,7 +3,6 @@
 // processor time.
 #include <deque>
 
-#include "host/display.h"
 #include "host/events.h"
 #include "platform/winuser.h"
 #include "user/input.h"
@@ -17,15 +16,6 @@ bool quitPosted = false;
 int quitCode = 0;
 int readingDesktop = 0;  // the program's thread waits here for its next message
 LPARAM extraInfo = 0;    // of the message taken last
-
-// The display went away. While the program waited for a message its game is whole, so
-// its window is closed as the close button closes it, which saves the game. Inside a
-// message (a move half made) nothing of the program runs any more: the save made when
-// its last move ended stands.
-void CloseOnDisplayLost() {
-  if (readingDesktop == 0) return;
-  if (HWND window = ProgramWindow()) SendMessageW(window, WM_CLOSE, 0, 0);
-}
 
 bool ReadDesktop(DesktopEvent* event, bool wait) {
   ++readingDesktop;
@@ -69,7 +59,6 @@ bool Next(MSG* msg, bool wait, bool remove) {
       *msg = MSG{nullptr, WM_QUIT, 0, 0, 0, {}, 0};
       return true;
     }
-    DisplaySetLostHook(CloseOnDisplayLost);
     DesktopEvent event;
     if (ReadDesktop(&event, false)) {
       InputTranslate(event, input);
@@ -82,6 +71,15 @@ bool Next(MSG* msg, bool wait, bool remove) {
 }
 
 }  // namespace
+
+// The display went away. While the program waited for a message its game is whole, so
+// its window is closed as the close button closes it, which saves the game. Inside a
+// message (a move half made) nothing of the program runs any more: the save made when
+// its last move ended stands.
+void CloseOnDisplayLost() {
+  if (readingDesktop == 0) return;
+  if (HWND window = ProgramWindow()) SendMessageW(window, WM_CLOSE, 0, 0);
+}
 
 void InputDiscardWaiting() {
   // Everything the desktop has for the program now was made before this moment. Read as

@@ -1,7 +1,13 @@
 // Inside the platform only: what the shell and tests need of the message boxes.
 #pragma once
 
+#include <string>
+
 #include "platform/windef.h"
+
+// The help viewer could not show its page (KernelAbove.helpNotShown): a box over the program
+// says why and where the page is (help_box.cpp).
+void TellHelpNotShown(const std::string& page, const std::string& browser);
 
 // Places every open box again, after the screen turned.
 void LayOutMessageBoxes();

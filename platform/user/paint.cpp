@@ -5,23 +5,13 @@
 #include "host/screen.h"
 #include "user/window.h"
 
-namespace {
-
+// Device contexts of windows draw where the windows lie, under the windows above them.
 bool WindowPlace(HWND window, RECT* client, bool* visible) {
   if (!IsWindow(window)) return false;
   *client = window->client;
   *visible = window->visible;
   return true;
 }
-
-// Device contexts of windows draw where the windows lie, under the windows above them.
-HDC WindowDC(HWND window, bool painting, const RECT& paintArea) {
-  static const bool hooked = (GdiSetWindowHooks(GdiWindowHooks{WindowPlace, WindowOutputDone}), true);
-  (void)hooked;
-  return NewWindowDC(window, painting, paintArea);
-}
-
-}  // namespace
 
 BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase) {
   if (!IsWindow(window)) return FALSE;
@@ -118,7 +108,7 @@ HDC BeginPaint(HWND window, PAINTSTRUCT* paint) {
   const bool erase = window->erase;
   window->invalid = RECT{0, 0, 0, 0};
   window->erase = false;
-  HDC dc = WindowDC(window, true, area);
+  HDC dc = NewWindowDC(window, true, area);
   *paint = PAINTSTRUCT{};
   paint->hdc = dc;
   paint->rcPaint = area;
@@ -141,7 +131,7 @@ BOOL EndPaint(HWND window, const PAINTSTRUCT* paint) {
 
 HDC GetDC(HWND window) {
   if (window != nullptr && !IsWindow(window)) return nullptr;
-  return WindowDC(window, false, RECT{0, 0, 0, 0});
+  return NewWindowDC(window, false, RECT{0, 0, 0, 0});
 }
 
 int ReleaseDC(HWND, HDC dc) {

@@ -7,26 +7,23 @@
 
 #include "host/screen.h"
 #include "user/remote_window.h"
+#include "user/upcalls.h"
 
 namespace {
-
-WindowShellHooks shell{nullptr, nullptr};
 
 // Every live window, bottom first; a new window goes on top.
 std::vector<HWND> stack;
 
 }  // namespace
 
-void WindowSetShellHooks(const WindowShellHooks& hooks) { shell = hooks; }
-
 RECT WorkArea() {
-  if (shell.workArea != nullptr) return shell.workArea();
+  if (UserAbove.workArea != nullptr) return UserAbove.workArea();
   const SIZE screen = ScreenSize();
   return RECT{0, 0, screen.cx, screen.cy};
 }
 
 void TellActiveWindowChanged() {
-  if (shell.activeWindowChanged != nullptr) shell.activeWindowChanged();
+  if (UserAbove.activeWindowChanged != nullptr) UserAbove.activeWindowChanged();
 }
 
 size_t WindowCount() { return stack.size(); }

@@ -51,14 +51,6 @@ struct HWND__ {
   std::string remoteName;
 };
 
-// What the shell tells the windows once it has started (EmulatorStartShell): the screen
-// below its task bar, where windows go by default, and that the active window changed, so
-// the task bar shows the new one's title.
-struct WindowShellHooks {
-  RECT (*workArea)();
-  void (*activeWindowChanged)();
-};
-void WindowSetShellHooks(const WindowShellHooks& hooks);
 // The screen below the task bar; the whole screen while the shell has not started.
 RECT WorkArea();
 
@@ -123,3 +115,7 @@ HWND WindowWaitingForPaint();
 // then the area is shown on the desktop. Output of the whole screen (a null window) lies
 // above every window.
 void WindowOutputDone(HWND window, const RECT& area);
+// Where a window's client area lies on the screen (screen coordinates) and whether it
+// shows; false once the window is gone. With WindowOutputDone, what a window's device
+// context asks of the windows (paint.cpp).
+bool WindowPlace(HWND window, RECT* client, bool* visible);
