@@ -20,16 +20,8 @@
 
 namespace {
 
-constexpr int H(int row, int col) { return HorizontalLineCell(row, col); }
-constexpr int V(int row, int col) { return VerticalLineCell(row, col); }
-
 // The tests' screen is shown at 1 x on a desktop of 96 dots per inch.
 int Mm(double millimetres) { return static_cast<int>(std::lround(millimetres * 96 / 25.4)); }
-
-POINT OnScreen(POINT client) {
-  const RECT r = WindowRect(hMainWnd);
-  return POINT{r.left + client.x, r.top + client.y};
-}
 
 // A client point beside a line's middle: below a horizontal line or right of a vertical
 // one (`side` 1), above or left of it (-1), that far beyond its sprite.
@@ -42,29 +34,6 @@ POINT Beside(int cell, double millimetres, int side = 1) {
 }
 
 POINT Middle(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
-
-std::vector<COLORREF> WholeScreen() {
-  return ScreenPixels(RECT{0, 0, ScreenSizes[ResolutionId].cx, ScreenSizes[ResolutionId].cy});
-}
-
-// Whether the mark over a line shows: its frame (the cell less the hole the line shows
-// through) takes the skin's cursor colour, white or black, all round.
-bool MarkShown(int cell) {
-  const RECT client = WindowRect(hMainWnd);
-  const RECT outer = CellRect(BoardLayout, cell), hole = LineCursorHole(cell);
-  const RECT area{client.left + outer.left, client.top + outer.top, client.left + outer.right,
-                  client.top + outer.bottom};
-  const std::vector<COLORREF> pixels = ScreenPixels(area);
-  size_t i = 0;
-  for (LONG y = outer.top; y < outer.bottom; ++y)
-    for (LONG x = outer.left; x < outer.right; ++x, ++i) {
-      const bool inHole = x >= hole.left && x < hole.right && y >= hole.top && y < hole.bottom;
-      const COLORREF c = pixels[i];
-      if (!inHole && c != LineCursorColour(Skin) && c != RGB(255, 255, 255) && c != RGB(0, 0, 0))
-        return false;
-    }
-  return true;
-}
 
 void Down(POINT client) { EmulatorFingerDown(OnScreen(client).x, OnScreen(client).y); }
 void Move(POINT client) { EmulatorFingerMove(OnScreen(client).x, OnScreen(client).y); }
@@ -108,7 +77,7 @@ TEST_F(FingerTest, QuickTapsTakeTheLineClearlyMeantAndTheMouseOnlyTheLineHit) {
     SCOPED_TRACE(c.what);
     ASSERT_EQ(HitTestLine(c.at.x, c.at.y), -1) << "the point is on a line";
     Board(c.drawn);
-    const std::vector<COLORREF> before = WholeScreen();
+    const std::vector<COLORREF> before = ScreenPixels(WholeScreen());
     const std::vector<int32_t> game = CurrentGame();
     EmulatorTouch(OnScreen(c.at).x, OnScreen(c.at).y);
     Pump();
@@ -116,7 +85,7 @@ TEST_F(FingerTest, QuickTapsTakeTheLineClearlyMeantAndTheMouseOnlyTheLineHit) {
     if (c.finger == -1) {
       EXPECT_EQ(CurrentGame(), game) << "a line was drawn";
       EXPECT_TRUE(Plays.empty());
-      EXPECT_EQ(WholeScreen(), before) << "the screen changed";
+      EXPECT_EQ(ScreenPixels(WholeScreen()), before) << "the screen changed";
     } else if (!c.drawn.empty()) {
       EXPECT_EQ(CurrentGame(), game);
       EXPECT_EQ(PlayedNames(), std::vector<std::u16string>{u"player.wav"});
@@ -177,7 +146,7 @@ TEST_F(FingerTest, ALiftOffTheBoardOrWhereNothingIsClearTakesNothing) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     Board();
-    const std::vector<COLORREF> before = WholeScreen();
+    const std::vector<COLORREF> before = ScreenPixels(WholeScreen());
     const std::vector<int32_t> game = CurrentGame();
     Down(Beside(H(1, 1), 1));
     Pump();
@@ -189,7 +158,7 @@ TEST_F(FingerTest, ALiftOffTheBoardOrWhereNothingIsClearTakesNothing) {
     Pump();
     EXPECT_EQ(CurrentGame(), game);
     EXPECT_TRUE(Plays.empty());
-    EXPECT_EQ(WholeScreen(), before);
+    EXPECT_EQ(ScreenPixels(WholeScreen()), before);
   }
 }
 

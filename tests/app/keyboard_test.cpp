@@ -27,28 +27,7 @@
 
 namespace {
 
-constexpr int H(int row, int col) { return HorizontalLineCell(row, col); }
-constexpr int V(int row, int col) { return VerticalLineCell(row, col); }
-
 void Press(int key) { EmulatorKey(key, FALSE); }
-
-// A client rectangle of the main window on the screen.
-RECT OnScreen(const RECT& r) {
-  const RECT client = WindowRect(hMainWnd);
-  return RECT{client.left + r.left, client.top + r.top, client.left + r.right, client.top + r.bottom};
-}
-
-RECT WholeScreen() { return RECT{0, 0, ScreenSizes[ResolutionId].cx, ScreenSizes[ResolutionId].cy}; }
-
-// Whether a point of the screen lies in the mark over `cell`: in the cell, outside its hole.
-bool InMark(int cell, LONG x, LONG y) {
-  const RECT outer = OnScreen(CellRect(BoardLayout, cell)), hole = OnScreen(LineCursorHole(cell));
-  const auto inside = [x, y](const RECT& r) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; };
-  return inside(outer) && !inside(hole);
-}
-
-// The mark's pixels take the skin's cursor colour, white or black.
-bool MarkColour(COLORREF c) { return c == LineCursorColour(Skin) || c == RGB(255, 255, 255) || c == RGB(0, 0, 0); }
 
 // The pixels of an area of the screen that break a rule: in the mark over `cell`,
 // `onMark(before, now)` holds; elsewhere each pixel is as it was `before`.
@@ -67,17 +46,6 @@ int Broken(const RECT& area, const std::vector<COLORREF>& before, int cell, Rule
 void ExpectMarkAlone(const std::vector<COLORREF>& before, int cell) {
   EXPECT_EQ(Broken(WholeScreen(), before, cell, [](COLORREF, COLORREF now) { return MarkColour(now); }), 0)
       << "pixels wrong with the mark on cell " << cell;
-}
-
-// Whether the mark over a line shows its colours alone.
-bool MarkShown(int cell) {
-  const RECT outer = OnScreen(CellRect(BoardLayout, cell));
-  const std::vector<COLORREF> pixels = ScreenPixels(outer);
-  size_t i = 0;
-  for (LONG y = outer.top; y < outer.bottom; ++y)
-    for (LONG x = outer.left; x < outer.right; ++x, ++i)
-      if (InMark(cell, x, y) && !MarkColour(pixels[i])) return false;
-  return true;
 }
 
 struct Outcome {
