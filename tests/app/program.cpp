@@ -66,6 +66,7 @@ void ProgramTest::SetUp() {
 
 void ProgramTest::TearDown() {
   Stop();
+  LineCursor.shown = false;  // the next test's window starts without the mark
   EmulatorSetMessageBoxHook(nullptr);
   RemoveTempConfig(configRoot);
 }
