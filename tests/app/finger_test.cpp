@@ -58,6 +58,8 @@ struct FingerTest : ProgramTest {
 TEST_F(FingerTest, TheLiftTakesTheLineClearlyMeantThereAndTheMouseOnlyTheLineHit) {
   ASSERT_TRUE(Start(480, 640));
   const POINT pressed = Beside(H(1, 1), 1);  // for the slides
+  const POINT box = Middle(CellRect(BoardLayout, BoxCell(3, 3))),
+              below{240, BoardRect(BoardLayout).bottom + Mm(4.5)};
   const struct {
     const char* what;
     POINT press, lift;
@@ -68,10 +70,8 @@ TEST_F(FingerTest, TheLiftTakesTheLineClearlyMeantThereAndTheMouseOnlyTheLineHit
       {"2 mm beyond the board's top edge", Beside(H(0, 6), 2, -1), Beside(H(0, 6), 2, -1), H(0, 6), {}},
       {"2 mm beyond the board's right edge", Beside(V(6, 7), 2), Beside(V(6, 7), 2), V(6, 7), {}},
       {"beside a line already drawn", Beside(H(4, 4), 1), Beside(H(4, 4), 1), H(4, 4), {H(4, 4)}},
-      {"a box's middle", Middle(CellRect(BoardLayout, BoxCell(3, 3))), Middle(CellRect(BoardLayout, BoxCell(3, 3))),
-       -1, {}},
-      {"4.5 mm below the board, beyond the reach", POINT{240, BoardRect(BoardLayout).bottom + Mm(4.5)},
-       POINT{240, BoardRect(BoardLayout).bottom + Mm(4.5)}, -1, {}},
+      {"a box's middle", box, box, -1, {}},
+      {"4.5 mm below the board, beyond the reach", below, below, -1, {}},
       {"slid to a box's middle", pressed, Middle(CellRect(BoardLayout, BoxCell(1, 1))), -1, {}},
       {"slid below the board, onto the menu bar", pressed, POINT{240, 560}, -1, {}},
       {"slid off the screen", pressed, POINT{-40, 700}, -1, {}},

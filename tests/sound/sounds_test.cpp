@@ -93,7 +93,8 @@ TEST(Sounds, NoSoundHoldsUpTheGame) {
   for (const Play& play : plays) {
     if (play.name.empty()) continue;
     played.push_back(play.name);
-    EXPECT_TRUE((play.flags & SND_ASYNC) != 0 || play.thread != std::this_thread::get_id()) << "on the caller's thread";
+    EXPECT_TRUE((play.flags & SND_ASYNC) != 0 || play.thread != std::this_thread::get_id())
+        << "on the caller's thread";
   }
   EXPECT_EQ(played, (std::vector<std::u16string>{u"\\res\\player.wav", u"\\res\\start.wav"}));
 }
