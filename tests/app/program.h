@@ -57,7 +57,7 @@ int QuietLine();
 // Every line drawn by the user but the given ones, so every box but theirs is the user's.
 void FullBoardBut(const std::vector<int>& left, int toMove = 0);
 
-// The screen's area in client coordinates of the main window, and the whole screen.
+// A rectangle or a point of the main window's client area, on the screen; the whole screen.
 RECT OnScreen(const RECT& client);
 POINT OnScreen(POINT client);
 RECT WholeScreen();
