@@ -10,11 +10,14 @@
 #include "game/board.h"
 #include "platform/emulator.h"
 #include "platform/winuser.h"
+#include "settings/settings.h"
 #include "sound/sounds.h"
 #include "tests/game/boards.h"
+#include "tests/support/recording_window.h"
 #include "tests/support/temp_config.h"
 #include "view/board_paint.h"
 #include "view/layout.h"
+#include "view/line_cursor.h"
 
 std::vector<Question> Questions;
 int Answer = IDNO;
@@ -52,8 +55,8 @@ void ProgramTest::SetUp() {
   Plays.clear();
   Questions.clear();
   Answer = IDNO;
-  EmulatorSetMessageBoxHook([](HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
-    Questions.push_back(Question{owner, text, caption, type});
+  EmulatorSetMessageBoxHook([](HWND window, LPCWSTR text, LPCWSTR caption, UINT type) {
+    Questions.push_back(Question{window, text, caption, type});
     return Answer;
   });
   instance = EmulatorLoadModule(ProgramResources, ProgramResourceCount);
@@ -63,6 +66,7 @@ void ProgramTest::SetUp() {
 
 void ProgramTest::TearDown() {
   Stop();
+  LineCursor.shown = false;  // the next test's window starts without the mark
   EmulatorSetMessageBoxHook(nullptr);
   RemoveTempConfig(configRoot);
 }
@@ -118,4 +122,34 @@ void FullBoardBut(const std::vector<int>& left, int toMove) {
   std::vector<int> lines = AllLines();
   std::erase_if(lines, [&left](int line) { return std::count(left.begin(), left.end(), line) > 0; });
   Draw(lines, OwnerUser);
+}
+
+RECT OnScreen(const RECT& r) {
+  const RECT client = WindowRect(hMainWnd);
+  return RECT{client.left + r.left, client.top + r.top, client.left + r.right, client.top + r.bottom};
+}
+
+POINT OnScreen(POINT p) {
+  const RECT r = OnScreen(RECT{p.x, p.y, p.x, p.y});
+  return POINT{r.left, r.top};
+}
+
+RECT WholeScreen() { return RECT{0, 0, ScreenSizes[ResolutionId].cx, ScreenSizes[ResolutionId].cy}; }
+
+bool InMark(int cell, LONG x, LONG y) {
+  const RECT outer = OnScreen(CellRect(BoardLayout, cell)), hole = OnScreen(LineCursorHole(cell));
+  const auto inside = [x, y](const RECT& r) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; };
+  return inside(outer) && !inside(hole);
+}
+
+bool MarkColour(COLORREF c) { return c == LineCursorColour(Skin) || c == RGB(255, 255, 255) || c == RGB(0, 0, 0); }
+
+bool MarkShown(int cell) {
+  const RECT outer = OnScreen(CellRect(BoardLayout, cell));
+  const std::vector<COLORREF> pixels = ScreenPixels(outer);
+  size_t i = 0;
+  for (LONG y = outer.top; y < outer.bottom; ++y)
+    for (LONG x = outer.left; x < outer.right; ++x, ++i)
+      if (InMark(cell, x, y) && !MarkColour(pixels[i])) return false;
+  return true;
 }

@@ -56,3 +56,14 @@ int LinesDrawn();
 int QuietLine();
 // Every line drawn by the user but the given ones, so every box but theirs is the user's.
 void FullBoardBut(const std::vector<int>& left, int toMove = 0);
+
+// A rectangle or a point of the main window's client area, on the screen; the whole screen.
+RECT OnScreen(const RECT& client);
+POINT OnScreen(POINT client);
+RECT WholeScreen();
+// The line cursor's mark over a line: the cell less the hole the line shows through, in
+// the skin's cursor colour, white or black. Whether a screen point lies in it; whether a
+// colour is one of its colours; whether it shows all round.
+bool InMark(int cell, LONG x, LONG y);
+bool MarkColour(COLORREF c);
+bool MarkShown(int cell);

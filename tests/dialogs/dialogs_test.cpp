@@ -53,20 +53,19 @@ COLORREF BoardPixel() {
 }
 
 TEST_F(DialogsTest, OptionsShowsSetsAndWritesBothSettingsHoweverItEnds) {
+  // Done with no change, and the close button after changes, which drops them: both
+  // settings written as they were, the skin loaded and the board painted again as it was.
+  // Both changed and Done is what e2e_options_keys.sh does, by keys, at two screen sizes.
   const struct {
-    int32_t sound, skin;
     bool untick;  // clears "Play sounds"
     int choose;   // a skin chosen, or -1
     bool done;    // Done, or the desktop window's close button
-    int32_t wantSound, wantSkin;
-  } cases[] = {{1, 2, false, -1, true, 1, 2},  // Done with no change
-               {1, 2, true, 4, false, 1, 2},   // closed after changes
-               {1, 5, true, 0, true, 0, 0}};   // both changed, and Done (as the Xvfb runs do)
+  } cases[] = {{false, -1, true}, {true, 4, false}};
   ASSERT_TRUE(Start(240, 320));
   for (const auto& c : cases) {
     SCOPED_TRACE(&c - cases);
-    Sound = c.sound;
-    Skin = c.skin;
+    Sound = 1;
+    Skin = 2;
     FreeSkin();
     LoadSkin();
     InvalidateRect(hMainWnd, nullptr, FALSE);
@@ -78,15 +77,14 @@ TEST_F(DialogsTest, OptionsShowsSetsAndWritesBothSettingsHoweverItEnds) {
 
     WhileOpen([&](HWND dialog) {
       HWND skins = GetDlgItem(dialog, IDC_SKIN);
-      EXPECT_EQ(SendMessageW(GetDlgItem(dialog, IDC_SOUND), BM_GETCHECK, 0, 0),
-                c.sound == 1 ? BST_CHECKED : BST_UNCHECKED);
+      EXPECT_EQ(SendMessageW(GetDlgItem(dialog, IDC_SOUND), BM_GETCHECK, 0, 0), BST_CHECKED);
       ASSERT_EQ(SendMessageW(skins, CB_GETCOUNT, 0, 0), 6);
       for (int i = 0; i < 6; ++i) {
         WCHAR text[16];
         SendMessageW(skins, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
         EXPECT_EQ(std::u16string(text), i == 0 ? u"Default" : u"Skin" + std::u16string(1, u'0' + i));
       }
-      EXPECT_EQ(SendMessageW(skins, CB_GETCURSEL, 0, 0), c.skin);
+      EXPECT_EQ(SendMessageW(skins, CB_GETCURSEL, 0, 0), 2);
       if (c.untick) SendMessageW(GetDlgItem(dialog, IDC_SOUND), BM_SETCHECK, BST_UNCHECKED, 0);
       if (c.choose >= 0) SendMessageW(skins, CB_SETCURSEL, c.choose, 0);
       c.done ? TapDone() : EmulatorCloseButton();
@@ -94,16 +92,15 @@ TEST_F(DialogsTest, OptionsShowsSetsAndWritesBothSettingsHoweverItEnds) {
     SendMessageW(hMainWnd, WM_COMMAND, IDM_OPTIONS, 0);
 
     ASSERT_TRUE(IsWindow(hMainWnd));
-    EXPECT_EQ(Sound, c.wantSound);
-    EXPECT_EQ(Skin, c.wantSkin);
+    EXPECT_TRUE(Sound == 1 && Skin == 2);
     RegFlushKey(HKEY_CURRENT_USER);
     const std::string written = ReadFileText(registryFile);
-    EXPECT_NE(written.find("\"Sound\"=dword:0000000" + std::to_string(c.wantSound)), std::string::npos);
-    EXPECT_NE(written.find("\"Skin\"=dword:0000000" + std::to_string(c.wantSkin)), std::string::npos);
+    EXPECT_NE(written.find("\"Sound\"=dword:00000001"), std::string::npos);
+    EXPECT_NE(written.find("\"Skin\"=dword:00000002"), std::string::npos);
     EXPECT_NE(scoreTextColour, RGB(1, 2, 3)) << "the skin was not loaded again";
     Pump();
     EXPECT_NE(BoardPixel(), RGB(255, 255, 255)) << "the board was not painted again";
-    EXPECT_EQ(BoardPixel() != before, c.wantSkin != c.skin);
+    EXPECT_EQ(BoardPixel(), before);
   }
 }
 

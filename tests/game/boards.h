@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "game/board.h"
+
 // The boxes a line is a side of, with the side bit the line is for each.
 struct BoxSide {
   int box;
@@ -18,6 +20,9 @@ void EmptyBoard(int toMove);
 // no scoring; boxes they close are given the owner and counted.
 void Draw(std::initializer_list<int> lines, int owner);
 void Draw(const std::vector<int>& lines, int owner);
+// The line cells by row and column.
+constexpr int H(int row, int col) { return HorizontalLineCell(row, col); }
+constexpr int V(int row, int col) { return VerticalLineCell(row, col); }
 // Every line cell, in cell order.
 std::vector<int> AllLines();
 // Boxes taken, counted from the board.

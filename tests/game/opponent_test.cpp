@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "game/board.h"
 #include "game/effects.h"
 #include "game/stand_ins/recorder.h"
@@ -33,11 +31,6 @@ void AllBoxesSidedBut(int open) {
   EmptyBoard(1);
   for (int cell = 0; cell < CellCount; ++cell)
     if (IsBox(cell) && cell != open) box[cell] = SideTop;
-}
-
-TEST_F(Opponent, GeneratorStartsAsOnTheHandheld) {
-  handheld::srand(1);
-  for (int expected : FreshRand) EXPECT_EQ(handheld::rand(), expected);
 }
 
 TEST_F(Opponent, FreshProgramOpensWithCell61DrawingOneNumber) {
@@ -170,17 +163,6 @@ TEST_F(Opponent, AChainIsTakenInOnePassAlongTheScanOrderAndInOnePassABoxAgainstI
     EXPECT_EQ(f, 0);
     EXPECT_EQ(handheld::rand(), FreshRand[1]);
   }
-}
-
-TEST_F(Opponent, OneLineClosingTwoThreeSidedBoxesScoresBoth) {
-  EmptyBoard(1);
-  Draw({0, 7, 22, 1, 11, 23}, OwnerUser);  // 8 and 10 both miss line 9
-  handheld::srand(1);
-  ComputerTurn();
-  EXPECT_EQ(ComputerScore, 2);
-  EXPECT_EQ(
-      Joined(Effects, 9),
-      "draw 9, sound box, score computer, draw 8, sleep 200, sound box, score computer, draw 10, sleep 200");
 }
 
 // F set on entry: with nothing to take the turn ends at once, no number drawn; a capture

@@ -72,17 +72,8 @@ TEST(Property, RandomTapperGamesKeepTheBoardConsistent) {
 }
 
 // Damaged boards: every turn must end, and nothing may be read or written out of range.
-TEST(Damaged, OpenBoxWithItsMissingSideDrawnAndMasksOnLinesEndTheTurn) {
-  ResetEffects();
-  EmptyBoard(1);
-  box[8] = 14;
-  occ[0] = OwnerUser;                                        // the missing top is drawn, yet the box is open
-  for (int cell : {1, 7, 21, 153, 154, 160}) box[cell] = 7;  // masks where no box is
-  ComputerTurn();
-  EXPECT_EQ(f, 0);
-  EXPECT_EQ(ComputerScore, 0);
-}
-
+// Nearly every round holds masks on line cells and three-sided boxes whose missing side is
+// drawn already, which no capture pass can close.
 TEST(Damaged, JunkInEveryValueNeverHangsOrOverruns) {
   const uint32_t seed = TestSeed();
   std::printf("damaged boards seed %u (set MARLIX_TEST_SEED to repeat)\n", seed);

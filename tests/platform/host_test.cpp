@@ -1,19 +1,16 @@
 // The host's own terms: the program's name, which names its environment variables and its
-// settings folder; the program's files read whole, missing or failing; and a worker serving
-// its owner on a thread of its own.
+// settings folder; the program's files read whole, missing or failing. (The worker is the
+// wave player's, and its tests run it.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include <mutex>
 #include <string>
-#include <thread>
 
 #include "host/program.h"
 #include "host/screen.h"
 #include "host/store.h"
-#include "host/worker.h"
 #include "platform/emulator.h"
 #include "tests/support/temp_folder.h"
 
@@ -100,33 +97,6 @@ TEST(HostTest, AStoredFileReadsWholeOrPastItsLimitOrMissingOrFailed) {
     EXPECT_GE(text.size(), c.least);
     EXPECT_LE(text.size(), c.most);
   }
-}
-
-std::mutex workLock;
-HostWorker* worker = nullptr;
-int served = 0;
-std::thread::id servedOn;
-
-// Asks to run again soon until it has run three times; then tells the waiter and asks for
-// nothing more.
-HostClock::time_point Serve() {
-  std::unique_lock<std::mutex> guard(workLock);
-  ++served;
-  servedOn = std::this_thread::get_id();
-  if (served < 3) return HostClock::now() + std::chrono::milliseconds(5);
-  HostWorkerWake(worker, guard);
-  return HostClock::time_point::max();
-}
-
-TEST(HostTest, AWorkerServesOnAThreadOfItsOwnWhenWokenAndAtTheTimeItAsksFor) {
-  worker = HostWorkerNew(Serve, "test");
-  std::unique_lock<std::mutex> guard(workLock);
-  ASSERT_TRUE(HostWorkerWake(worker, guard));
-  HostWorkerWait(worker, guard, [] { return served >= 3; });
-  EXPECT_NE(std::this_thread::get_id(), servedOn);
-  const int before = served;
-  ASSERT_TRUE(HostWorkerWake(worker, guard));
-  HostWorkerWait(worker, guard, [before] { return served > before; });
 }
 
 }  // namespace

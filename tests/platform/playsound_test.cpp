@@ -1,7 +1,8 @@
-// The wave player on the desktop's sound output (SDL's, with its dummy driver): wave files
-// read from the disk play, asynchronously or to their end, a stop cuts them, files that
-// cannot be read play nothing, and plays and stops from many threads at once neither hang
-// nor crash. Also run on a machine without sound output.
+// The wave player on the desktop's sound output (SDL's, with its dummy driver): files that
+// cannot be read play nothing, plays and stops from many threads at once neither hang nor
+// crash, and the device closes once all is stopped. Also run on a machine without sound
+// output. What plays when, and how the device is opened and closed, is wave_player_test's
+// part over a scripted output; the Xvfb runs play through a real sound server.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -47,23 +48,8 @@ struct PlaySoundTest : testing::Test {
   }
 };
 
-TEST_F(PlaySoundTest, PlaysReturnAtOnceOrWhenPlayedAndTheDeviceClosesWhenNothingPlays) {
-  EXPECT_TRUE(DeviceClosed()) << "nothing is opened before the first sound";
-  EXPECT_EQ(TRUE, Play(Wave("long.wav", 3.0)));
-  EXPECT_EQ(TRUE, EmulatorSoundPlaying());
-  EXPECT_TRUE(Eventually([] { return !DeviceClosed(); }));
-  EXPECT_EQ(TRUE, PlaySoundW(nullptr, nullptr, 0));
-  EXPECT_TRUE(Quiet());
-  EXPECT_TRUE(Eventually(DeviceClosed));
-  const std::u16string tick = Wave("short.wav", 0.15);
-  EXPECT_EQ(TRUE, Play(tick, 0));
-  EXPECT_TRUE(Quiet()) << "a synchronous play returns once the file has played";
-  EXPECT_EQ(TRUE, Play(tick));
-  EXPECT_TRUE(Eventually(Quiet)) << "an asynchronous play ends by itself";
-  EXPECT_TRUE(Eventually(DeviceClosed));
-}
-
 TEST_F(PlaySoundTest, WhatCannotBeReadPlaysNothing) {
+  EXPECT_TRUE(DeviceClosed()) << "nothing is opened before the first sound";
   const std::u16string junk = Wave("junk.wav", 0.1);
   WriteFileText(HostPath(junk.c_str()), "RIFF not a wave at all");
   for (const std::u16string& bad : {std::u16string(u"\\no\\such\\file.wav"), junk}) {

@@ -1,6 +1,6 @@
-// Windows and input: windows above drawn again over output beneath them, taps reaching
-// the client pixels of the window under them at every enlargement, and the desktop served
-// while the program pauses, its input kept for afterwards.
+// Windows and input: windows above drawn again over output beneath them, fingers and taps
+// reaching the client pixels of the window under them, and the desktop served while the
+// program pauses, its input kept for afterwards.
 #include "user/window.h"
 
 #include <gtest/gtest.h>
@@ -62,23 +62,6 @@ TEST_F(ShellTest, WindowsAboveAreDrawnAgainOverOutputBeneath) {
   UpdateWindow(main);
   DestroyWindow(dialog);
   EXPECT_TRUE(Same(main->invalid, RECT{20, 100, 220, 200}));
-}
-
-TEST_F(ShellTest, TapsAndTouchesArriveInTheClientPixelsOfTheWindowUnderThem) {
-  for (int scale : {1, 2, 3}) {
-    SCOPED_TRACE(scale);
-    EmulatorSetScreen(240, 320, scale);
-    ReceivedMessages.clear();
-    EmulatorTap(100, 200);
-    EmulatorTouch(17, 300);  // SDL's mouse copy of the touch is left out
-    EmulatorTap(5, 5);       // on the task bar
-    PumpMessages();
-    const auto taps = ReceivedOf(owner, WM_LBUTTONDOWN);
-    ASSERT_EQ(taps.size(), 2u);
-    EXPECT_EQ(taps[0].lParam, MAKELPARAM(100, 200 - 26));
-    EXPECT_EQ(taps[0].wParam, static_cast<WPARAM>(MK_LBUTTON));
-    EXPECT_EQ(taps[1].lParam, MAKELPARAM(17, 300 - 26));
-  }
 }
 
 // A finger's press, slides and lift, told as the handheld tells them: mouse messages with

@@ -1,6 +1,6 @@
 // Settings and the saved game through the registry file: what a start finds however the
-// settings are stored, the stored order, a round trip, every way a saved value can fail,
-// and a save killed at any moment.
+// settings are stored, a round trip, every way a saved value can fail, and a save killed at
+// any moment.
 #include "settings/settings.h"
 
 #include <gtest/gtest.h>
@@ -67,8 +67,10 @@ TEST_F(SettingsTest, SettingsThatAreMissingOrOutOfRangeTakeTheirDefaults) {
   EXPECT_TRUE(text.find("Sound") == std::string::npos && text.find("Status") == std::string::npos) << text;
 }
 
-// Any numbers at all, negative ones too, come back unchanged, f and F each as it was.
-TEST_F(SettingsTest, TheSavedGameIsStoredInItsOrderAndComesBackExactly) {
+// Any numbers at all, negative ones too, come back unchanged, f and F each as it was. (The
+// order the values are read in is the next test's; their names and form in the file are
+// read and written by e2e_question.sh.)
+TEST_F(SettingsTest, TheSavedGameComesBackExactly) {
   const unsigned seed = std::random_device{}();
   std::printf("seed %u\n", seed);
   std::mt19937 random(seed);
@@ -79,16 +81,6 @@ TEST_F(SettingsTest, TheSavedGameIsStoredInItsOrderAndComesBackExactly) {
   F = 1;
   const std::vector<int32_t> saved = CurrentGame();
   SaveGame();
-  RegFlushKey(HKEY_CURRENT_USER);
-  const std::string text = ReadFileText(file);
-  size_t at = text.find("[HKEY_CURRENT_USER\\Software\\Marlix Pentro\\Status]\n");
-  for (const char* value : {"\"UserScore\"=dword:00000003\n", "\"ComputerScore\"=dword:fffffffe\n",
-                            "\"box\"=hex:", "\"occ\"=hex:", "\"f\"=dword:00000000\n",
-                            "\"F\"=dword:00000001\n", "\"first\"=dword:00000000\n"}) {
-    ASSERT_NE(std::string::npos, at) << value;
-    at = text.find(value, at);
-  }
-  EXPECT_NE(std::string::npos, at);
   NewGame();
   ASSERT_EQ(1, LoadGame());
   EXPECT_EQ(saved, CurrentGame()) << "seed " << seed;

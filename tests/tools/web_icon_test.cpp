@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <vector>
 
 #include "tools/assetgen/icon_art.h"
 #include "tools/assetgen/skin_themes.h"

@@ -14,9 +14,6 @@
 
 namespace {
 
-constexpr int H(int row, int col) { return HorizontalLineCell(row, col); }
-constexpr int V(int row, int col) { return VerticalLineCell(row, col); }
-
 struct Arrow {
   const char* name;
   int right, down;

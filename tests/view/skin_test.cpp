@@ -28,9 +28,9 @@ struct SkinTest : testing::Test {
   }
 };
 
-// Only the files the current size and skin name are read: 800 x 480 takes its own
-// background with the 640 x 480 sheets, 480 x 800 the 480 x 640 sheets. A failed load
-// still sets the skin's score colour, grey for skin 1; freeing turns it back to white.
+// Only the files the current size and skin name are read, a missing one leaving the
+// others loaded: 800 x 480 takes its own background with the 640 x 480 sheets, 480 x 800
+// the 480 x 640 sheets. (The score's colour for each skin is the paint tests' part.)
 TEST_F(SkinTest, LoadsTheFilesOfItsSizeAndSkinOnly) {
   const std::string folder = MakeTempFolder();
   ASSERT_TRUE(WriteSyntheticBackground(folder, 3, 5));
@@ -40,9 +40,7 @@ TEST_F(SkinTest, LoadsTheFilesOfItsSizeAndSkinOnly) {
   const struct {
     int id, skin;
     const char* loaded;  // background, horizontal lines, vertical lines, squares
-    COLORREF colour;
-  } cases[] = {
-      {5, 3, "++++", 0xFFFFFF}, {4, 3, "-+++", 0xFFFFFF}, {5, 1, "-+++", 0x7F7A75}, {2, 3, "----", 0xFFFFFF}};
+  } cases[] = {{5, 3, "++++"}, {4, 3, "-+++"}, {5, 1, "-+++"}, {2, 3, "----"}};
   for (const auto& c : cases) {
     UseLayout(c.id);
     Skin = c.skin;
@@ -52,9 +50,7 @@ TEST_F(SkinTest, LoadsTheFilesOfItsSizeAndSkinOnly) {
          {SkinImages.background, SkinImages.horizontalLines, SkinImages.verticalLines, SkinImages.squares})
       loaded += image != nullptr ? '+' : '-';
     EXPECT_EQ(loaded, c.loaded) << "id " << c.id << " skin " << c.skin;
-    EXPECT_EQ(scoreTextColour, c.colour) << "id " << c.id << " skin " << c.skin;
     FreeSkin();
-    EXPECT_EQ(scoreTextColour, 0xFFFFFFu);
   }
   // Still on 480 x 800, now with the 480 x 640 sheets.
   for (SheetKind kind : {HorizontalSheet, VerticalSheet, SquaresSheet})
