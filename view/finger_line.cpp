@@ -1,4 +1,5 @@
-// Choosing the line under a finger: the exact hit test first, then the clearly nearest line.
+// Choosing the line under a finger: the exact hit test first, then the clearly nearest free
+// line.
 #include "view/finger_line.h"
 
 #include <algorithm>
@@ -58,10 +59,13 @@ int FingerLine(int32_t x, int32_t y, double pixelsPerMillimetre) {
   // the end of a short line beside it, which meant the short line as often. Measured to the
   // lines' middle halves those go to the short line, and a long line is still taken 1 mm
   // beside it from about 2 mm of its end. The whole sprites must agree, so that a dot where
-  // lines meet, about as near each of them, stays nobody's.
+  // lines meet, about as near each of them, stays nobody's. A drawn line is nobody's aim (a
+  // tap on it does nothing), so a finger that strays toward one still means the free line
+  // it was near; one that lands on a drawn line's own pixels has found that line, and
+  // takes nothing.
   Nearest middles, sprites;
   for (int line = 0; line < CellCount; ++line) {
-    if (!IsLine(line)) continue;
+    if (!IsLine(line) || occ[line] != 0) continue;
     const RECT r = CellRect(BoardLayout, line);
     Consider(middles, Distance(MiddleHalf(r), x, y), line);
     Consider(sprites, Distance(r, x, y), line);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "game/board.h"
@@ -16,9 +17,11 @@ namespace {
 constexpr double Desktop = 96 / 25.4;  // pixels a millimetre: a window at 1 x on a 96 dpi desktop
 constexpr double Phone = 62 / 7.0;     // a line every 7 mm on the glass, as a phone shows 480 x 640
 
+// A layout and an empty board.
 void UseLayout(int id) {
   EmulatorSetScreen(ScreenSizes[id].cx, ScreenSizes[id].cy, 1);
   DetectLayout();
+  std::fill(std::begin(occ), std::end(occ), OwnerNone);
 }
 
 int Mm(double millimetres, double pixelsPerMillimetre) {
@@ -52,6 +55,36 @@ TEST(FingerLine, NearButOffALineTakesItWithinTheReach) {
   };
   for (const Case& c : cases)
     EXPECT_EQ(FingerLine(c.x, c.y, c.scale), c.expected) << c.what << " at (" << c.x << ", " << c.y << ")";
+}
+
+// Nobody aims at a drawn line: a touch that strays toward one means the free line it is
+// nearest after it, while a touch on a drawn line's own pixels has found that line.
+TEST(FingerLine, DrawnLinesAreNobodysAim) {
+  UseLayout(1);
+  const RECT top = CellRect(BoardLayout, HorizontalLineCell(1, 0));  // cell 22
+  const RECT left = CellRect(BoardLayout, VerticalLineCell(1, 0));   // cell 29
+  const RECT box = CellRect(BoardLayout, BoxCell(1, 0));             // cell 30
+  const int nearLeftX = left.right + Mm(1, Phone), nearTopY = top.bottom + Mm(2, Phone);
+  struct Case {
+    const char* what;
+    std::initializer_list<int> drawn;
+    int x, y;
+    int expected;
+  };
+  const Case cases[] = {
+      {"1 mm beside the left line, 2 mm below the top one", {}, nearLeftX, nearTopY, 29},
+      {"the same with the left line drawn: the top line", {29}, nearLeftX, nearTopY, 22},
+      {"on the drawn left line's pixels", {29}, (left.left + left.right) / 2, (left.top + left.bottom) / 2, 29},
+      {"a box's middle", {}, (box.left + box.right) / 2, (box.top + box.bottom) / 2, -1},
+      {"a box's middle, three sides drawn: the fourth", {22, 29, 31}, (box.left + box.right) / 2,
+       (box.top + box.bottom) / 2, 44},
+  };
+  for (const Case& c : cases) {
+    std::fill(std::begin(occ), std::end(occ), OwnerNone);
+    for (int cell : c.drawn) occ[cell] = OwnerUser;
+    EXPECT_EQ(FingerLine(c.x, c.y, Phone), c.expected) << c.what << " at (" << c.x << ", " << c.y << ")";
+  }
+  std::fill(std::begin(occ), std::end(occ), OwnerNone);
 }
 
 // The middle of a box is as near its four lines, a corner point as near the two to four
