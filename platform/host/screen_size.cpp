@@ -1,4 +1,4 @@
-// The emulated screen's size and dots per inch, the same on the desktop and on a page: the
+// The emulated screen's size asked for, the same on the desktop and on a page: the
 // program's SCREEN variable names a size, 480 x 640 otherwise, and a size the program cannot
 // show gives way to that default.
 #include <cstdio>
@@ -28,9 +28,4 @@ SIZE ScreenAskedSize() {
                screen, size ? "cannot be shown: its pictures are not there" : "is not a size (WIDTHxHEIGHT)",
                static_cast<long>(DefaultSize.cx), static_cast<long>(DefaultSize.cy));
   return DefaultSize;
-}
-
-int ScreenDpi() {
-  const SIZE size = ScreenSize();
-  return size.cx >= 480 && size.cy >= 480 ? 192 : 96;
 }

@@ -107,7 +107,6 @@ void Key(const DesktopEvent& key, std::deque<MSG>& messages) {
 
 }  // namespace
 
-constinit UserUpcalls UserAbove{};
 
 bool InputReady() { return DesktopEventsReady(); }
 

@@ -16,4 +16,4 @@ struct UserUpcalls {
   // The rotate key (F2): the screen turns, and the shell lays its bars out again.
   void (*turnKey)();
 };
-extern UserUpcalls UserAbove;  // defined in input.cpp
+extern UserUpcalls UserAbove;  // defined in window.cpp

@@ -9,6 +9,8 @@
 #include "user/remote_window.h"
 #include "user/upcalls.h"
 
+constinit UserUpcalls UserAbove{};
+
 namespace {
 
 // Every live window, bottom first; a new window goes on top.
