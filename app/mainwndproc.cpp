@@ -15,9 +15,6 @@
 #include "view/line_cursor.h"
 #include "view/skin.h"
 
-HWND hMenuBar;
-SHACTIVATEINFO ActivateInfo;
-
 namespace {
 
 constexpr DWORD ComputerReplyPause = 600;  // ms between the player's line and the computer's turn

@@ -14,10 +14,6 @@
 #include "view/layout.h"
 #include "view/skin.h"
 
-HINSTANCE hInst;
-WCHAR szTitle[100];
-WCHAR szWindowClass[100];
-
 namespace {
 
 // The handle with its lowest bit set brings the windows it owns to the front as well.
