@@ -1,6 +1,5 @@
-// Drawing the line cursor: a frame two pixels wide around the line it marks, each pixel in
-// the skin's cursor colour, white or black, whichever stands out from what lies beside it;
-// taken away by drawing the cell again, from its sprite or from the background.
+// Painting the line cursor: a frame two pixels wide around the line it marks, each pixel in
+// the skin's cursor colour, white or black, whichever stands out from what lies beside it.
 #include "view/line_cursor.h"
 
 #include <algorithm>
@@ -9,10 +8,7 @@
 #include <vector>
 
 #include "game/board.h"
-#include "game/effects.h"
 #include "platform/wingdi.h"
-#include "platform/winuser.h"
-#include "view/board_paint.h"
 #include "view/layout.h"
 #include "view/skin.h"
 
@@ -25,34 +21,6 @@ namespace {
 // lime on dusk.
 constexpr COLORREF CursorColours[] = {RGB(255, 255, 255), RGB(0, 122, 61),   RGB(255, 225, 77),
                                       RGB(20, 48, 192),   RGB(255, 232, 77), RGB(156, 255, 90)};
-
-bool SkinComplete() {
-  return SkinImages.background != nullptr && SkinImages.horizontalLines != nullptr &&
-         SkinImages.verticalLines != nullptr && SkinImages.squares != nullptr;
-}
-
-// The cell as the board shows it without the mark: its sprite, or the background there.
-void RestoreCell(int cell) {
-  if (!SkinComplete()) return;
-  if (occ[cell] != OwnerNone) {
-    DrawCell(cell);
-    return;
-  }
-  HDC hdc = GetDC(hMainWnd);
-  HDC memory = CreateCompatibleDC(hdc);
-  HGDIOBJ previous = SelectObject(memory, SkinImages.background);
-  const RECT r = CellRect(BoardLayout, cell);
-  BitBlt(hdc, r.left, r.top, r.right - r.left, r.bottom - r.top, memory, r.left, r.top, SRCCOPY);
-  SelectObject(memory, previous);
-  DeleteDC(memory);
-  ReleaseDC(hMainWnd, hdc);
-}
-
-void DrawMark() {
-  HDC hdc = GetDC(hMainWnd);
-  PaintLineCursor(hdc);
-  ReleaseDC(hMainWnd, hdc);
-}
 
 // Contrast as the web's accessibility guidelines count it: 1 (none) to 21.
 double Luminance(COLORREF c) {
@@ -103,7 +71,7 @@ RECT LineCursorHole(int cell) {
 }
 
 void PaintLineCursor(HDC hdc) {
-  if (!LineCursor.shown || !IsLine(LineCursor.place.cell) || !SkinComplete()) return;
+  if (!LineCursor.shown || !IsLine(LineCursor.place.cell) || !SkinLoaded()) return;
   const int cell = LineCursor.place.cell;
   const COLORREF colours[3] = {LineCursorColour(Skin), RGB(255, 255, 255), RGB(0, 0, 0)};
   HBRUSH brushes[3] = {CreateSolidBrush(colours[0]), CreateSolidBrush(colours[1]), CreateSolidBrush(colours[2])};
@@ -140,26 +108,4 @@ void PaintLineCursor(HDC hdc) {
     next += static_cast<size_t>(std::max(run.length, 0));
   }
   for (HBRUSH brush : brushes) DeleteObject(brush);
-}
-void ShowLineCursor() {
-  if (LineCursor.shown) return;
-  LineCursor.shown = true;
-  DrawMark();
-}
-
-void HideLineCursor() {
-  if (!LineCursor.shown) return;
-  LineCursor.shown = false;
-  RestoreCell(LineCursor.place.cell);
-}
-
-void MoveLineCursor(CursorPlace to) {
-  if (to.cell == LineCursor.place.cell) {
-    LineCursor.place = to;
-    return;
-  }
-  const bool shown = LineCursor.shown;
-  HideLineCursor();
-  LineCursor.place = to;
-  if (shown) ShowLineCursor();
 }

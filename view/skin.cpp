@@ -62,6 +62,11 @@ void LoadSkin() {
 
 // As on the handheld: the handles keep their deleted images' values. Every caller loads a
 // skin straight after, or the window is going away, so nothing draws with them.
+bool SkinLoaded() {
+  return SkinImages.background != nullptr && SkinImages.horizontalLines != nullptr &&
+         SkinImages.verticalLines != nullptr && SkinImages.squares != nullptr;
+}
+
 void FreeSkin() {
   if (SkinImages.background != nullptr) DeleteObject(SkinImages.background);
   if (SkinImages.horizontalLines != nullptr) DeleteObject(SkinImages.horizontalLines);

@@ -31,6 +31,9 @@ bool SkinPicturesPresent(int32_t resolutionId);
 // Loads the four images and sets the score colour. The handles are overwritten, so a loaded
 // skin is freed first.
 void LoadSkin();
+// Whether all four images are loaded: a picture missing from the resource folder leaves its
+// handle null.
+bool SkinLoaded();
 // Deletes the loaded images and turns the score colour back to white. The handles keep
 // their values: a new skin is loaded straight after, or the window is going away.
 void FreeSkin();
