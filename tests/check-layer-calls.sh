@@ -1,6 +1,7 @@
 #!/bin/sh
 # The program's libraries call only what they stand on: no library calls a function (or
-# reads a variable) that a library above it, or beside it, defines. The compiler stops an
+# reads a variable) that a library above it, or beside it, defines, and inside a library no
+# two files call each other, directly or around a circle. The compiler stops an
 # include across that line, but some headers declare calls that others define: the
 # platform's public headers, which every layer sees, and the game's outward calls, which
 # view/, sound/, settings/, app/ and the platform define. This catches such a call by the
@@ -64,6 +65,18 @@ awk '
       if ((from, other) in links && on(other, to)) return known[from, to] = 1
     return 0
   }
+  # Whether, inside library `library`, file `from` calls file `to`, directly or through others.
+  function reaches(library, from, to,    count, other, i, names) {
+    if (from == to) return 1
+    if ((library, from, to) in reach) return reach[library, from, to]
+    reach[library, from, to] = 0
+    count = split(members[library], names, " ")
+    for (i = 1; i <= count; i++) {
+      other = names[i]
+      if ((library, from, other) in edge && reaches(library, other, to)) return reach[library, from, to] = 1
+    }
+    return 0
+  }
   function demangled(symbol,    command, result) {
     command = "c++filt \"" symbol "\""
     result = symbol
@@ -99,6 +112,30 @@ awk '
       printf "\n"
       failed = 1
     }
+    # Inside a library, no file calls one that calls it back, directly or through others: a
+    # circle of files is one subject split in two, or two subjects tangled.
+    for (i = 1; i <= uses; i++) {
+      symbol = used[i]
+      if (!(symbol in owner) || owner[symbol] != user[i] || where[symbol] == from[i]) continue
+      if ((user[i], from[i], where[symbol]) in edge) continue
+      edge[user[i], from[i], where[symbol]] = symbol
+      for (end = 1; end <= 2; end++) {
+        member = end == 1 ? from[i] : where[symbol]
+        if (!((user[i], member) in listed)) {
+          listed[user[i], member] = 1
+          members[user[i]] = members[user[i]] " " member
+        }
+      }
+    }
+    for (key in edge) {
+      split(key, part, SUBSEP)
+      if (!reaches(part[1], part[3], part[2]) || (part[1], part[3], part[2]) in circled) continue
+      circled[part[1], part[2], part[3]] = 1
+      printf "%s: %s calls %s, which %s defines, and %s calls back into %s: a circle of files\n", part[1],
+        part[2], demangled(edge[key]), part[3], part[3], part[2]
+      failed = 1
+    }
     if (failed) exit 1
     print "calls: each library calls only itself, the libraries it stands on and (the game) its declared outward calls"
+    print "calls: no file of a library calls back into a file that calls it"
   }' "$listing"
