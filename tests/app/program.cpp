@@ -3,8 +3,6 @@
 
 #include <unistd.h>
 
-#include <algorithm>
-
 #include "app/app.h"
 #include "app/resource.h"
 #include "game/board.h"
@@ -117,13 +115,6 @@ int QuietLine() {
   return -1;
 }
 
-void FullBoardBut(const std::vector<int>& left, int toMove) {
-  EmptyBoard(toMove);
-  std::vector<int> lines = AllLines();
-  std::erase_if(lines, [&left](int line) { return std::count(left.begin(), left.end(), line) > 0; });
-  Draw(lines, OwnerUser);
-}
-
 RECT OnScreen(const RECT& r) {
   const RECT client = WindowRect(hMainWnd);
   return RECT{client.left + r.left, client.top + r.top, client.left + r.right, client.top + r.bottom};
@@ -146,10 +137,8 @@ bool MarkColour(COLORREF c) { return c == LineCursorColour(Skin) || c == RGB(255
 
 bool MarkShown(int cell) {
   const RECT outer = OnScreen(CellRect(BoardLayout, cell));
-  const std::vector<COLORREF> pixels = ScreenPixels(outer);
-  size_t i = 0;
   for (LONG y = outer.top; y < outer.bottom; ++y)
-    for (LONG x = outer.left; x < outer.right; ++x, ++i)
-      if (InMark(cell, x, y) && !MarkColour(pixels[i])) return false;
+    for (LONG x = outer.left; x < outer.right; ++x)
+      if (InMark(cell, x, y) && !MarkColour(EmulatorScreenPixel(x, y))) return false;
   return true;
 }

@@ -101,10 +101,7 @@ TEST(EndOfGame, AsksAndActsOnTheAnswer) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     ResetEffects();
-    EmptyBoard(c.closer);
-    std::vector<int> lines = AllLines();
-    lines.erase(lines.begin());
-    Draw(lines, OwnerUser);
+    FullBoardBut({0}, c.closer);
     F = c.yes;  // a new game clears it
     UserScore = c.user;
     ComputerScore = c.computer;

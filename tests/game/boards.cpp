@@ -1,6 +1,8 @@
 // Test boards.
 #include "tests/game/boards.h"
 
+#include <algorithm>
+
 #include "game/board.h"
 
 std::vector<BoxSide> BoxesOf(int line) {
@@ -44,6 +46,13 @@ std::vector<int> AllLines() {
   for (int cell = 0; cell < CellCount; ++cell)
     if (IsLine(cell)) lines.push_back(cell);
   return lines;
+}
+
+void FullBoardBut(const std::vector<int>& left, int toMove) {
+  EmptyBoard(toMove);
+  std::vector<int> lines = AllLines();
+  std::erase_if(lines, [&left](int line) { return std::ranges::count(left, line) > 0; });
+  Draw(lines, OwnerUser);
 }
 
 int TakenBoxes() {

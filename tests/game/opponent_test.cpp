@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "game/board.h"
 #include "game/effects.h"
 #include "game/stand_ins/recorder.h"
@@ -10,8 +12,7 @@
 
 namespace {
 
-class Opponent : public testing::Test {
- protected:
+struct Opponent : testing::Test {
   void SetUp() override { ResetEffects(); }
 };
 
@@ -26,6 +27,20 @@ std::vector<int> DrawnLines() {
   return lines;
 }
 
+// The lines a rule draws after drawing the number r.
+std::vector<int> Picked(void (*rule)(), int r) {
+  handheld::srand(SeedForNextRand(r));
+  rule();
+  return DrawnLines();
+}
+
+// How many numbers a turn drew from a fresh start.
+int NumbersDrawn(void (*turn)()) {
+  handheld::srand(1);
+  turn();
+  return static_cast<int>(std::ranges::find(FreshRand, handheld::rand()) - std::begin(FreshRand));
+}
+
 // Every box given a side but one, whose lines are then the only quiet ones.
 void AllBoxesSidedBut(int open) {
   EmptyBoard(1);
@@ -34,13 +49,11 @@ void AllBoxesSidedBut(int open) {
 }
 
 TEST_F(Opponent, FreshProgramOpensWithCell61DrawingOneNumber) {
-  handheld::srand(1);
   NewGame();
-  ComputerTurn();
+  EXPECT_EQ(NumbersDrawn(ComputerTurn), 1);  // the other rules drew nothing
   EXPECT_EQ(DrawnLines(), std::vector<int>{61});
   EXPECT_EQ(occ[61], OwnerComputer);
   EXPECT_TRUE(f == 0 && first == 0);
-  EXPECT_EQ(handheld::rand(), FreshRand[1]);  // the other rules drew nothing
 }
 
 // The quiet-line walk takes the candidate after its start (the number drawn mod 112, plus
@@ -64,18 +77,14 @@ TEST_F(Opponent, TheQuietWalkTakesTheFirstQuietCandidateAfterItsStart) {
       EmptyBoard(1);
     else
       AllBoxesSidedBut(c.open);
-    handheld::srand(SeedForNextRand(c.r));
-    PickQuietLine();
-    EXPECT_EQ(DrawnLines(), std::vector<int>{c.cell});
+    EXPECT_EQ(Picked(PickQuietLine, c.r), std::vector<int>{c.cell});
     EXPECT_EQ(f, 0);
   }
   // Start 112: candidates 1 (cell 0) and 2 (cell 1) touch boxes 8 and 10, which have sides.
   EmptyBoard(1);
   box[8] = SideRight;
   box[10] = SideLeft;
-  handheld::srand(SeedForNextRand(111));
-  PickQuietLine();
-  EXPECT_EQ(DrawnLines(), std::vector<int>{2});
+  EXPECT_EQ(Picked(PickQuietLine, 111), std::vector<int>{2});
 }
 
 // What each box rule does with a lone box of each mask: the line it places, or -1 when it
@@ -90,10 +99,9 @@ TEST_F(Opponent, TheBoxRulesPlaceTheLineOfTheirMaskTable) {
                    << "mask " << mask << (sacrificeOnly ? ", sacrifice" : ", second side"));
       EmptyBoard(1);
       box[60] = mask;
-      handheld::srand(SeedForNextRand(1000));
-      sacrificeOnly ? PickSacrifice() : PickSecondSide();
       const int expected = sacrificeOnly || lines[mask][0] < 0 ? lines[mask][1] : lines[mask][0];
-      EXPECT_EQ(DrawnLines(), expected < 0 ? std::vector<int>{} : std::vector<int>{expected});
+      EXPECT_EQ(Picked(sacrificeOnly ? PickSacrifice : PickSecondSide, 1000),
+                expected < 0 ? std::vector<int>{} : std::vector<int>{expected});
       EXPECT_EQ(f, expected < 0 ? 1 : 0);
     }
 }
@@ -114,28 +122,25 @@ TEST_F(Opponent, TheBoxWalkTakesTheFirstAcceptedCellAfterItsStart) {
     EmptyBoard(1);
     box[8] = SideTop;
     box[152] = SideBottom;
-    handheld::srand(SeedForNextRand(r));
-    PickSecondSide();
-    EXPECT_EQ(DrawnLines(), std::vector<int>{cell}) << "number " << r;
+    EXPECT_EQ(Picked(PickSecondSide, r), std::vector<int>{cell}) << "number " << r;
   }
   for (int r = 0; r < 161; ++r) {
     EmptyBoard(1);
     box[100] = SideBottom;  // row 4, column 2: its right side is 101
-    handheld::srand(SeedForNextRand(r));
-    PickSecondSide();
-    ASSERT_EQ(DrawnLines(), std::vector<int>{101}) << "start " << r % 161 + 1;
+    ASSERT_EQ(Picked(PickSecondSide, r), std::vector<int>{101}) << "start " << r % 161 + 1;
   }
 }
 
 TEST_F(Opponent, RulesDoNothingWhenTheUserIsToMoveButStillDrawTheirNumber) {
   NewGame();
   f = 0;
-  handheld::srand(1);
-  PickQuietLine();
-  PickSecondSide();
-  PickSacrifice();
+  EXPECT_EQ(NumbersDrawn([] {
+              PickQuietLine();
+              PickSecondSide();
+              PickSacrifice();
+            }),
+            3);
   EXPECT_TRUE(DrawnLines().empty());
-  EXPECT_EQ(handheld::rand(), FreshRand[3]);
 }
 
 // Boxes 8, 10 and 12 have top and bottom. Opened on the left (box 8's left side), taking 8
@@ -152,8 +157,7 @@ TEST_F(Opponent, AChainIsTakenInOnePassAlongTheScanOrderAndInOnePassABoxAgainstI
     ResetEffects();
     EmptyBoard(1);
     Draw({0, 1, 2, 22, 23, 24, c.opened}, OwnerUser);
-    handheld::srand(1);
-    ComputerTurn();
+    EXPECT_EQ(NumbersDrawn(ComputerTurn), 1);
     std::vector<std::string> draws;
     for (const std::string& e : Effects)
       if (e.rfind("draw", 0) == 0) draws.push_back(e);
@@ -161,7 +165,6 @@ TEST_F(Opponent, AChainIsTakenInOnePassAlongTheScanOrderAndInOnePassABoxAgainstI
     EXPECT_EQ(ComputerScore, 3);
     EXPECT_EQ(DrawnLines().size(), 11u);  // and one line of the rules
     EXPECT_EQ(f, 0);
-    EXPECT_EQ(handheld::rand(), FreshRand[1]);
   }
 }
 
@@ -171,38 +174,31 @@ TEST_F(Opponent, FSetOnEntryEndsTheTurnUnlessACaptureClearsIt) {
   const struct {
     std::vector<int> drawn;
     size_t lines;
-    int32_t score, next;
-  } cases[] = {{{0}, 1, 0, FreshRand[0]}, {{0, 7, 22}, 5, 1, FreshRand[1]}};
+    int32_t score, numbers;
+  } cases[] = {{{0}, 1, 0, 0}, {{0, 7, 22}, 5, 1, 1}};
   for (const auto& c : cases) {
     EmptyBoard(1);
     Draw(c.drawn, OwnerUser);
     F = 1;
-    handheld::srand(1);
-    ComputerTurn();
+    EXPECT_EQ(NumbersDrawn(ComputerTurn), c.numbers);
     EXPECT_EQ(ComputerScore, c.score);
     EXPECT_EQ(DrawnLines().size(), c.lines);
     EXPECT_TRUE(f == 0 && F == 0);
-    EXPECT_EQ(handheld::rand(), c.next);
   }
 }
 
 TEST_F(Opponent, FullBoardAfterNoDrawsThreeNumbersAndPlacesNothing) {
   EmptyBoard(1);
   Draw(AllLines(), OwnerUser);
-  handheld::srand(1);
-  ComputerTurn();
+  EXPECT_EQ(NumbersDrawn(ComputerTurn), 3);
   EXPECT_TRUE(Effects.empty());
   EXPECT_EQ(f, 1);
-  EXPECT_EQ(handheld::rand(), FreshRand[3]);
 }
 
 // The computer takes the last box in its capture phase; Yes resets the board under the
 // running turn, which then draws the new game's opening line.
 TEST_F(Opponent, YesDuringTheTurnOpensTheNewGameInsideIt) {
-  EmptyBoard(1);
-  std::vector<int> lines = AllLines();
-  lines.erase(lines.begin());
-  Draw(lines, OwnerUser);
+  FullBoardBut({0}, 1);
   UserScore = 30;
   ComputerScore = 18;
   AnswerYes = 1;
