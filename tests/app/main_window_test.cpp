@@ -4,13 +4,10 @@
 // saved and a second copy ending at once are played under Xvfb by e2e.sh; taps beside the
 // lines are the layout tests' part.
 #include <gtest/gtest.h>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -217,20 +214,15 @@ TEST_F(ProgramTest, HelpOpensThePageBesideTheProgramOrSaysWhyAndWhereItIs) {
   ASSERT_TRUE(Start());
   for (const auto& c : cases) {
     SCOPED_TRACE(c.xdgOpen == nullptr ? "no xdg-open" : c.xdgOpen);
-    const std::string bin = MakeTempFolder(), log = bin + "/opened", errors = bin + "/stderr";
-    if (c.xdgOpen != nullptr) {
-      std::ofstream(bin + "/xdg-open") << "#!/bin/sh\nprintf '%s' \"$1\" > '" << log << "'\n" << c.xdgOpen;
-      std::filesystem::permissions(bin + "/xdg-open", std::filesystem::perms::owner_all);
-    }
-    if (c.browser != nullptr) {
-      std::ofstream(bin + "/xdg-mime") << "#!/bin/sh\necho " << c.browser << "\n";
-      std::filesystem::permissions(bin + "/xdg-mime", std::filesystem::perms::owner_all);
-    }
+    const std::string bin = MakeTempFolder(), log = bin + "/opened";
+    const auto script = [&bin](const char* name, const std::string& body) {
+      std::ofstream(bin + "/" + name) << "#!/bin/sh\n" << body;
+      std::filesystem::permissions(bin + "/" + name, std::filesystem::perms::owner_all);
+    };
+    if (c.xdgOpen != nullptr) script("xdg-open", "printf '%s' \"$1\" > '" + log + "'\n" + c.xdgOpen);
+    if (c.browser != nullptr) script("xdg-mime", std::string("echo ") + c.browser + "\n");
     // The program's standard error, into a file while the viewer runs.
-    std::fflush(stderr);
-    const int savedErrors = dup(STDERR_FILENO);
-    const int errorFile = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    dup2(errorFile, STDERR_FILENO);
+    testing::internal::CaptureStderr();
     setenv("PATH", bin.c_str(), 1);
     Questions.clear();
     EmulatorKey(VK_F1, FALSE);
@@ -243,11 +235,8 @@ TEST_F(ProgramTest, HelpOpensThePageBesideTheProgramOrSaysWhyAndWhereItIs) {
       Pump();
     }
     setenv("PATH", path.c_str(), 1);
-    std::fflush(stderr);
-    dup2(savedErrors, STDERR_FILENO);
-    close(savedErrors);
-    close(errorFile);
-    EXPECT_EQ(ReadFileText(errors).find("fakefox"), std::string::npos) << ReadFileText(errors);
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(errors.find("fakefox"), std::string::npos) << errors;
     ASSERT_EQ(Questions.size(), c.says != nullptr ? 1u : 0u);
     if (c.says == nullptr) continue;
     EXPECT_TRUE(Questions[0].owner == hMainWnd && Questions[0].caption == u"Marlix Pentro" &&
