@@ -169,24 +169,19 @@ TEST_F(DrawingTest, AFullscreenWindowIsFilledSharplyByAFraction) {
       const int length = across ? c.shownWidth : c.shownHeight;
       // Along the picture's middle: each pixel white, black or a grey between; the runs of
       // white or black (a grey counted with the colour it is nearer) and the greys.
-      std::vector<int> runs;
-      int run = 0, greysInARow = 0, mostGreysInARow = 0, previous = -1;
-      for (int i = 0; i < length; ++i) {
+      std::vector<int> runs{0};
+      int greysInARow = 0, mostGreysInARow = 0;
+      for (int i = 0, previous = -1; i < length; ++i) {
         const COLORREF pixel = across ? ScreenDesktopPixel(left + i, top + c.shownHeight / 2)
                                       : ScreenDesktopPixel(left + c.shownWidth / 2, top + i);
         const int grey = GetRValue(pixel);
         ASSERT_TRUE(GetGValue(pixel) == grey && GetBValue(pixel) == grey) << std::hex << pixel << " at " << i;
         greysInARow = grey != 0 && grey != 255 ? greysInARow + 1 : 0;
         mostGreysInARow = std::max(mostGreysInARow, greysInARow);
-        const int colour = grey >= 128;
-        if (i > 0 && colour != previous) {
-          runs.push_back(run);
-          run = 0;
-        }
-        previous = colour;
-        ++run;
+        if (previous >= 0 && (grey >= 128) != previous) runs.push_back(0);
+        previous = grey >= 128;
+        ++runs.back();
       }
-      runs.push_back(run);
       EXPECT_LE(mostGreysInARow, 1) << (across ? "across" : "down") << ": an edge blurred over more than a pixel";
       ASSERT_EQ(static_cast<int>(runs.size()), (across ? c.width : c.height) / 2);
       EXPECT_LE(std::ranges::max(runs) - std::ranges::min(runs), 1) << (across ? "across" : "down")
