@@ -24,17 +24,6 @@ struct RegistryTest : testing::Test {
 
 LONG Open(LPCWSTR path, HKEY& key) { return RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, 0, &key); }
 
-// Sets a dword through a key created (or opened) for it, closes the key and waits until
-// the file is written.
-void SetDword(LPCWSTR path, LPCWSTR name, DWORD value) {
-  HKEY key;
-  ASSERT_EQ(ERROR_SUCCESS,
-            RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0, 0, nullptr, &key, nullptr));
-  EXPECT_EQ(ERROR_SUCCESS, RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4));
-  RegCloseKey(key);
-  RegFlushKey(HKEY_CURRENT_USER);
-}
-
 // A value's bytes as a fresh open of its key finds them; empty when it is missing.
 std::vector<BYTE> Read(LPCWSTR path, LPCWSTR name) {
   HKEY key;
@@ -50,7 +39,7 @@ std::vector<BYTE> Read(LPCWSTR path, LPCWSTR name) {
 // afresh at the next open, so a player's edit between runs holds. (Where the file lives is
 // the host's tests' part.)
 TEST_F(RegistryTest, TheFileIsWrittenWhenAChangedKeyIsClosedAndReadAtTheNextOpen) {
-  SetDword(u"K", u"a", 1);
+  SetValue(u"K", u"a", Le(1), REG_DWORD);
   const std::string before = ReadFileText(file);
   HKEY key;
   ASSERT_EQ(ERROR_SUCCESS, Open(u"K", key));
@@ -111,7 +100,7 @@ TEST_F(RegistryTest, DamagedTextGivesWhatIsValidAndIsKeptAsideWhenReplaced) {
     };
     check();
     EXPECT_EQ(c.text, ReadFileText(file)) << "reading never writes";
-    SetDword(u"U", u"x", 1);  // the first replacement keeps a damaged file aside
+    SetValue(u"U", u"x", Le(1), REG_DWORD);  // the first replacement keeps a damaged file aside
     check();
     ASSERT_EQ(!c.clean, FileExists(file + ".damaged"));
     EXPECT_EQ(c.clean ? std::string() : c.text, ReadFileText(file + ".damaged"));
@@ -126,14 +115,14 @@ TEST_F(RegistryTest, AReplacementStoppedAtAnyStepLeavesTheOldFileOrTheNew) {
     for (bool damaged : {false, true}) {
       SCOPED_TRACE(testing::Message() << "stopped before step " << step << (damaged ? ", damaged file" : ""));
       RemoveTempConfig(root + "/config");
-      SetDword(u"T", u"a", 1);
+      SetValue(u"T", u"a", Le(1), REG_DWORD);
       if (damaged) WriteFileText(file, ReadFileText(file) + "junk\n");
       EmulatorStopRegistryWriteBefore(step);
-      SetDword(u"T", u"a", 2);
+      SetValue(u"T", u"a", Le(2), REG_DWORD);
       EmulatorStopRegistryWriteBefore(0);
       EXPECT_EQ((std::vector<BYTE>{static_cast<BYTE>(step > RegistryWriteRename ? 2 : 1), 0, 0, 0}),
                 Read(u"T", u"a"));
-      SetDword(u"T", u"a", 3);  // whatever was left behind, the next replacement goes through
+      SetValue(u"T", u"a", Le(3), REG_DWORD);  // whatever was left behind, the next replacement goes through
       EXPECT_EQ((std::vector<BYTE>{3, 0, 0, 0}), Read(u"T", u"a"));
     }
   }

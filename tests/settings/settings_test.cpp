@@ -26,17 +26,6 @@ struct SettingsTest : testing::Test {
   void TearDown() override { RemoveTempConfig(root); }
 };
 
-std::vector<BYTE> Le(int32_t v) { return {BYTE(v), BYTE(v >> 8), BYTE(v >> 16), BYTE(v >> 24)}; }
-
-void SetRaw(LPCWSTR keyPath, LPCWSTR name, const std::vector<BYTE>& data) {
-  HKEY key;
-  ASSERT_EQ(ERROR_SUCCESS,
-            RegCreateKeyExW(HKEY_CURRENT_USER, keyPath, 0, nullptr, 0, 0, nullptr, &key, nullptr));
-  RegSetValueExW(key, name, 0, REG_BINARY, data.data(), static_cast<DWORD>(data.size()));
-  RegCloseKey(key);
-  RegFlushKey(HKEY_CURRENT_USER);
-}
-
 // The last case is the first run: the defaults, and neither a setting nor the saved game
 // written by reading. (Options' tests read both settings written.)
 TEST_F(SettingsTest, SettingsThatAreMissingOrOutOfRangeTakeTheirDefaults) {
@@ -55,7 +44,7 @@ TEST_F(SettingsTest, SettingsThatAreMissingOrOutOfRangeTakeTheirDefaults) {
     SCOPED_TRACE(testing::Message() << std::string(c.name, c.name + 4) << " of " << c.stored.size()
                                     << " bytes");
     RemoveTempConfig(root + "/config");
-    if (!c.stored.empty()) SetRaw(SettingsKeyPath, c.name, c.stored);
+    if (!c.stored.empty()) SetValue(SettingsKeyPath, c.name, c.stored);
     Sound = Skin = 9;
     LoadSettings();
     EXPECT_EQ(c.sound, Sound);
@@ -99,7 +88,7 @@ TEST_F(SettingsTest, ASavedGameFailsAtAValueThatCannotBeReadAndANewGameResetsWha
     first = 5;
     SaveGame();
     if (bad < std::size(names)) {
-      SetRaw(SavedGameKeyPath, names[bad], std::vector<BYTE>(bad == 2 || bad == 3 ? 645 : 5, 0x11));
+      SetValue(SavedGameKeyPath, names[bad], std::vector<BYTE>(bad == 2 || bad == 3 ? 645 : 5, 0x11));
     } else {  // the last round: `first` is missing
       RegFlushKey(HKEY_CURRENT_USER);
       std::string text = ReadFileText(file);
