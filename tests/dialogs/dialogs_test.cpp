@@ -6,7 +6,6 @@
 
 #include <cstdio>
 #include <functional>
-#include <utility>
 
 #include "app/resource.h"
 #include "game/board.h"
@@ -22,23 +21,11 @@
 
 namespace {
 
-// Acts while a dialog runs its own loop: a message posted to a hidden window of ours is
+// Acts while a dialog runs its own loop: the first paint of a small window of ours is
 // the first that loop handles.
 void WhileOpen(std::function<void(HWND dialog)> action) {
-  static std::function<void(HWND dialog)> inside;
-  static WNDCLASSW actor{};
-  if (actor.lpfnWndProc == nullptr) {
-    actor.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-      if (message != WM_USER) return DefWindowProcW(window, message, wParam, lParam);
-      std::exchange(inside, nullptr)(FindWindowW(u"Dialog", nullptr));
-      return 0;
-    };
-    actor.lpszClassName = u"Actor";
-    RegisterClassW(&actor);
-  }
-  inside = std::move(action);
-  PostMessageW(CreateWindowExW(0, u"Actor", nullptr, 0, 0, 0, 0, 0, hMainWnd, nullptr, nullptr, nullptr),
-               WM_USER, 0, 0);
+  owner = CreateRecordingWindow(nullptr, WS_VISIBLE, 0, 0, 1, 1);
+  Then([action] { action(FindWindowW(u"Dialog", nullptr)); });
 }
 
 void TapDone() { TapMiddle(WindowRect(FindWindowW(u"DoneButton", nullptr))); }
@@ -47,9 +34,8 @@ using DialogsTest = ProgramTest;
 
 // The board in the middle of a box, as the screen shows it.
 COLORREF BoardPixel() {
-  const RECT box = CellRect(BoardLayout, BoxCell(3, 3)), client = WindowRect(hMainWnd);
-  return EmulatorScreenPixel(client.left + (box.left + box.right) / 2,
-                             client.top + (box.top + box.bottom) / 2);
+  const RECT box = OnScreen(CellRect(BoardLayout, BoxCell(3, 3)));
+  return EmulatorScreenPixel((box.left + box.right) / 2, (box.top + box.bottom) / 2);
 }
 
 TEST_F(DialogsTest, OptionsShowsSetsAndWritesBothSettingsHoweverItEnds) {
