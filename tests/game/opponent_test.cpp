@@ -59,25 +59,23 @@ TEST_F(Opponent, FreshProgramOpensWithCell61DrawingOneNumber) {
 // The quiet-line walk takes the candidate after its start (the number drawn mod 112, plus
 // one), skipping lines beside a box with sides; a border line tests only its one box.
 TEST_F(Opponent, TheQuietWalkTakesTheFirstQuietCandidateAfterItsStart) {
-  const struct {
-    int r;                    // the number drawn
-    int open;                 // the one box without sides; -1: an empty board
-    int cell;                 // the line placed
-  } cases[] = {{0, -1, 1},    // start 1: candidate 2
-               {41, -1, 61},  // start 42: candidate 43
-               {6, -1, 7},      {13, -1, 21},   {14, -1, 22}, {103, -1, 153},
-               {104, -1, 154},  {110, -1, 160}, {111, -1, 0},  // start 112 wraps to 1
-               {223, -1, 0},                                   // 223 mod 112 is 111
-               {32767, -1, 92},                                // 32767 mod 112 is 63: candidate 65
-               {0, 152, 153},                                  // the corner box's right border
-               {105, 152, 160}};  // start 106: candidate 107 (cell 155) first, then its bottom border
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "number " << c.r << ", open box " << c.open);
-    if (c.open < 0)
+  // The number drawn, the one box without sides (-1: an empty board) and the line placed.
+  const int cases[][3] = {
+      {0, -1, 1},    // start 1: candidate 2
+      {41, -1, 61},  // start 42: candidate 43
+      {6, -1, 7},      {13, -1, 21},   {14, -1, 22}, {103, -1, 153},
+      {104, -1, 154},  {110, -1, 160}, {111, -1, 0},  // start 112 wraps to 1
+      {223, -1, 0},                                   // 223 mod 112 is 111
+      {32767, -1, 92},                                // 32767 mod 112 is 63: candidate 65
+      {0, 152, 153},                                  // the corner box's right border
+      {105, 152, 160}};  // start 106: candidate 107 (cell 155) first, then its bottom border
+  for (const auto& [r, open, cell] : cases) {
+    SCOPED_TRACE(testing::Message() << "number " << r << ", open box " << open);
+    if (open < 0)
       EmptyBoard(1);
     else
-      AllBoxesSidedBut(c.open);
-    EXPECT_EQ(Picked(PickQuietLine, c.r), std::vector<int>{c.cell});
+      AllBoxesSidedBut(open);
+    EXPECT_EQ(Picked(PickQuietLine, r), std::vector<int>{cell});
     EXPECT_EQ(f, 0);
   }
   // Start 112: candidates 1 (cell 0) and 2 (cell 1) touch boxes 8 and 10, which have sides.

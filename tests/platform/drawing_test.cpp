@@ -30,10 +30,11 @@ constexpr COLORREF Black = RGB(0, 0, 0), White = RGB(255, 255, 255);
 // brought down to the largest that fits.
 TEST(Screen, DotsPerInchAndTheLargestWholeFactorThatFitsTheDesktop) {
   // width, height, the factor asked, dpi, the factor given; the headless desktop is 1024 x 768
-  const int cases[][5] = {{240, 320, 0, 96, 2},    {320, 240, 0, 96, 3},  {480, 640, 0, 192, 1}, {640, 480, 0, 192, 1},
-               {480, 800, 0, 192, 1},   {800, 480, 0, 192, 1}, {479, 800, 0, 96, 1},  {800, 479, 0, 96, 1},
-               {2000, 2000, 0, 192, 1}, {240, 320, 4, 96, 2},  {240, 320, 1, 96, 1},  {320, 240, 3, 96, 3},
-               {480, 640, 3, 192, 1}};
+  const int cases[][5] = {{240, 320, 0, 96, 2},  {320, 240, 0, 96, 3},  {480, 640, 0, 192, 1},
+                          {640, 480, 0, 192, 1}, {480, 800, 0, 192, 1}, {800, 480, 0, 192, 1},
+                          {479, 800, 0, 96, 1},  {800, 479, 0, 96, 1},  {2000, 2000, 0, 192, 1},
+                          {240, 320, 4, 96, 2},  {240, 320, 1, 96, 1},  {320, 240, 3, 96, 3},
+                          {480, 640, 3, 192, 1}};
   for (const auto& [width, height, asked, dpi, scale] : cases) {
     EmulatorSetScreen(width, height, asked);
     EXPECT_EQ(ScreenDpi(), dpi) << width << "x" << height;
@@ -96,8 +97,9 @@ struct DrawingTest : testing::Test {
 TEST_F(DrawingTest, ALargerWindowShowsTheScreenCentredByTheLargestWholeFactor) {
   constexpr COLORREF Backdrop = RGB(22, 23, 26);
   // The desktop's width and height, the factor, and where the screen's left and top land.
-  const int cases[][5] = {{960, 720, 3, 0, 0}, {1300, 1000, 4, 10, 20}, {1000, 1000, 3, 20, 140}, {330, 1000, 1, 5, 380},
-               {320, 240, 1, 0, 0}, {1024, 768, 3, 32, 24},  {961, 1000, 3, 0, 140}};
+  const int cases[][5] = {{960, 720, 3, 0, 0},    {1300, 1000, 4, 10, 20}, {1000, 1000, 3, 20, 140},
+                          {330, 1000, 1, 5, 380}, {320, 240, 1, 0, 0},     {1024, 768, 3, 32, 24},
+                          {961, 1000, 3, 0, 140}};
   EmulatorSetScreen(320, 240, 3);
   HWND window = CreateRecordingWindow(nullptr, WS_VISIBLE, 0, 0, 320, 240);
   UpdateWindow(window);  // white
@@ -123,8 +125,7 @@ TEST_F(DrawingTest, ALargerWindowShowsTheScreenCentredByTheLargestWholeFactor) {
     EXPECT_TRUE(p.x == 319 && p.y == 239) << p.x << ", " << p.y;
     EXPECT_TRUE(ScreenPointFromDesktop(left + 10 * factor, top + 7 * factor + factor - 1, &p));
     EXPECT_TRUE(p.x == 10 && p.y == 7) << p.x << ", " << p.y;
-    for (const POINT outside :
-         {POINT{left - 1, top}, {left, bottom}, {right, top}, {left, top - 1}})
+    for (const POINT outside : {POINT{left - 1, top}, {left, bottom}, {right, top}, {left, top - 1}})
       EXPECT_EQ(ScreenPointFromDesktop(outside.x, outside.y, nullptr), FALSE);
   }
   ReleaseDC(nullptr, screen);
@@ -137,7 +138,8 @@ TEST_F(DrawingTest, ALargerWindowShowsTheScreenCentredByTheLargestWholeFactor) {
 // it, so a tap lands on what it is aimed at.
 TEST_F(DrawingTest, AFullscreenWindowIsFilledSharplyByAFraction) {
   // The screen's width and height, and the size it is shown at on the 1024 x 768 desktop.
-  const int cases[][4] = {{240, 320, 576, 768}, {480, 640, 576, 768}, {320, 240, 1024, 768}, {500, 380, 1000, 760}};
+  const int cases[][4] = {
+      {240, 320, 576, 768}, {480, 640, 576, 768}, {320, 240, 1024, 768}, {500, 380, 1000, 760}};
   // Pauses of 20 ms until the window has changed: F11 is served while the program pauses,
   // and drawing a fullscreen window anew may take longer than one pause.
   const auto pausesUntil = [](auto done) {

@@ -17,12 +17,10 @@ int Ask() {
 HWND Box() { return FindWindowW(u"MessageBox", nullptr); }
 
 TEST_F(ShellTest, MessageBoxesAnswerKeysAndTapsOnTheirButtons) {
-  const struct {
-    int key, answer;
-  } keys[] = {{'Y', IDYES}, {'N', IDNO}, {VK_RETURN, IDYES}, {VK_ESCAPE, IDNO}};
-  for (const auto& c : keys) {
-    Then([&c] { EmulatorKey(c.key, FALSE); });
-    EXPECT_EQ(Ask(), c.answer) << c.key;
+  const int keys[][2] = {{'Y', IDYES}, {'N', IDNO}, {VK_RETURN, IDYES}, {VK_ESCAPE, IDNO}};  // key, answer
+  for (const auto& [key, answer] : keys) {
+    Then([key] { EmulatorKey(key, FALSE); });
+    EXPECT_EQ(Ask(), answer) << key;
     EXPECT_EQ(Box(), nullptr);
   }
   for (int button : {0, 1}) {
