@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 #include "game/board.h"
 #include "game/effects.h"
@@ -146,20 +148,18 @@ TEST_F(Opponent, RulesDoNothingWhenTheUserIsToMoveButStillDrawTheirNumber) {
 // first, then 10 and 8, each in a pass of its own. The capture phase draws no number; one
 // rule ran after it.
 TEST_F(Opponent, AChainIsTakenInOnePassAlongTheScanOrderAndInOnePassABoxAgainstIt) {
-  const struct {
-    int opened;
-    const char* draws;
-  } cases[] = {{7, "draw 9, draw 8, draw 11, draw 10, draw 13, draw 12"},
-               {13, "draw 11, draw 12, draw 9, draw 10, draw 7, draw 8"}};
-  for (const auto& c : cases) {
+  // The line that opens the chain, and the draws.
+  const std::pair<int, const char*> cases[] = {{7, "draw 9, draw 8, draw 11, draw 10, draw 13, draw 12"},
+                                               {13, "draw 11, draw 12, draw 9, draw 10, draw 7, draw 8"}};
+  for (const auto& [opened, expected] : cases) {
     ResetEffects();
     EmptyBoard(1);
-    Draw({0, 1, 2, 22, 23, 24, c.opened}, OwnerUser);
+    Draw({0, 1, 2, 22, 23, 24, opened}, OwnerUser);
     EXPECT_EQ(NumbersDrawn(ComputerTurn), 1);
     std::vector<std::string> draws;
     for (const std::string& e : Effects)
       if (e.rfind("draw", 0) == 0) draws.push_back(e);
-    EXPECT_EQ(Joined(draws, 6), c.draws);
+    EXPECT_EQ(Joined(draws, 6), expected);
     EXPECT_EQ(ComputerScore, 3);
     EXPECT_EQ(DrawnLines().size(), 11u);  // and one line of the rules
     EXPECT_EQ(f, 0);
@@ -169,18 +169,15 @@ TEST_F(Opponent, AChainIsTakenInOnePassAlongTheScanOrderAndInOnePassABoxAgainstI
 // F set on entry: with nothing to take the turn ends at once, no number drawn; a capture
 // clears it and the rules run.
 TEST_F(Opponent, FSetOnEntryEndsTheTurnUnlessACaptureClearsIt) {
-  const struct {
-    std::vector<int> drawn;
-    size_t lines;
-    int32_t score, numbers;
-  } cases[] = {{{0}, 1, 0, 0}, {{0, 7, 22}, 5, 1, 1}};
-  for (const auto& c : cases) {
+  // The user's lines, the lines drawn after the turn, the computer's score, the numbers drawn.
+  const std::tuple<std::vector<int>, size_t, int32_t, int> cases[] = {{{0}, 1, 0, 0}, {{0, 7, 22}, 5, 1, 1}};
+  for (const auto& [drawn, lines, score, numbers] : cases) {
     EmptyBoard(1);
-    Draw(c.drawn, OwnerUser);
+    Draw(drawn, OwnerUser);
     F = 1;
-    EXPECT_EQ(NumbersDrawn(ComputerTurn), c.numbers);
-    EXPECT_EQ(ComputerScore, c.score);
-    EXPECT_EQ(DrawnLines().size(), c.lines);
+    EXPECT_EQ(NumbersDrawn(ComputerTurn), numbers);
+    EXPECT_EQ(ComputerScore, score);
+    EXPECT_EQ(DrawnLines().size(), lines);
     EXPECT_TRUE(f == 0 && F == 0);
   }
 }
