@@ -10,6 +10,8 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <tuple>
+#include <utility>
 
 #include "app/app.h"
 #include "app/resource.h"
@@ -112,15 +114,14 @@ TEST_F(ProgramTest, NewGameIsAskedOnlyOnceALineIsDrawn) {
 // the next game's opening line is drawn before the tap's message ends, and the repaint
 // after it plays no start sound.
 TEST_F(ProgramTest, YesAfterTheLastBoxOpensTheNextGameInsideTheTap) {
-  const struct {
-    std::vector<int> left;
-    Names sounds;
-  } cases[] = {{{LastBottom}, {u"player.wav", u"box.wav", u"win.wav", u"computer.wav"}},
-               {{LastBottom, LastRight}, {u"player.wav", u"computer.wav", u"box.wav", u"win.wav"}}};
+  // The lines left, and the sounds.
+  const std::pair<std::vector<int>, Names> cases[] = {
+      {{LastBottom}, {u"player.wav", u"box.wav", u"win.wav", u"computer.wav"}},
+      {{LastBottom, LastRight}, {u"player.wav", u"computer.wav", u"box.wav", u"win.wav"}}};
   ASSERT_TRUE(Start());
   Answer = IDYES;
-  for (const auto& c : cases) {
-    FullBoardBut(c.left, 0);
+  for (const auto& [left, sounds] : cases) {
+    FullBoardBut(left, 0);
     Plays.clear();
     Questions.clear();
     TapCell(LastBottom);
@@ -128,7 +129,7 @@ TEST_F(ProgramTest, YesAfterTheLastBoxOpensTheNextGameInsideTheTap) {
     EXPECT_EQ(Questions[0].text, u"Congratulation! You win. Play again?");
     EXPECT_TRUE(LinesDrawn() == 1 && first == 0 && f == 0);
     Pump();
-    EXPECT_EQ(PlayedNames(), c.sounds);
+    EXPECT_EQ(PlayedNames(), sounds);
   }
 }
 
@@ -199,11 +200,9 @@ TEST_F(ProgramTest, HelpOpensThePageBesideTheProgramOrSaysWhyAndWhereItIs) {
   EXPECT_TRUE(FileExists(page));
   std::u16string pageShown(page.begin(), page.end());
   std::replace(pageShown.begin(), pageShown.end(), u' ', u'\u00A0');  // no break at its space
-  const struct {
-    const char* xdgOpen;  // the end of a stand-in xdg-open; none for no xdg-open at all
-    const char* browser;  // the menu entry a stand-in xdg-mime names for web pages, if any
-    const char16_t* says;  // what the box says, or null when there is no box
-  } cases[] = {
+  // The end of a stand-in xdg-open (none for no xdg-open at all), the menu entry a stand-in
+  // xdg-mime names for web pages if any, and what the box says (null when there is no box).
+  const std::tuple<const char*, const char*, const char16_t*> cases[] = {
       {"", nullptr, nullptr},
       {"exit 3\n", nullptr, u"no web browser was found"},
       {"echo 'fakefox: cannot open display' >&2; echo 'fakefox: hello'; exit 4\n", "fakefox.desktop",
@@ -212,36 +211,36 @@ TEST_F(ProgramTest, HelpOpensThePageBesideTheProgramOrSaysWhyAndWhereItIs) {
   };
   const std::string path = std::getenv("PATH") == nullptr ? "" : std::getenv("PATH");
   ASSERT_TRUE(Start());
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.xdgOpen == nullptr ? "no xdg-open" : c.xdgOpen);
+  for (const auto& [xdgOpen, browser, says] : cases) {
+    SCOPED_TRACE(xdgOpen == nullptr ? "no xdg-open" : xdgOpen);
     const std::string bin = MakeTempFolder(), log = bin + "/opened";
     const auto script = [&bin](const char* name, const std::string& body) {
       std::ofstream(bin + "/" + name) << "#!/bin/sh\n" << body;
       std::filesystem::permissions(bin + "/" + name, std::filesystem::perms::owner_all);
     };
-    if (c.xdgOpen != nullptr) script("xdg-open", "printf '%s' \"$1\" > '" + log + "'\n" + c.xdgOpen);
-    if (c.browser != nullptr) script("xdg-mime", std::string("echo ") + c.browser + "\n");
+    if (xdgOpen != nullptr) script("xdg-open", "printf '%s' \"$1\" > '" + log + "'\n" + xdgOpen);
+    if (browser != nullptr) script("xdg-mime", std::string("echo ") + browser + "\n");
     // The program's standard error, into a file while the viewer runs.
     testing::internal::CaptureStderr();
     setenv("PATH", bin.c_str(), 1);
     Questions.clear();
     EmulatorKey(VK_F1, FALSE);
     Pump();
-    if (c.xdgOpen != nullptr) {
+    if (xdgOpen != nullptr) {
       EXPECT_TRUE(Eventually([&] { return ReadFileText(log) == page; })) << ReadFileText(log);
     }
-    for (int i = 0; i < (c.says != nullptr ? 1000 : 30) && Questions.empty(); ++i) {
+    for (int i = 0; i < (says != nullptr ? 1000 : 30) && Questions.empty(); ++i) {
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
       Pump();
     }
     setenv("PATH", path.c_str(), 1);
     const std::string errors = testing::internal::GetCapturedStderr();
     EXPECT_EQ(errors.find("fakefox"), std::string::npos) << errors;
-    ASSERT_EQ(Questions.size(), c.says != nullptr ? 1u : 0u);
-    if (c.says == nullptr) continue;
+    ASSERT_EQ(Questions.size(), says != nullptr ? 1u : 0u);
+    if (says == nullptr) continue;
     EXPECT_TRUE(Questions[0].owner == hMainWnd && Questions[0].caption == u"Marlix Pentro" &&
                 Questions[0].type == MB_OK);
-    EXPECT_NE(Questions[0].text.find(c.says), std::u16string::npos);
+    EXPECT_NE(Questions[0].text.find(says), std::u16string::npos);
     EXPECT_NE(Questions[0].text.find(u"\n" + pageShown), std::u16string::npos) << "the path, whole on its line";
   }
 }
