@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <tuple>
+#include <vector>
 
 #include "gdi/gdi.h"
 #include "host/screen.h"
@@ -88,24 +90,19 @@ TEST_F(ShellTest, AFingerIsToldFromTheMouseAndFollowedToItsLift) {
     EmulatorFingerDown(-40, 150);  // 10 mm and more beside it: nothing
     EmulatorFingerUp(-40, 150);
     PumpMessages();
-    std::vector<Received> got;
+    // The window, the message, where, and the extra information.
+    std::vector<std::tuple<HWND, UINT, LPARAM, LPARAM>> got;
     for (const Received& r : ReceivedMessages)
       if (r.message == WM_LBUTTONDOWN || r.message == WM_MOUSEMOVE || r.message == WM_LBUTTONUP)
-        got.push_back(r);
-    ASSERT_EQ(got.size(), 7u);
-    const struct {
-      UINT message;
-      LPARAM lParam, extraInfo;
-    } expected[] = {{WM_LBUTTONDOWN, at(100, 200), Finger}, {WM_MOUSEMOVE, at(120, 210), Finger},
-                    {WM_MOUSEMOVE, at(30, 10), Finger},     {WM_LBUTTONUP, at(-20, 330), Finger},
-                    {WM_LBUTTONDOWN, at(60, 70), 0},        {WM_LBUTTONDOWN, at(-3, 150), Finger},
-                    {WM_LBUTTONUP, at(-3, 150), Finger}};
-    for (size_t i = 0; i < got.size(); ++i) {
-      EXPECT_EQ(got[i].window, owner) << i;
-      EXPECT_EQ(got[i].message, expected[i].message) << i;
-      EXPECT_EQ(got[i].lParam, expected[i].lParam) << i;
-      EXPECT_EQ(got[i].extraInfo, expected[i].extraInfo) << i;
-    }
+        got.emplace_back(r.window, r.message, r.lParam, r.extraInfo);
+    EXPECT_EQ(got, (std::vector<std::tuple<HWND, UINT, LPARAM, LPARAM>>{
+                       {owner, WM_LBUTTONDOWN, at(100, 200), Finger},
+                       {owner, WM_MOUSEMOVE, at(120, 210), Finger},
+                       {owner, WM_MOUSEMOVE, at(30, 10), Finger},
+                       {owner, WM_LBUTTONUP, at(-20, 330), Finger},
+                       {owner, WM_LBUTTONDOWN, at(60, 70), 0},
+                       {owner, WM_LBUTTONDOWN, at(-3, 150), Finger},
+                       {owner, WM_LBUTTONUP, at(-3, 150), Finger}}));
   }
 }
 
