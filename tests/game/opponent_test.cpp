@@ -43,13 +43,6 @@ int NumbersDrawn(void (*turn)()) {
   return static_cast<int>(std::ranges::find(FreshRand, handheld::rand()) - std::begin(FreshRand));
 }
 
-// Every box given a side but one, whose lines are then the only quiet ones.
-void AllBoxesSidedBut(int open) {
-  EmptyBoard(1);
-  for (int cell = 0; cell < CellCount; ++cell)
-    if (IsBox(cell) && cell != open) box[cell] = SideTop;
-}
-
 TEST_F(Opponent, FreshProgramOpensWithCell61DrawingOneNumber) {
   NewGame();
   EXPECT_EQ(NumbersDrawn(ComputerTurn), 1);  // the other rules drew nothing
@@ -73,10 +66,9 @@ TEST_F(Opponent, TheQuietWalkTakesTheFirstQuietCandidateAfterItsStart) {
       {105, 152, 160}};  // start 106: candidate 107 (cell 155) first, then its bottom border
   for (const auto& [r, open, cell] : cases) {
     SCOPED_TRACE(testing::Message() << "number " << r << ", open box " << open);
-    if (open < 0)
-      EmptyBoard(1);
-    else
-      AllBoxesSidedBut(open);
+    EmptyBoard(1);
+    for (int other = 0; other < CellCount; ++other)  // every box given a side but the open one, if any
+      if (open >= 0 && IsBox(other) && other != open) box[other] = SideTop;
     EXPECT_EQ(Picked(PickQuietLine, r), std::vector<int>{cell});
     EXPECT_EQ(f, 0);
   }

@@ -43,8 +43,7 @@ TEST_F(RegistryTest, TheFileIsWrittenWhenAChangedKeyIsClosedAndReadAtTheNextOpen
   const std::string before = ReadFileText(file);
   HKEY key;
   ASSERT_EQ(ERROR_SUCCESS, Open(u"K", key));
-  const DWORD two = 2;
-  RegSetValueExW(key, u"b", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&two), 4);
+  RegSetValueExW(key, u"b", 0, REG_DWORD, Le(2).data(), 4);
   EXPECT_EQ(before, ReadFileText(file)) << "nothing reaches the disk before the close";
   RegCloseKey(key);
   RegFlushKey(HKEY_CURRENT_USER);
