@@ -3,6 +3,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "app/app.h"
 #include "app/resource.h"
 #include "game/board.h"
@@ -101,17 +103,13 @@ void TapCell(int cell) {
 }
 
 int LinesDrawn() {
-  int lines = 0;
-  for (int line : AllLines()) lines += occ[line] != OwnerNone ? 1 : 0;
-  return lines;
+  return static_cast<int>(std::ranges::count_if(AllLines(), [](int line) { return occ[line] != OwnerNone; }));
 }
 
 int QuietLine() {
-  for (int line : AllLines()) {
-    bool quiet = occ[line] == OwnerNone;
-    for (const BoxSide& side : BoxesOf(line)) quiet = quiet && box[side.box] == 0;
-    if (quiet) return line;
-  }
+  const auto sideless = [](const BoxSide& side) { return box[side.box] == 0; };
+  for (int line : AllLines())
+    if (occ[line] == OwnerNone && std::ranges::all_of(BoxesOf(line), sideless)) return line;
   return -1;
 }
 
