@@ -57,6 +57,7 @@ TEST_F(RegistryTest, TheFileIsWrittenWhenAChangedKeyIsClosedAndReadAtTheNextOpen
 
 const std::string Head = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\T]\n";
 const std::string Version = "Windows Registry Editor Version 5.00\n";
+const std::string A = "\"a\"=dword:00000001\n", B = "\"b\"=dword:00000002\n";  // a = 1, b = 2
 
 TEST_F(RegistryTest, DamagedTextGivesWhatIsValidAndIsKeptAsideWhenReplaced) {
   const std::vector<BYTE> One{1, 0, 0, 0}, Two{2, 0, 0, 0}, None;
@@ -71,9 +72,7 @@ TEST_F(RegistryTest, DamagedTextGivesWhatIsValidAndIsKeptAsideWhenReplaced) {
       {"CRLF, blank lines and comments", Head + "\"a\"=dword:00000001\r\n\r\n; a comment\n", "a", true},
       {"empty file", "", ""},
       {"no header", "[HKEY_CURRENT_USER\\T]\n\"a\"=dword:00000001\n", "a"},
-      {"binary junk between values",
-       Head + "\"a\"=dword:00000001\n" + std::string("\0\xff\xfe\x01junk\0\n", 10) + "\"b\"=dword:00000002\n",
-       "ab"},
+      {"binary junk between values", Head + A + std::string("\0\xff\xfe\x01junk\0\n", 10) + B, "ab"},
       {"cut inside the last line", Head + "\"a\"=dword:00000001\n\"b\"=dword:0000000", "a"},
       {"last line complete but not ended", Head + "\"a\"=dword:00000001\n\"b\"=hex:02,00", "a"},
       {"cut after a wrapped line", Head + "\"a\"=dword:00000001\n\"b\"=hex:02,00,\\\n", "a"},
@@ -85,8 +84,7 @@ TEST_F(RegistryTest, DamagedTextGivesWhatIsValidAndIsKeptAsideWhenReplaced) {
       {"a huge line", Head + std::string(3 << 20, 'x') + "\n\"a\"=dword:00000001\n", "a"},
       {"a value over a megabyte", hugeValue + "\n", ""},
       {"a name given twice: the later holds", Head + "\"a\"=dword:00000009\n\"a\"=dword:00000001\n", "a"},
-      {"value before any key",
-       Version + "\"a\"=dword:00000001\n[HKEY_CURRENT_USER\\T]\n\"b\"=dword:00000002\n", "b"},
+      {"value before any key", Version + A + "[HKEY_CURRENT_USER\\T]\n" + B, "b"},
       {"another hive", Version + "[HKEY_LOCAL_MACHINE\\T]\n\"a\"=dword:00000001\n", ""},
   };
   for (const auto& c : cases) {

@@ -54,9 +54,8 @@ TEST(LineCursor, UpAndDownKeepTheColumn) {
   for (int line : AllLines()) {
     CursorPlace place = CursorPlaceOf(line);
     std::vector<int> path{line};
-    while (true) {
-      const CursorPlace next = CursorStep(place, 0, 1);
-      if (next.cell == place.cell) break;
+    for (CursorPlace next = CursorStep(place, 0, 1); next.cell != place.cell;
+         next = CursorStep(place, 0, 1)) {
       place = next;
       path.push_back(place.cell);
     }
