@@ -40,12 +40,6 @@ int Broken(const RECT& area, const std::vector<COLORREF>& before, int cell, Rule
   return broken;
 }
 
-// The screen differs from `before` in the mark over `cell` alone, which shows its colours.
-void ExpectMarkAlone(const std::vector<COLORREF>& before, int cell) {
-  EXPECT_EQ(Broken(WholeScreen(), before, cell, [](COLORREF, COLORREF now) { return MarkColour(now); }), 0)
-      << "pixels wrong with the mark on cell " << cell;
-}
-
 using KeyboardTest = ProgramTest;
 
 TEST_F(KeyboardTest, TheCursorShowsAtTheFirstArrowAndATapTakesItAwayWithoutATrace) {
@@ -57,7 +51,8 @@ TEST_F(KeyboardTest, TheCursorShowsAtTheFirstArrowAndATapTakesItAwayWithoutATrac
   Pump();
   ASSERT_TRUE(LineCursor.shown);
   EXPECT_EQ(LineCursor.place.cell, H(3, 4));
-  ExpectMarkAlone(fresh, H(3, 4));
+  // The screen differs in the mark alone, which shows its colours.
+  EXPECT_EQ(Broken(WholeScreen(), fresh, H(3, 4), [](COLORREF, COLORREF now) { return MarkColour(now); }), 0);
 
   // A tap beside the lines hides it and does nothing else.
   Plays.clear();

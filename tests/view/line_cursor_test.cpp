@@ -20,10 +20,6 @@ struct Arrow {
 };
 constexpr Arrow Arrows[] = {{"left", -1, 0}, {"right", 1, 0}, {"up", 0, -1}, {"down", 0, 1}};
 
-int Moved(int cell, const Arrow& arrow) {
-  return CursorStep(CursorPlaceOf(cell), arrow.right, arrow.down).cell;
-}
-
 TEST(LineCursor, ArrowsGoAlongTheRowOrToTheNearestLineOfTheNextRowAndStopAtTheEdges) {
   enum { L, R, U, D };  // the arrows, in the order of Arrows
   // clang-format off
@@ -45,7 +41,8 @@ TEST(LineCursor, ArrowsGoAlongTheRowOrToTheNearestLineOfTheNextRowAndStopAtTheEd
   };
   // clang-format on
   for (const auto& [from, arrow, to] : moves)
-    EXPECT_EQ(Moved(from, Arrows[arrow]), to) << "from " << from << " " << Arrows[arrow].name;
+    EXPECT_EQ(CursorStep(CursorPlaceOf(from), Arrows[arrow].right, Arrows[arrow].down).cell, to)
+        << "from " << from << " " << Arrows[arrow].name;
 }
 
 // Up and down keep the column the cursor came in with, so it zigzags down one column of
