@@ -26,8 +26,7 @@ struct Play {
   COLORREF pixel;
 };
 
-class ProgramTest : public testing::Test {
- protected:
+struct ProgramTest : testing::Test {
   static void SetUpTestSuite();
   void SetUp() override;
   void TearDown() override;

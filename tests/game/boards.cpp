@@ -7,8 +7,7 @@
 
 std::vector<BoxSide> BoxesOf(int line) {
   std::vector<BoxSide> result;
-  const int row = line / RowStride;
-  const int col = line % RowStride;
+  const int row = line / RowStride, col = line % RowStride;
   if (IsHorizontalLine(line)) {
     if (row >= 1) result.push_back({BoxCell(row - 1, col), SideBottom});
     if (row <= 6) result.push_back({BoxCell(row, col), SideTop});

@@ -23,9 +23,8 @@ constexpr int FreshRand[] = {41, 18467, 6334, 26500, 19169};
 
 // Lines drawn on the board, in cell order.
 std::vector<int> DrawnLines() {
-  std::vector<int> lines;
-  for (int line : AllLines())
-    if (occ[line] != 0) lines.push_back(line);
+  std::vector<int> lines = AllLines();
+  std::erase_if(lines, [](int line) { return occ[line] == 0; });
   return lines;
 }
 

@@ -261,8 +261,7 @@ TEST_F(DrawingTest, TextIsCutToItsRectangleAndSizedForTheScreen) {
   DrawTextW(dc, u"8888888888", -1, &small, 0);
   DrawTextW(dc, u"8888888888", 1, &wide, 0);  // only the first character
   const int inSmall = Lit(small), first = Lit(RECT{20, 200, 40, 240});
-  EXPECT_GT(inSmall, 0);
-  EXPECT_GT(first, 0);
+  EXPECT_TRUE(inSmall > 0 && first > 0) << inSmall << " " << first;
   EXPECT_EQ(Lit(RECT{0, 0, 240, 320}), inSmall + first);
   const int low = DrawTextW(dc, u"12", -1, &field, 0);
   ReleaseDC(nullptr, dc);

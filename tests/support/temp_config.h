@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -34,9 +34,7 @@ inline void RemoveTempConfig(const std::string& root) {
 
 inline std::string ReadFileText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
+  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 inline void WriteFileText(const std::string& path, const std::string& text) {
