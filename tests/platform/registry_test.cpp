@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 #include "platform/emulator.h"
@@ -63,44 +64,41 @@ TEST_F(RegistryTest, DamagedTextGivesWhatIsValidAndIsKeptAsideWhenReplaced) {
   const std::vector<BYTE> One{1, 0, 0, 0}, Two{2, 0, 0, 0}, None;
   std::string hugeValue = Head + "\"a\"=hex:00";
   for (int i = 0; i < 1 << 20; ++i) hugeValue += ",00";
-  const struct {
-    const char* what;
-    std::string text;
-    const char* read;    // which of a = 1 and b = 2 in key T read back
-    bool clean = false;  // understood whole, so not kept aside when replaced
-  } cases[] = {
+  // What the text is, the text, which of a = 1 and b = 2 in key T read back, and whether it
+  // is understood whole, so not kept aside when replaced.
+  const std::tuple<const char*, std::string, const char*, bool> cases[] = {
       {"CRLF, blank lines and comments", Head + "\"a\"=dword:00000001\r\n\r\n; a comment\n", "a", true},
-      {"empty file", "", ""},
-      {"no header", "[HKEY_CURRENT_USER\\T]\n\"a\"=dword:00000001\n", "a"},
-      {"binary junk between values", Head + A + std::string("\0\xff\xfe\x01junk\0\n", 10) + B, "ab"},
-      {"cut inside the last line", Head + "\"a\"=dword:00000001\n\"b\"=dword:0000000", "a"},
-      {"last line complete but not ended", Head + "\"a\"=dword:00000001\n\"b\"=hex:02,00", "a"},
-      {"cut after a wrapped line", Head + "\"a\"=dword:00000001\n\"b\"=hex:02,00,\\\n", "a"},
-      {"cut inside a wrapped line", Head + "\"b\"=hex:02,00,\\\n  00,0", ""},
-      {"bad hex digit", Head + "\"a\"=hex:0g,00\n\"b\"=dword:00000002\n", "b"},
-      {"a string value", Head + "\"a\"=\"text\"\n\"b\"=dword:00000002\n", "b"},
-      {"deletions are not taken", Head + "\"a\"=-\n\"b\"=dword:00000002\n[-HKEY_CURRENT_USER\\T]\n", "b"},
-      {"invalid UTF-8 in a name", Head + "\"a\xff\"=dword:00000001\n\"b\"=dword:00000002\n", "b"},
-      {"a huge line", Head + std::string(3 << 20, 'x') + "\n\"a\"=dword:00000001\n", "a"},
-      {"a value over a megabyte", hugeValue + "\n", ""},
-      {"a name given twice: the later holds", Head + "\"a\"=dword:00000009\n\"a\"=dword:00000001\n", "a"},
-      {"value before any key", Version + A + "[HKEY_CURRENT_USER\\T]\n" + B, "b"},
-      {"another hive", Version + "[HKEY_LOCAL_MACHINE\\T]\n\"a\"=dword:00000001\n", ""},
+      {"empty file", "", "", false},
+      {"no header", "[HKEY_CURRENT_USER\\T]\n\"a\"=dword:00000001\n", "a", false},
+      {"binary junk between values", Head + A + std::string("\0\xff\xfe\x01junk\0\n", 10) + B, "ab", false},
+      {"cut inside the last line", Head + A + "\"b\"=dword:0000000", "a", false},
+      {"last line complete but not ended", Head + A + "\"b\"=hex:02,00", "a", false},
+      {"cut after a wrapped line", Head + A + "\"b\"=hex:02,00,\\\n", "a", false},
+      {"cut inside a wrapped line", Head + "\"b\"=hex:02,00,\\\n  00,0", "", false},
+      {"bad hex digit", Head + "\"a\"=hex:0g,00\n" + B, "b", false},
+      {"a string value", Head + "\"a\"=\"text\"\n" + B, "b", false},
+      {"deletions are not taken", Head + "\"a\"=-\n" + B + "[-HKEY_CURRENT_USER\\T]\n", "b", false},
+      {"invalid UTF-8 in a name", Head + "\"a\xff\"=dword:00000001\n" + B, "b", false},
+      {"a huge line", Head + std::string(3 << 20, 'x') + "\n\"a\"=dword:00000001\n", "a", false},
+      {"a value over a megabyte", hugeValue + "\n", "", false},
+      {"a name given twice: the later holds", Head + "\"a\"=dword:00000009\n" + A, "a", false},
+      {"value before any key", Version + A + "[HKEY_CURRENT_USER\\T]\n" + B, "b", false},
+      {"another hive", Version + "[HKEY_LOCAL_MACHINE\\T]\n\"a\"=dword:00000001\n", "", false},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (const auto& [what, text, read, clean] : cases) {
+    SCOPED_TRACE(what);
     std::remove((file + ".damaged").c_str());
-    WriteFileText(file, c.text);
+    WriteFileText(file, text);
     const auto check = [&] {
-      EXPECT_EQ(std::strchr(c.read, 'a') ? One : None, Read(u"T", u"a"));
-      EXPECT_EQ(std::strchr(c.read, 'b') ? Two : None, Read(u"T", u"b"));
+      EXPECT_EQ(std::strchr(read, 'a') ? One : None, Read(u"T", u"a"));
+      EXPECT_EQ(std::strchr(read, 'b') ? Two : None, Read(u"T", u"b"));
     };
     check();
-    EXPECT_EQ(c.text, ReadFileText(file)) << "reading never writes";
+    EXPECT_EQ(text, ReadFileText(file)) << "reading never writes";
     SetValue(u"U", u"x", Le(1), REG_DWORD);  // the first replacement keeps a damaged file aside
     check();
-    ASSERT_EQ(!c.clean, FileExists(file + ".damaged"));
-    EXPECT_EQ(c.clean ? std::string() : c.text, ReadFileText(file + ".damaged"));
+    ASSERT_EQ(!clean, FileExists(file + ".damaged"));
+    EXPECT_EQ(clean ? std::string() : text, ReadFileText(file + ".damaged"));
     RegStore store;
     RegReadText(ReadFileText(file), store);
     EXPECT_FALSE(store.damaged);
