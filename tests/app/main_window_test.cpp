@@ -115,8 +115,7 @@ TEST_F(ProgramTest, NewGameIsAskedOnlyOnceALineIsDrawn) {
   EmptyBoard(0);
   Draw({0, 7}, OwnerComputer);
   const std::vector<int32_t> before = CurrentGame();
-  RECT bar;
-  GetWindowRect(hMenuBar, &bar);
+  const RECT bar = WindowRect(hMenuBar);
   EmulatorTap(bar.right / 4, (bar.top + bar.bottom) / 2);
   Pump();
   EXPECT_EQ(Questions, (std::vector<Question>{{hMainWnd, u"Do you want to restart the game?",

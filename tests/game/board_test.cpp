@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
 
 #include "game/effects.h"
@@ -70,25 +71,20 @@ TEST(Placement, LineClosingTwoBoxesScoresBothInOrderAndKeepsTheTurn) {
 // clears the board and the scores for a game the computer opens; No leaves the board full
 // and the turn where it was.
 TEST(EndOfGame, AsksAndActsOnTheAnswer) {
+  const std::string win = "ask Congratulation! You win. Play again?", lose = "ask You lost. Play again?";
   // Each case: who, f when line 0 is drawn, both scores before, Sound, the answer, the effects.
-  const std::tuple<const char*, int, int32_t, int32_t, int32_t, int32_t, const char*> cases[] = {
+  const std::tuple<const char*, int, int32_t, int32_t, int32_t, int32_t, std::string> cases[] = {
       {"the user wins, yes", 0, 24, 24, 1, 1,
-       "draw 0, sound box, score user, draw 8, sleep 200, thread win, ask Congratulation! You win. Play "
-       "again?, "
-       "invalidate"},
+       "draw 0, sound box, score user, draw 8, sleep 200, thread win, " + win + ", invalidate"},
       {"the user wins, no", 0, 30, 18, 1, 0,
-       "draw 0, sound box, score user, draw 8, sleep 200, thread win, ask Congratulation! You win. Play "
-       "again?"},
+       "draw 0, sound box, score user, draw 8, sleep 200, thread win, " + win},
       {"the computer wins, yes", 1, 10, 38, 1, 1,
-       "draw 0, sound box, score computer, draw 8, sleep 200, thread lose, ask You lost. Play again?, "
-       "invalidate"},
+       "draw 0, sound box, score computer, draw 8, sleep 200, thread lose, " + lose + ", invalidate"},
       {"the user takes the last but loses", 0, 10, 38, 1, 0,
-       "draw 0, sound box, score user, draw 8, sleep 200, thread lose, ask You lost. Play again?"},
+       "draw 0, sound box, score user, draw 8, sleep 200, thread lose, " + lose},
       {"the computer takes the last, the user wins", 1, 25, 23, 1, 0,
-       "draw 0, sound box, score computer, draw 8, sleep 200, thread win, ask Congratulation! You win. Play "
-       "again?"},
-      {"a silent win", 0, 24, 24, 0, 0,
-       "draw 0, score user, draw 8, sleep 200, ask Congratulation! You win. Play again?"},
+       "draw 0, sound box, score computer, draw 8, sleep 200, thread win, " + win},
+      {"a silent win", 0, 24, 24, 0, 0, "draw 0, score user, draw 8, sleep 200, " + win},
   };
   for (const auto& [what, closer, user, computer, sound, yes, effects] : cases) {
     SCOPED_TRACE(what);
