@@ -155,8 +155,7 @@ TEST_F(DrawingTest, AFullscreenWindowIsFilledSharplyByAFraction) {
     for (const bool across : {true, false}) {
       HDC screen = GetDC(nullptr);
       HBRUSH brushes[2] = {CreateSolidBrush(White), CreateSolidBrush(Black)};
-      const int stripes = (across ? width : height) / 2;
-      for (int i = 0; i < stripes; ++i) {
+      for (int i = 0; i < (across ? width : height) / 2; ++i) {
         const RECT stripe = across ? RECT{2 * i, 0, 2 * i + 2, height} : RECT{0, 2 * i, width, 2 * i + 2};
         FillRect(screen, &stripe, brushes[i % 2]);
       }

@@ -51,16 +51,12 @@ struct MenuBarTest : ShellTest {
   POINT menuKey{};
 };
 
-std::vector<WORD> Commands() {
-  std::vector<WORD> commands;
-  for (const Received& r : ReceivedOf(owner, WM_COMMAND)) commands.push_back(LOWORD(r.wParam));
-  return commands;
-}
+std::vector<WPARAM> Commands() { return WParamsOf(owner, WM_COMMAND); }
 HWND Popup() { return FindWindowW(u"MNU", nullptr); }
 
 TEST_F(MenuBarTest, APopupItemPostsItsCommandOnceThePopupHasClosedAndATapBesideGoesNoFurther) {
   // The item tapped (-1: beside the popup, on the owner) and the commands posted.
-  const std::pair<int, std::vector<WORD>> cases[] = {{0, {OptionsCommand}}, {2, {AboutCommand}}, {-1, {}}};
+  const std::pair<int, std::vector<WPARAM>> cases[] = {{0, {OptionsCommand}}, {2, {AboutCommand}}, {-1, {}}};
   for (const auto& [item, commands] : cases) {
     ReceivedMessages.clear();
     Then([item] {  // while the popup waits
@@ -83,7 +79,7 @@ TEST_F(MenuBarTest, APopupItemPostsItsCommandOnceThePopupHasClosedAndATapBesideG
 // keys (a dialog's) hears them all.
 TEST_F(MenuBarTest, TheKeyboardPressesTheSoftKeysOfTheActiveWindow) {
   // The keys pressed, the commands posted and the keys the window got.
-  const std::tuple<std::vector<int>, std::vector<WORD>, std::vector<WPARAM>> cases[] = {
+  const std::tuple<std::vector<int>, std::vector<WPARAM>, std::vector<WPARAM>> cases[] = {
       {{VK_F9}, {40003}, {}},
       {{VK_F10, VK_RETURN}, {OptionsCommand}, {}},
       {{VK_APPS, VK_DOWN, VK_RETURN}, {AboutCommand}, {}},
@@ -96,9 +92,7 @@ TEST_F(MenuBarTest, TheKeyboardPressesTheSoftKeysOfTheActiveWindow) {
     PumpMessages();
     EXPECT_EQ(Popup(), nullptr);
     EXPECT_EQ(Commands(), commands);
-    std::vector<WPARAM> got;
-    for (const Received& r : ReceivedOf(owner, WM_KEYDOWN)) got.push_back(r.wParam);
-    EXPECT_EQ(got, heard);
+    EXPECT_EQ(WParamsOf(owner, WM_KEYDOWN), heard);
   }
 
   HWND above = CreateRecordingWindow();

@@ -72,9 +72,8 @@ TEST_F(ShellTest, WindowsAboveAreDrawnAgainOverOutputBeneath) {
 // screen is the window's at its edge. The mouse's carry nothing.
 TEST_F(ShellTest, AFingerIsToldFromTheMouseAndFollowedToItsLift) {
   constexpr LPARAM Finger = 0xFF515780;
-  const auto at = [](int x, int y) {
-    return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y - 26));  // below the task bar
-  };
+  // A screen point in the window below the task bar.
+  const auto at = [](int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y - 26)); };
   for (int scale : {1, 3}) {
     SCOPED_TRACE(scale);
     EmulatorSetScreen(240, 320, scale);
