@@ -107,8 +107,7 @@ TEST_F(ShellTest, TheFocusGoesRoundTheTabStopsAndTheKeysWorkTheControlWithIt) {
            // The first tab stop has it at the start.
            EXPECT_TRUE(Marked(CheckId));
            EXPECT_FALSE(Marked(ListId));
-           EmulatorKey(VK_SPACE, FALSE);
-           EmulatorKey(VK_TAB, FALSE);
+           for (int key : {VK_SPACE, VK_TAB}) EmulatorKey(key, FALSE);
          },
          [] {
            EXPECT_EQ(Ask(CheckId, BM_GETCHECK), BST_CHECKED);

@@ -42,8 +42,7 @@ TEST_F(ShellTest, AMessageBoxIsAnsweredOnlyByInputMadeAfterItShowed) {
   ASSERT_GT(yes.right, yes.left);
 
   TapMiddle(yes);
-  EmulatorKey(VK_RETURN, FALSE);
-  EmulatorKey('Y', FALSE);
+  for (int key : {VK_RETURN, int{'Y'}}) EmulatorKey(key, FALSE);
   EmulatorTap(5, EmulatorBarHeight() + 5);  // on the owner, where no box will be
   PostMessageW(owner, WM_USER, 0, 0);       // not input: still delivered
   Then([] { EmulatorKey('N', FALSE); });
@@ -69,9 +68,7 @@ TEST_F(ShellTest, AMessageBoxDropsInputForOtherWindowsWhileTheOwnerStillPaints) 
     EXPECT_TRUE(r.left >= 0 && r.right <= 240 && r.top >= EmulatorBarHeight());
     EmulatorTap(5, r.top - 5);              // on the owner, above the box
     EmulatorTap(r.left + 3, r.bottom - 3);  // on the box, beside its buttons
-    EmulatorKey('X', FALSE);
-    EmulatorKey(VK_F1, FALSE);
-    EmulatorKey('N', FALSE);
+    for (int key : {int{'X'}, VK_F1, int{'N'}}) EmulatorKey(key, FALSE);
     PostMessageW(owner, WM_USER, 0, 0);
   });
   EXPECT_EQ(Ask(), IDNO);
