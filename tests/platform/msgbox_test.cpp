@@ -78,10 +78,7 @@ TEST_F(ShellTest, AMessageBoxDropsInputForOtherWindowsWhileTheOwnerStillPaints) 
   for (UINT input : {WM_LBUTTONDOWN, WM_KEYDOWN, WM_HELP})
     EXPECT_TRUE(ReceivedOf(owner, input).empty()) << input;
   // The owner was told it lost and got back the activation.
-  const auto activations = ReceivedOf(owner, WM_ACTIVATE);
-  ASSERT_EQ(activations.size(), 2u);
-  EXPECT_EQ(LOWORD(activations[0].wParam), WA_INACTIVE);
-  EXPECT_EQ(LOWORD(activations[1].wParam), WA_ACTIVE);
+  EXPECT_EQ(WParamsOf(owner, WM_ACTIVATE), (std::vector<WPARAM>{WA_INACTIVE, WA_ACTIVE}));
 }
 
 // A player closing the program while it asks: the box ends, and the quit stays for the loop.

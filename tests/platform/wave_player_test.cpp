@@ -129,8 +129,7 @@ bool Returned(std::future<BOOL>& play) { return play.wait_for(5s) == std::future
 struct WavePlayerTest : testing::Test {
   void SetUp() override { EmulatorSetSoundTimes(30, 0); }
   void TearDown() override {
-    Set(output.holdOpen, false);
-    Set(output.holdClose, false);
+    for (bool* held : {&output.holdOpen, &output.holdClose}) Set(*held, false);
     Set(output.opens, true);
     Stop();
     EXPECT_TRUE(Eventually(DeviceClosed));
