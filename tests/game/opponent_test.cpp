@@ -54,15 +54,13 @@ TEST_F(Opponent, FreshProgramOpensWithCell61DrawingOneNumber) {
 // one), skipping lines beside a box with sides; a border line tests only its one box.
 TEST_F(Opponent, TheQuietWalkTakesTheFirstQuietCandidateAfterItsStart) {
   // The number drawn, the one box without sides (-1: an empty board) and the line placed.
-  const int cases[][3] = {
-      {0, -1, 1},    // start 1: candidate 2
-      {41, -1, 61},  // start 42: candidate 43
-      {6, -1, 7},      {13, -1, 21},   {14, -1, 22}, {103, -1, 153},
-      {104, -1, 154},  {110, -1, 160}, {111, -1, 0},  // start 112 wraps to 1
-      {223, -1, 0},                                   // 223 mod 112 is 111
-      {32767, -1, 92},                                // 32767 mod 112 is 63: candidate 65
-      {0, 152, 153},                                  // the corner box's right border
-      {105, 152, 160}};  // start 106: candidate 107 (cell 155) first, then its bottom border
+  // Number 0 is start 1, which takes candidate 2; 41 takes candidate 43; 111 is start 112,
+  // which wraps to 1, and so is 223 (223 mod 112 is 111); 32767 mod 112 is 63, so candidate
+  // 65. With only the corner box open, 0 takes its right border, and 105 (start 106) tries
+  // candidate 107 (cell 155) first, then the box's bottom border.
+  const int cases[][3] = {{0, -1, 1},      {41, -1, 61},   {6, -1, 7},     {13, -1, 21}, {14, -1, 22},
+                          {103, -1, 153},  {104, -1, 154}, {110, -1, 160}, {111, -1, 0}, {223, -1, 0},
+                          {32767, -1, 92}, {0, 152, 153},  {105, 152, 160}};
   for (const auto& [r, open, cell] : cases) {
     SCOPED_TRACE(testing::Message() << "number " << r << ", open box " << open);
     EmptyBoard(1);
@@ -101,14 +99,10 @@ TEST_F(Opponent, TheBoxRulesPlaceTheLineOfTheirMaskTable) {
 // right, 153, is placed); the first after the start in ring order wins. A lone box is found
 // from every start.
 TEST_F(Opponent, TheBoxWalkTakesTheFirstAcceptedCellAfterItsStart) {
-  const int starts[][2] = {{158, 7},    // start 159: 160, then wraps to 1
-                           {159, 7},    // start 160: cell 1 first
-                           {160, 7},    // start 161: cell 1 first
-                           {161, 7},    // 161 mod 161 is 0: start 1
-                           {6, 7},      // start 7: cell 8 next
-                           {7, 153},    // start 8: cell 8 comes last
-                           {150, 153},  // start 151
-                           {151, 7}};   // start 152: 152 comes last
+  // The number drawn and the line placed. Starts 159 (160, then it wraps to 1), 160 and 161
+  // (cell 1 first), 1 (161 mod 161 is 0) and 7 (cell 8 next) find box 8; start 8 (cell 8
+  // comes last) and 151 find box 152, and start 152 (152 comes last) box 8 again.
+  const int starts[][2] = {{158, 7}, {159, 7}, {160, 7}, {161, 7}, {6, 7}, {7, 153}, {150, 153}, {151, 7}};
   for (const auto& [r, cell] : starts) {
     EmptyBoard(1);
     box[8] = SideTop;
