@@ -9,8 +9,7 @@
 
 // The boxes a line is a side of, with the side bit the line is for each.
 struct BoxSide {
-  int box;
-  int bit;
+  int box, bit;
 };
 std::vector<BoxSide> BoxesOf(int line);
 

@@ -32,8 +32,7 @@ int Mm(double millimetres, double pixelsPerMillimetre) {
 // A point and the line a finger there means (-1: none), with the lines drawn before.
 struct Touch {
   const char* what;
-  int x, y;
-  int expected;
+  int x, y, expected;
   std::vector<int> drawn = {};
 };
 
