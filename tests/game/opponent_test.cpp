@@ -120,9 +120,7 @@ TEST_F(Opponent, RulesDoNothingWhenTheUserIsToMoveButStillDrawTheirNumber) {
   NewGame();
   f = 0;
   EXPECT_EQ(NumbersDrawn([] {
-              PickQuietLine();
-              PickSecondSide();
-              PickSacrifice();
+              for (auto rule : {PickQuietLine, PickSecondSide, PickSacrifice}) rule();
             }),
             3);
   EXPECT_TRUE(DrawnLines().empty());

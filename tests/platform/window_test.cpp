@@ -44,8 +44,7 @@ TEST_F(ShellTest, WindowsAboveAreDrawnAgainOverOutputBeneath) {
   drawsOver = 0;
 
   // The stock bitmap of a new memory device context is a single black pixel.
-  HDC dc = GetDC(main);
-  HDC memory = CreateCompatibleDC(dc);
+  HDC dc = GetDC(main), memory = CreateCompatibleDC(dc);
   BitBlt(dc, 10, 50, 1, 1, memory, 0, 0, SRCCOPY);  // meets nobody
   EXPECT_EQ(drawsOver, 0);
   EXPECT_TRUE(RectEmpty(dialog->invalid));

@@ -14,8 +14,7 @@ struct Received {
   HWND window;
   UINT message;
   WPARAM wParam;
-  LPARAM lParam;
-  LPARAM extraInfo;  // GetMessageExtraInfo while the message was handled
+  LPARAM lParam, extraInfo;  // extraInfo: GetMessageExtraInfo while the message was handled
 };
 extern std::vector<Received> ReceivedMessages;
 
