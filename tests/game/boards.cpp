@@ -47,11 +47,11 @@ std::vector<int> AllLines() {
   return lines;
 }
 
-void FullBoardBut(const std::vector<int>& left, int toMove) {
+void FullBoardBut(const std::vector<int>& left, int toMove, int owner) {
   EmptyBoard(toMove);
   std::vector<int> lines = AllLines();
   std::erase_if(lines, [&left](int line) { return std::ranges::count(left, line) > 0; });
-  Draw(lines, OwnerUser);
+  Draw(lines, owner);
 }
 
 int TakenBoxes() {

@@ -93,10 +93,7 @@ TEST(LineCursor, TabGoesRoundTheLinesNotYetDrawn) {
   EXPECT_EQ(NextFreeLine(H(0, 3), -1), H(0, 0));
   EXPECT_EQ(NextFreeLine(H(0, 6), 1), V(0, 1));
   // A drawn line is left too, and with one line left every start goes to it.
-  std::vector<int> all = AllLines();
-  std::erase(all, V(3, 3));
-  EmptyBoard(0);
-  Draw(all, OwnerComputer);
+  FullBoardBut({V(3, 3)}, 0, OwnerComputer);
   EXPECT_EQ(NextFreeLine(H(0, 0), 1), V(3, 3));
   EXPECT_EQ(NextFreeLine(V(3, 3), -1), V(3, 3));
 }
