@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 #include <vector>
 
 #include "game/board.h"
@@ -60,11 +61,8 @@ TEST_F(FingerTest, TheLiftTakesTheLineClearlyMeantThereAndTheMouseOnlyTheLineHit
   const POINT pressed = Beside(H(1, 1), 1);  // for the slides
   const POINT box = Middle(CellRect(BoardLayout, BoxCell(3, 3))),
               below{240, BoardRect(BoardLayout).bottom + Mm(4.5)};
-  const struct {
-    const char* what;
-    POINT press, lift;
-    int taken;  // the line the finger takes, or -1
-  } cases[] = {
+  // Each case: where the finger is pressed and lifted, and the line it takes (-1: none).
+  const std::tuple<const char*, POINT, POINT, int> cases[] = {
       {"1 mm below a horizontal line", Beside(H(3, 3), 1), Beside(H(3, 3), 1), H(3, 3)},
       {"2 mm beyond the board's top edge", Beside(H(0, 6), 2, -1), Beside(H(0, 6), 2, -1), H(0, 6)},
       {"2 mm beyond the board's right edge", Beside(V(6, 7), 2), Beside(V(6, 7), 2), V(6, 7)},
@@ -74,35 +72,35 @@ TEST_F(FingerTest, TheLiftTakesTheLineClearlyMeantThereAndTheMouseOnlyTheLineHit
       {"slid below the board, onto the menu bar", pressed, POINT{240, 560}, -1},
       {"slid off the screen", pressed, POINT{-40, 700}, -1},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    ASSERT_EQ(HitTestLine(c.lift.x, c.lift.y), -1) << "the point is on a line";
-    const bool slid = c.press.x != c.lift.x || c.press.y != c.lift.y;
+  for (const auto& [what, press, lift, taken] : cases) {
+    SCOPED_TRACE(what);
+    ASSERT_EQ(HitTestLine(lift.x, lift.y), -1) << "the point is on a line";
+    const bool slid = press.x != lift.x || press.y != lift.y;
     Board();
     const std::vector<COLORREF> before = ScreenPixels(WholeScreen());
     const std::vector<int32_t> game = CurrentGame();
-    Down(c.press);
+    Down(press);
     if (slid) {
       Pump();
-      Move(c.lift);
+      Move(lift);
       Pump();
       EXPECT_FALSE(LineCursor.shown) << "a mark where nothing is clear";
     }
-    Up(c.lift);
+    Up(lift);
     Pump();
     EXPECT_FALSE(LineCursor.shown);
-    if (c.taken == -1) {
+    if (taken == -1) {
       EXPECT_EQ(CurrentGame(), game) << "a line was drawn";
       EXPECT_TRUE(Plays.empty());
       EXPECT_EQ(ScreenPixels(WholeScreen()), before) << "the screen changed";
     } else {
-      EXPECT_EQ(occ[c.taken], OwnerUser) << "the line meant is not drawn";
+      EXPECT_EQ(occ[taken], OwnerUser) << "the line meant is not drawn";
       EXPECT_EQ(LinesDrawn(), 2) << "the player's line and the computer's answer";
       EXPECT_EQ(PlayedNames(), (std::vector<std::u16string>{u"player.wav", u"computer.wav"}));
     }
     if (slid) continue;
     Board();
-    EmulatorTap(OnScreen(c.lift).x, OnScreen(c.lift).y);
+    EmulatorTap(OnScreen(lift).x, OnScreen(lift).y);
     Pump();
     EXPECT_EQ(CurrentGame(), game) << "the mouse drew a line off every line";
     EXPECT_TRUE(Plays.empty());

@@ -33,17 +33,11 @@ template <typename Rule>
 int Broken(const RECT& area, const std::vector<COLORREF>& before, int cell, Rule onMark) {
   const std::vector<COLORREF> now = ScreenPixels(area);
   int broken = 0;
-  for (LONG y = area.top, i = 0; y < area.bottom; ++y)
+  size_t i = 0;
+  for (LONG y = area.top; y < area.bottom; ++y)
     for (LONG x = area.left; x < area.right; ++x, ++i)
-      broken += InMark(cell, x, y) ? !onMark(before[static_cast<size_t>(i)], now[static_cast<size_t>(i)])
-                                   : now[static_cast<size_t>(i)] != before[static_cast<size_t>(i)];
+      broken += InMark(cell, x, y) ? !onMark(before[i], now[i]) : now[i] != before[i];
   return broken;
-}
-
-// The screen differs from `before` in the mark over `cell` alone, which shows its colours.
-void ExpectMarkAlone(const std::vector<COLORREF>& before, int cell) {
-  EXPECT_EQ(Broken(WholeScreen(), before, cell, [](COLORREF, COLORREF now) { return MarkColour(now); }), 0)
-      << "pixels wrong with the mark on cell " << cell;
 }
 
 using KeyboardTest = ProgramTest;
@@ -57,7 +51,8 @@ TEST_F(KeyboardTest, TheCursorShowsAtTheFirstArrowAndATapTakesItAwayWithoutATrac
   Pump();
   ASSERT_TRUE(LineCursor.shown);
   EXPECT_EQ(LineCursor.place.cell, H(3, 4));
-  ExpectMarkAlone(fresh, H(3, 4));
+  // The screen differs in the mark alone, which shows its colours.
+  EXPECT_EQ(Broken(WholeScreen(), fresh, H(3, 4), [](COLORREF, COLORREF now) { return MarkColour(now); }), 0);
 
   // A tap beside the lines hides it and does nothing else.
   Plays.clear();
@@ -100,29 +95,24 @@ TEST_F(KeyboardTest, TheCursorShowsAtTheFirstArrowAndATapTakesItAwayWithoutATrac
   EXPECT_TRUE(MarkShown(under));
 }
 
+// A COLORREF is 0x00BBGGRR.
 double Contrast(COLORREF a, COLORREF b) {
-  return ContrastRatio({GetRValue(a), GetGValue(a), GetBValue(a)},
-                       {GetRValue(b), GetGValue(b), GetBValue(b)});
+  return ContrastRatio(__builtin_bswap32(a) >> 8, __builtin_bswap32(b) >> 8);
 }
 
 // The pixels the mark borders on (beside it, outside it) of less than 3:1 contrast with it,
-// in an area of the screen read with the mark on `cell`; the lowest contrast is kept.
-int LowContrastBorders(const RECT& area, const std::vector<COLORREF>& now, int cell, double* lowest) {
-  const LONG width = area.right - area.left;
-  const auto at = [&](LONG x, LONG y) { return now[static_cast<size_t>((y - area.top) * width + x - area.left)]; };
+// in an area of the screen with the mark on `cell`; the lowest contrast is kept.
+int LowContrastBorders(const RECT& area, int cell, double* lowest) {
   int low = 0;
   for (LONG y = area.top; y < area.bottom; ++y)
-    for (LONG x = area.left; x < area.right; ++x) {
-      if (!InMark(cell, x, y)) continue;
-      const POINT beside[4] = {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}};
-      for (const POINT& p : beside) {
-        if (p.x < area.left || p.y < area.top || p.x >= area.right || p.y >= area.bottom || InMark(cell, p.x, p.y))
-          continue;
-        const double contrast = Contrast(at(x, y), at(p.x, p.y));
-        *lowest = std::min(*lowest, contrast);
-        low += contrast < 3.0;
-      }
-    }
+    for (LONG x = area.left; x < area.right; ++x)
+      for (const POINT& p : {POINT{x - 1, y}, POINT{x + 1, y}, POINT{x, y - 1}, POINT{x, y + 1}})
+        if (InMark(cell, x, y) && p.x >= area.left && p.y >= area.top && p.x < area.right &&
+            p.y < area.bottom && !InMark(cell, p.x, p.y)) {
+          const double contrast = Contrast(EmulatorScreenPixel(x, y), EmulatorScreenPixel(p.x, p.y));
+          *lowest = std::min(*lowest, contrast);
+          low += contrast < 3.0;
+        }
   return low;
 }
 
@@ -161,12 +151,12 @@ TEST_F(KeyboardTest, TheMarkStandsOutFromEverythingBesideItAndLeavesNoTrace) {
             lowest[skin] = std::min(lowest[skin], Contrast(under, mark));  // reported only
             return MarkColour(mark);
           });
-          const int low = LowContrastBorders(around, ScreenPixels(around), line, &lowestBeside[skin]);
+          const int low = LowContrastBorders(around, line, &lowestBeside[skin]);
           HideLineCursor();
-          ASSERT_EQ(broken, 0) << size.cx << "x" << size.cy << " skin " << skin << " line " << line
-                               << " owner " << occ[line] << ": pixels not the mark's colours, or beside the mark";
-          ASSERT_EQ(low, 0) << size.cx << "x" << size.cy << " skin " << skin << " line " << line << " owner "
-                            << occ[line] << ": pixels beside the mark of less than 3:1 contrast with it";
+          SCOPED_TRACE(testing::Message() << size.cx << "x" << size.cy << " skin " << skin << " line " << line
+                                          << " owner " << occ[line]);
+          ASSERT_EQ(broken, 0) << "pixels not the mark's colours, or beside the mark";
+          ASSERT_EQ(low, 0) << "pixels beside the mark of less than 3:1 contrast with it";
           ASSERT_EQ(ScreenPixels(around), before) << "line " << line << " not as it was";
         }
       }

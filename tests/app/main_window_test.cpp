@@ -4,15 +4,14 @@
 // saved and a second copy ending at once are played under Xvfb by e2e.sh; taps beside the
 // lines are the layout tests' part.
 #include <gtest/gtest.h>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <tuple>
+#include <utility>
 
 #include "app/app.h"
 #include "app/resource.h"
@@ -39,9 +38,18 @@ using Names = std::vector<std::u16string>;
 // The last box's bottom and right sides, border lines both.
 constexpr int LastBottom = BottomSide(BoxCell(6, 6)), LastRight = RightSide(BoxCell(6, 6));
 
+// The file's identity: a replacement is a new file.
+ino_t FileNumber(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
+}
+
 // A free line is drawn and answered inside the tap, the player sound before the line and
 // the computer sound after it and before the answer. A drawn line only sounds, in play and
 // on a full board the computer finished after No, where the computer still runs its turn.
+// The game is saved whenever a move has ended (the Xvfb runs read the file between moves,
+// and e2e_question.sh reads it while the end-of-game question is open); a tap that changes
+// nothing writes nothing.
 TEST_F(ProgramTest, ATapOnALineSoundsAndDrawsItForTheUser) {
   ASSERT_TRUE(Start());
   const int lines = LinesDrawn(), line = QuietLine();
@@ -49,15 +57,20 @@ TEST_F(ProgramTest, ATapOnALineSoundsAndDrawsItForTheUser) {
   TapCell(line);
   EXPECT_TRUE(occ[line] == OwnerUser && LinesDrawn() == lines + 2 && f == 0);
   ASSERT_EQ(PlayedNames(), (Names{u"player.wav", u"computer.wav"}));
-  EXPECT_EQ(Plays[0].linesDrawn, lines);
-  EXPECT_EQ(Plays[1].linesDrawn, lines + 1);
+  EXPECT_TRUE(Plays[0].linesDrawn == lines && Plays[1].linesDrawn == lines + 1) << "sounds out of order";
   EXPECT_FALSE(Plays[0].onThread || Plays[1].onThread);
+  RegFlushKey(HKEY_CURRENT_USER);
+  const ino_t file = FileNumber(registryFile);
+  ASSERT_NE(file, 0u);
   for (const Names& sounds : {Names{u"player.wav"}, Names{u"player.wav", u"computer.wav"}}) {
     Plays.clear();
     const std::vector<int32_t> before = CurrentGame();
     TapCell(line);
     EXPECT_EQ(PlayedNames(), sounds);
     EXPECT_EQ(CurrentGame(), before);
+    RegFlushKey(HKEY_CURRENT_USER);
+    EXPECT_TRUE(sounds.size() > 1 || FileNumber(registryFile) == file)
+        << "a tap in play changing nothing wrote";
     FullBoardBut({}, 1);
   }
   EXPECT_TRUE(Questions.empty());
@@ -80,8 +93,7 @@ TEST_F(ProgramTest, TheComputerOpensAGameOnceItsEmptyBoardIsPainted) {
   // The sound starts after the paint and before the opening line.
   EXPECT_EQ(Plays[0].linesDrawn, 0);
   EXPECT_EQ(Plays[0].pixel, EmulatorScreenPixel(WatchedPixel.x, WatchedPixel.y));
-  EXPECT_NE(Plays[0].pixel, RGB(0, 0, 0));
-  EXPECT_NE(Plays[0].pixel, RGB(255, 255, 255));
+  EXPECT_TRUE(Plays[0].pixel != RGB(0, 0, 0) && Plays[0].pixel != RGB(255, 255, 255)) << "not painted yet";
   EXPECT_EQ(LinesDrawn(), 1);
 
   NewGame();  // saved with `first` still 1
@@ -102,8 +114,7 @@ TEST_F(ProgramTest, NewGameIsAskedOnlyOnceALineIsDrawn) {
   EmptyBoard(0);
   Draw({0, 7}, OwnerComputer);
   const std::vector<int32_t> before = CurrentGame();
-  RECT bar;
-  GetWindowRect(hMenuBar, &bar);
+  const RECT bar = WindowRect(hMenuBar);
   EmulatorTap(bar.right / 4, (bar.top + bar.bottom) / 2);
   Pump();
   EXPECT_EQ(Questions, (std::vector<Question>{{hMainWnd, u"Do you want to restart the game?",
@@ -115,15 +126,14 @@ TEST_F(ProgramTest, NewGameIsAskedOnlyOnceALineIsDrawn) {
 // the next game's opening line is drawn before the tap's message ends, and the repaint
 // after it plays no start sound.
 TEST_F(ProgramTest, YesAfterTheLastBoxOpensTheNextGameInsideTheTap) {
-  const struct {
-    std::vector<int> left;
-    Names sounds;
-  } cases[] = {{{LastBottom}, {u"player.wav", u"box.wav", u"win.wav", u"computer.wav"}},
-               {{LastBottom, LastRight}, {u"player.wav", u"computer.wav", u"box.wav", u"win.wav"}}};
+  // The lines left, and the sounds.
+  const std::pair<std::vector<int>, Names> cases[] = {
+      {{LastBottom}, {u"player.wav", u"box.wav", u"win.wav", u"computer.wav"}},
+      {{LastBottom, LastRight}, {u"player.wav", u"computer.wav", u"box.wav", u"win.wav"}}};
   ASSERT_TRUE(Start());
   Answer = IDYES;
-  for (const auto& c : cases) {
-    FullBoardBut(c.left, 0);
+  for (const auto& [left, sounds] : cases) {
+    FullBoardBut(left, 0);
     Plays.clear();
     Questions.clear();
     TapCell(LastBottom);
@@ -131,16 +141,13 @@ TEST_F(ProgramTest, YesAfterTheLastBoxOpensTheNextGameInsideTheTap) {
     EXPECT_EQ(Questions[0].text, u"Congratulation! You win. Play again?");
     EXPECT_TRUE(LinesDrawn() == 1 && first == 0 && f == 0);
     Pump();
-    EXPECT_EQ(PlayedNames(), c.sounds);
+    EXPECT_EQ(PlayedNames(), sounds);
   }
 }
 
 TEST_F(ProgramTest, TheWindowFillsTheScreenBetweenTheBarsAndTurnsWithIt) {
   auto fills = [](int width, int height, int id) {
-    RECT window;
-    GetWindowRect(hMainWnd, &window);
-    EXPECT_EQ(std::vector<LONG>({window.left, window.top, window.right, window.bottom}),
-              std::vector<LONG>({0, EmulatorBarHeight(), width, height - EmulatorBarHeight()}))
+    EXPECT_TRUE(Same(WindowRect(hMainWnd), RECT{0, EmulatorBarHeight(), width, height - EmulatorBarHeight()}))
         << width << "x" << height;
     EXPECT_EQ(ResolutionId, id);
   };
@@ -156,27 +163,6 @@ TEST_F(ProgramTest, TheWindowFillsTheScreenBetweenTheBarsAndTurnsWithIt) {
   Pump();
   fills(640, 480, 4);
   EXPECT_EQ(LinesDrawn(), 1) << "the game goes on after turning";
-}
-
-// The file's identity: a replacement is a new file.
-ino_t FileNumber(const std::string& path) {
-  struct stat info {};
-  return stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
-}
-
-// The game is saved whenever a move has ended (the Xvfb runs read the file between moves,
-// and e2e_question.sh reads it while the end-of-game question is open); a tap that changes
-// nothing writes nothing.
-TEST_F(ProgramTest, ATapThatChangesNothingWritesNothing) {
-  ASSERT_TRUE(Start());
-  const int line = QuietLine();
-  TapCell(line);
-  RegFlushKey(HKEY_CURRENT_USER);
-  const ino_t file = FileNumber(registryFile);
-  ASSERT_NE(file, 0u);
-  TapCell(line);
-  RegFlushKey(HKEY_CURRENT_USER);
-  EXPECT_EQ(FileNumber(registryFile), file);
 }
 
 // The keys of accelerator table 2, taken from the desktop as the loop takes them.
@@ -202,11 +188,9 @@ TEST_F(ProgramTest, HelpOpensThePageBesideTheProgramOrSaysWhyAndWhereItIs) {
   EXPECT_TRUE(FileExists(page));
   std::u16string pageShown(page.begin(), page.end());
   std::replace(pageShown.begin(), pageShown.end(), u' ', u'\u00A0');  // no break at its space
-  const struct {
-    const char* xdgOpen;  // the end of a stand-in xdg-open; none for no xdg-open at all
-    const char* browser;  // the menu entry a stand-in xdg-mime names for web pages, if any
-    const char16_t* says;  // what the box says, or null when there is no box
-  } cases[] = {
+  // The end of a stand-in xdg-open (none for no xdg-open at all), the menu entry a stand-in
+  // xdg-mime names for web pages if any, and what the box says (null when there is no box).
+  const std::tuple<const char*, const char*, const char16_t*> cases[] = {
       {"", nullptr, nullptr},
       {"exit 3\n", nullptr, u"no web browser was found"},
       {"echo 'fakefox: cannot open display' >&2; echo 'fakefox: hello'; exit 4\n", "fakefox.desktop",
@@ -215,44 +199,35 @@ TEST_F(ProgramTest, HelpOpensThePageBesideTheProgramOrSaysWhyAndWhereItIs) {
   };
   const std::string path = std::getenv("PATH") == nullptr ? "" : std::getenv("PATH");
   ASSERT_TRUE(Start());
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.xdgOpen == nullptr ? "no xdg-open" : c.xdgOpen);
-    const std::string bin = MakeTempFolder(), log = bin + "/opened", errors = bin + "/stderr";
-    if (c.xdgOpen != nullptr) {
-      std::ofstream(bin + "/xdg-open") << "#!/bin/sh\nprintf '%s' \"$1\" > '" << log << "'\n" << c.xdgOpen;
-      std::filesystem::permissions(bin + "/xdg-open", std::filesystem::perms::owner_all);
-    }
-    if (c.browser != nullptr) {
-      std::ofstream(bin + "/xdg-mime") << "#!/bin/sh\necho " << c.browser << "\n";
-      std::filesystem::permissions(bin + "/xdg-mime", std::filesystem::perms::owner_all);
-    }
+  for (const auto& [xdgOpen, browser, says] : cases) {
+    SCOPED_TRACE(xdgOpen == nullptr ? "no xdg-open" : xdgOpen);
+    const std::string bin = MakeTempFolder(), log = bin + "/opened";
+    const auto script = [&bin](const char* name, const std::string& body) {
+      std::ofstream(bin + "/" + name) << "#!/bin/sh\n" << body;
+      std::filesystem::permissions(bin + "/" + name, std::filesystem::perms::owner_all);
+    };
+    if (xdgOpen != nullptr) script("xdg-open", "printf '%s' \"$1\" > '" + log + "'\n" + xdgOpen);
+    if (browser != nullptr) script("xdg-mime", std::string("echo ") + browser + "\n");
     // The program's standard error, into a file while the viewer runs.
-    std::fflush(stderr);
-    const int savedErrors = dup(STDERR_FILENO);
-    const int errorFile = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    dup2(errorFile, STDERR_FILENO);
+    testing::internal::CaptureStderr();
     setenv("PATH", bin.c_str(), 1);
     Questions.clear();
     EmulatorKey(VK_F1, FALSE);
     Pump();
-    if (c.xdgOpen != nullptr) {
-      EXPECT_TRUE(Eventually([&] { return ReadFileText(log) == page; })) << ReadFileText(log);
-    }
-    for (int i = 0; i < (c.says != nullptr ? 1000 : 30) && Questions.empty(); ++i) {
+    EXPECT_TRUE(xdgOpen == nullptr || Eventually([&] { return ReadFileText(log) == page; }))
+        << ReadFileText(log);
+    for (int i = 0; i < (says != nullptr ? 1000 : 30) && Questions.empty(); ++i) {
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
       Pump();
     }
     setenv("PATH", path.c_str(), 1);
-    std::fflush(stderr);
-    dup2(savedErrors, STDERR_FILENO);
-    close(savedErrors);
-    close(errorFile);
-    EXPECT_EQ(ReadFileText(errors).find("fakefox"), std::string::npos) << ReadFileText(errors);
-    ASSERT_EQ(Questions.size(), c.says != nullptr ? 1u : 0u);
-    if (c.says == nullptr) continue;
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(errors.find("fakefox"), std::string::npos) << errors;
+    ASSERT_EQ(Questions.size(), says != nullptr ? 1u : 0u);
+    if (says == nullptr) continue;
     EXPECT_TRUE(Questions[0].owner == hMainWnd && Questions[0].caption == u"Marlix Pentro" &&
                 Questions[0].type == MB_OK);
-    EXPECT_NE(Questions[0].text.find(c.says), std::u16string::npos);
+    EXPECT_NE(Questions[0].text.find(says), std::u16string::npos);
     EXPECT_NE(Questions[0].text.find(u"\n" + pageShown), std::u16string::npos) << "the path, whole on its line";
   }
 }

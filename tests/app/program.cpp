@@ -103,25 +103,14 @@ void TapCell(int cell) {
 }
 
 int LinesDrawn() {
-  int lines = 0;
-  for (int line : AllLines()) lines += occ[line] != OwnerNone ? 1 : 0;
-  return lines;
+  return static_cast<int>(std::ranges::count_if(AllLines(), [](int line) { return occ[line] != OwnerNone; }));
 }
 
 int QuietLine() {
-  for (int line : AllLines()) {
-    bool quiet = occ[line] == OwnerNone;
-    for (const BoxSide& side : BoxesOf(line)) quiet = quiet && box[side.box] == 0;
-    if (quiet) return line;
-  }
+  const auto sideless = [](const BoxSide& side) { return box[side.box] == 0; };
+  for (int line : AllLines())
+    if (occ[line] == OwnerNone && std::ranges::all_of(BoxesOf(line), sideless)) return line;
   return -1;
-}
-
-void FullBoardBut(const std::vector<int>& left, int toMove) {
-  EmptyBoard(toMove);
-  std::vector<int> lines = AllLines();
-  std::erase_if(lines, [&left](int line) { return std::count(left.begin(), left.end(), line) > 0; });
-  Draw(lines, OwnerUser);
 }
 
 RECT OnScreen(const RECT& r) {
@@ -146,10 +135,8 @@ bool MarkColour(COLORREF c) { return c == LineCursorColour(Skin) || c == RGB(255
 
 bool MarkShown(int cell) {
   const RECT outer = OnScreen(CellRect(BoardLayout, cell));
-  const std::vector<COLORREF> pixels = ScreenPixels(outer);
-  size_t i = 0;
   for (LONG y = outer.top; y < outer.bottom; ++y)
-    for (LONG x = outer.left; x < outer.right; ++x, ++i)
-      if (InMark(cell, x, y) && !MarkColour(pixels[i])) return false;
+    for (LONG x = outer.left; x < outer.right; ++x)
+      if (InMark(cell, x, y) && !MarkColour(EmulatorScreenPixel(x, y))) return false;
   return true;
 }

@@ -26,8 +26,7 @@ struct Play {
   COLORREF pixel;
 };
 
-class ProgramTest : public testing::Test {
- protected:
+struct ProgramTest : testing::Test {
   static void SetUpTestSuite();
   void SetUp() override;
   void TearDown() override;
@@ -54,8 +53,6 @@ void TapAt(int x, int y);
 int LinesDrawn();
 // A free line whose boxes have no side yet.
 int QuietLine();
-// Every line drawn by the user but the given ones, so every box but theirs is the user's.
-void FullBoardBut(const std::vector<int>& left, int toMove = 0);
 
 // A rectangle or a point of the main window's client area, on the screen; the whole screen.
 RECT OnScreen(const RECT& client);

@@ -9,13 +9,10 @@ int main(int argc, char** argv) {
   Display* display = argc == 2 ? XOpenDisplay(nullptr) : nullptr;
   if (display == nullptr) return 2;
   const Window window = std::strtoul(argv[1], nullptr, 0);
-  XEvent event{};
-  event.xclient.type = ClientMessage;
-  event.xclient.window = window;
-  event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-  event.xclient.format = 32;
-  event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-  event.xclient.data.l[1] = CurrentTime;
+  const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
+  const long close = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+  XEvent event{
+      .xclient = {ClientMessage, 0, False, display, window, protocols, 32, {.l = {close, CurrentTime}}}};
   XSendEvent(display, window, False, NoEventMask, &event);
   XSync(display, False);
   XCloseDisplay(display);

@@ -14,18 +14,13 @@ int main(int argc, char** argv) {
   if (display == nullptr) return 2;
   const Window window = std::strtoul(argv[1], nullptr, 0), root = DefaultRootWindow(display);
   const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
-  const Atom ping = XInternAtom(display, "_NET_WM_PING", False);
+  const long ping = static_cast<long>(XInternAtom(display, "_NET_WM_PING", False));
   constexpr long Stamp = 4242;
   // The answer goes to the root window, where a window manager hears it.
   XSelectInput(display, root, SubstructureNotifyMask | SubstructureRedirectMask);
-  XEvent event{};
-  event.xclient.type = ClientMessage;
-  event.xclient.window = window;
-  event.xclient.message_type = protocols;
-  event.xclient.format = 32;
-  event.xclient.data.l[0] = static_cast<long>(ping);
-  event.xclient.data.l[1] = Stamp;
-  event.xclient.data.l[2] = static_cast<long>(window);
+  const long asked = static_cast<long>(window);  // the ping names the window it asks
+  XEvent event{
+      .xclient = {ClientMessage, 0, False, display, window, protocols, 32, {.l = {ping, Stamp, asked}}}};
   XSendEvent(display, window, False, NoEventMask, &event);
   XFlush(display);
   const auto start = std::chrono::steady_clock::now();
@@ -37,7 +32,7 @@ int main(int argc, char** argv) {
       XEvent answer;
       XNextEvent(display, &answer);
       if (answer.type == ClientMessage && answer.xclient.message_type == protocols &&
-          static_cast<Atom>(answer.xclient.data.l[0]) == ping && answer.xclient.data.l[1] == Stamp) {
+          answer.xclient.data.l[0] == ping && answer.xclient.data.l[1] == Stamp) {
         std::printf("%.0f\n", elapsed());
         XCloseDisplay(display);
         return 0;

@@ -6,7 +6,7 @@
 
 #include <cstdio>
 #include <functional>
-#include <utility>
+#include <tuple>
 
 #include "app/resource.h"
 #include "game/board.h"
@@ -22,23 +22,11 @@
 
 namespace {
 
-// Acts while a dialog runs its own loop: a message posted to a hidden window of ours is
+// Acts while a dialog runs its own loop: the first paint of a small window of ours is
 // the first that loop handles.
 void WhileOpen(std::function<void(HWND dialog)> action) {
-  static std::function<void(HWND dialog)> inside;
-  static WNDCLASSW actor{};
-  if (actor.lpfnWndProc == nullptr) {
-    actor.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-      if (message != WM_USER) return DefWindowProcW(window, message, wParam, lParam);
-      std::exchange(inside, nullptr)(FindWindowW(u"Dialog", nullptr));
-      return 0;
-    };
-    actor.lpszClassName = u"Actor";
-    RegisterClassW(&actor);
-  }
-  inside = std::move(action);
-  PostMessageW(CreateWindowExW(0, u"Actor", nullptr, 0, 0, 0, 0, 0, hMainWnd, nullptr, nullptr, nullptr),
-               WM_USER, 0, 0);
+  owner = CreateRecordingWindow(nullptr, WS_VISIBLE, 0, 0, 1, 1);
+  Then([action] { action(FindWindowW(u"Dialog", nullptr)); });
 }
 
 void TapDone() { TapMiddle(WindowRect(FindWindowW(u"DoneButton", nullptr))); }
@@ -47,23 +35,20 @@ using DialogsTest = ProgramTest;
 
 // The board in the middle of a box, as the screen shows it.
 COLORREF BoardPixel() {
-  const RECT box = CellRect(BoardLayout, BoxCell(3, 3)), client = WindowRect(hMainWnd);
-  return EmulatorScreenPixel(client.left + (box.left + box.right) / 2,
-                             client.top + (box.top + box.bottom) / 2);
+  const RECT box = OnScreen(CellRect(BoardLayout, BoxCell(3, 3)));
+  return EmulatorScreenPixel((box.left + box.right) / 2, (box.top + box.bottom) / 2);
 }
 
 TEST_F(DialogsTest, OptionsShowsSetsAndWritesBothSettingsHoweverItEnds) {
   // Done with no change, and the close button after changes, which drops them: both
   // settings written as they were, the skin loaded and the board painted again as it was.
   // Both changed and Done is what e2e_options_keys.sh does, by keys, at two screen sizes.
-  const struct {
-    bool untick;  // clears "Play sounds"
-    int choose;   // a skin chosen, or -1
-    bool done;    // Done, or the desktop window's close button
-  } cases[] = {{false, -1, true}, {true, 4, false}};
+  // Whether "Play sounds" is cleared, the skin chosen (-1: none), and Done or the desktop
+  // window's close button.
+  const std::tuple<bool, int, bool> cases[] = {{false, -1, true}, {true, 4, false}};
   ASSERT_TRUE(Start(240, 320));
-  for (const auto& c : cases) {
-    SCOPED_TRACE(&c - cases);
+  for (const auto& [untick, choose, done] : cases) {
+    SCOPED_TRACE(choose);
     Sound = 1;
     Skin = 2;
     FreeSkin();
@@ -75,7 +60,7 @@ TEST_F(DialogsTest, OptionsShowsSetsAndWritesBothSettingsHoweverItEnds) {
     std::remove(registryFile.c_str());
     scoreTextColour = RGB(1, 2, 3);  // set again only by a skin loaded anew
 
-    WhileOpen([&](HWND dialog) {
+    WhileOpen([untick, choose, done](HWND dialog) {
       HWND skins = GetDlgItem(dialog, IDC_SKIN);
       EXPECT_EQ(SendMessageW(GetDlgItem(dialog, IDC_SOUND), BM_GETCHECK, 0, 0), BST_CHECKED);
       ASSERT_EQ(SendMessageW(skins, CB_GETCOUNT, 0, 0), 6);
@@ -85,9 +70,9 @@ TEST_F(DialogsTest, OptionsShowsSetsAndWritesBothSettingsHoweverItEnds) {
         EXPECT_EQ(std::u16string(text), i == 0 ? u"Default" : u"Skin" + std::u16string(1, u'0' + i));
       }
       EXPECT_EQ(SendMessageW(skins, CB_GETCURSEL, 0, 0), 2);
-      if (c.untick) SendMessageW(GetDlgItem(dialog, IDC_SOUND), BM_SETCHECK, BST_UNCHECKED, 0);
-      if (c.choose >= 0) SendMessageW(skins, CB_SETCURSEL, c.choose, 0);
-      c.done ? TapDone() : EmulatorCloseButton();
+      if (untick) SendMessageW(GetDlgItem(dialog, IDC_SOUND), BM_SETCHECK, BST_UNCHECKED, 0);
+      if (choose >= 0) SendMessageW(skins, CB_SETCURSEL, choose, 0);
+      done ? TapDone() : EmulatorCloseButton();
     });
     SendMessageW(hMainWnd, WM_COMMAND, IDM_OPTIONS, 0);
 

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+
 #include "game/effects.h"
 #include "game/stand_ins/recorder.h"
 #include "tests/game/boards.h"
@@ -13,40 +16,34 @@ namespace {
 // passes the turn, the computer's keeps it and clears `first`, a drawn one changes nothing,
 // not even F.
 TEST(Placement, ALineThatClosesNothingPassesTheUsersTurnOnly) {
-  const struct {
-    const char* what;
-    int toMove;
-    bool drawn;
-    int32_t owner, f, first, F;
-    const char* effects;
-  } cases[] = {{"the user's", 0, false, OwnerUser, 1, 0, 0, "draw 0"},
-               {"the computer's", 1, false, OwnerComputer, 1, 0, 0, "draw 0"},
-               {"drawn already", 0, true, OwnerComputer, 0, 0, 1, ""}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+  // Each case: which line, the side to move, whether it is drawn already, then the line's
+  // owner, f, first and F afterwards, and the effects.
+  const std::tuple<const char*, int, bool, int32_t, int32_t, int32_t, int32_t, const char*> cases[] = {
+      {"the user's", 0, false, OwnerUser, 1, 0, 0, "draw 0"},
+      {"the computer's", 1, false, OwnerComputer, 1, 0, 0, "draw 0"},
+      {"drawn already", 0, true, OwnerComputer, 0, 0, 1, ""}};
+  for (const auto& [what, toMove, drawn, owner, nextF, nextFirst, nextFlag, effects] : cases) {
+    SCOPED_TRACE(what);
     ResetEffects();
-    EmptyBoard(c.toMove);
-    first = c.toMove;  // set only before the computer's opening line
-    if (c.drawn) {
+    EmptyBoard(toMove);
+    first = toMove;  // set only before the computer's opening line
+    if (drawn) {
       Draw({0}, OwnerComputer);
       F = 1;
     }
     PlaceLine(0);
-    EXPECT_EQ(occ[0], c.owner);
+    EXPECT_EQ(occ[0], owner);
     EXPECT_EQ(box[8], SideTop);
-    EXPECT_TRUE(f == c.f && first == c.first && F == c.F) << f << first << F;
-    EXPECT_EQ(Joined(Effects), c.effects);
+    EXPECT_TRUE(f == nextF && first == nextFirst && F == nextFlag) << f << first << F;
+    EXPECT_EQ(Joined(Effects), effects);
   }
 }
 
 // A line between two three-sided boxes takes both for the side to move, the box above or
 // to the left first; each box sounds, scores, draws and pauses, and the turn stays.
 TEST(Placement, LineClosingTwoBoxesScoresBothInOrderAndKeepsTheTurn) {
-  const struct {
-    int toMove, line;
-    std::vector<int> drawn;
-    const char* effects;
-  } cases[] = {
+  // The side to move, the line, the lines drawn before and the effects.
+  const std::tuple<int, int, std::vector<int>, const char*> cases[] = {
       // Horizontal line 24: the bottom of box 12 and the top of box 34.
       {0,
        24,
@@ -59,14 +56,14 @@ TEST(Placement, LineClosingTwoBoxesScoresBothInOrderAndKeepsTheTurn) {
        "draw 31, sound box, score computer, draw 30, sleep 200, sound box, score computer, draw 32, sleep "
        "200"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [toMove, line, drawn, effects] : cases) {
     ResetEffects();
-    EmptyBoard(c.toMove);
-    Draw(c.drawn, OwnerUser);
-    PlaceLine(c.line);
-    EXPECT_EQ(Joined(Effects), c.effects);
-    EXPECT_EQ(c.toMove == 1 ? ComputerScore : UserScore, 2);
-    EXPECT_TRUE(f == c.toMove && F == 0);
+    EmptyBoard(toMove);
+    Draw(drawn, OwnerUser);
+    PlaceLine(line);
+    EXPECT_EQ(Joined(Effects), effects);
+    EXPECT_EQ(toMove == 1 ? ComputerScore : UserScore, 2);
+    EXPECT_TRUE(f == toMove && F == 0);
   }
 }
 
@@ -74,51 +71,39 @@ TEST(Placement, LineClosingTwoBoxesScoresBothInOrderAndKeepsTheTurn) {
 // clears the board and the scores for a game the computer opens; No leaves the board full
 // and the turn where it was.
 TEST(EndOfGame, AsksAndActsOnTheAnswer) {
-  const struct {
-    const char* what;
-    int closer;  // f when line 0 is drawn
-    int32_t user, computer, sound, yes;
-    const char* effects;
-  } cases[] = {
+  const std::string win = "ask Congratulation! You win. Play again?", lose = "ask You lost. Play again?";
+  // Each case: who, f when line 0 is drawn, both scores before, Sound, the answer, the effects.
+  const std::tuple<const char*, int, int32_t, int32_t, int32_t, int32_t, std::string> cases[] = {
       {"the user wins, yes", 0, 24, 24, 1, 1,
-       "draw 0, sound box, score user, draw 8, sleep 200, thread win, ask Congratulation! You win. Play "
-       "again?, "
-       "invalidate"},
+       "draw 0, sound box, score user, draw 8, sleep 200, thread win, " + win + ", invalidate"},
       {"the user wins, no", 0, 30, 18, 1, 0,
-       "draw 0, sound box, score user, draw 8, sleep 200, thread win, ask Congratulation! You win. Play "
-       "again?"},
+       "draw 0, sound box, score user, draw 8, sleep 200, thread win, " + win},
       {"the computer wins, yes", 1, 10, 38, 1, 1,
-       "draw 0, sound box, score computer, draw 8, sleep 200, thread lose, ask You lost. Play again?, "
-       "invalidate"},
+       "draw 0, sound box, score computer, draw 8, sleep 200, thread lose, " + lose + ", invalidate"},
       {"the user takes the last but loses", 0, 10, 38, 1, 0,
-       "draw 0, sound box, score user, draw 8, sleep 200, thread lose, ask You lost. Play again?"},
+       "draw 0, sound box, score user, draw 8, sleep 200, thread lose, " + lose},
       {"the computer takes the last, the user wins", 1, 25, 23, 1, 0,
-       "draw 0, sound box, score computer, draw 8, sleep 200, thread win, ask Congratulation! You win. Play "
-       "again?"},
-      {"a silent win", 0, 24, 24, 0, 0,
-       "draw 0, score user, draw 8, sleep 200, ask Congratulation! You win. Play again?"},
+       "draw 0, sound box, score computer, draw 8, sleep 200, thread win, " + win},
+      {"a silent win", 0, 24, 24, 0, 0, "draw 0, score user, draw 8, sleep 200, " + win},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (const auto& [what, closer, user, computer, sound, yes, effects] : cases) {
+    SCOPED_TRACE(what);
     ResetEffects();
-    EmptyBoard(c.closer);
-    std::vector<int> lines = AllLines();
-    lines.erase(lines.begin());
-    Draw(lines, OwnerUser);
-    F = c.yes;  // a new game clears it
-    UserScore = c.user;
-    ComputerScore = c.computer;
-    Sound = c.sound;
-    AnswerYes = c.yes;
+    FullBoardBut({0}, closer);
+    F = yes;  // a new game clears it
+    UserScore = user;
+    ComputerScore = computer;
+    Sound = sound;
+    AnswerYes = yes;
     PlaceLine(0);
-    EXPECT_EQ(Joined(Effects), c.effects);
-    if (c.yes) {
+    EXPECT_EQ(Joined(Effects), effects);
+    if (yes) {
       for (int cell = 0; cell < CellCount; ++cell) ASSERT_TRUE(occ[cell] == 0 && box[cell] == 0) << cell;
       EXPECT_TRUE(UserScore == 0 && ComputerScore == 0 && f == 1 && first == 1);
     } else {
       EXPECT_EQ(TakenBoxes(), 49);
       EXPECT_EQ(UserScore + ComputerScore, 49);
-      EXPECT_EQ(f, c.closer);
+      EXPECT_EQ(f, closer);
     }
     EXPECT_EQ(F, 0);
   }

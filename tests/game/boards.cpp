@@ -1,12 +1,13 @@
 // Test boards.
 #include "tests/game/boards.h"
 
+#include <algorithm>
+
 #include "game/board.h"
 
 std::vector<BoxSide> BoxesOf(int line) {
   std::vector<BoxSide> result;
-  const int row = line / RowStride;
-  const int col = line % RowStride;
+  const int row = line / RowStride, col = line % RowStride;
   if (IsHorizontalLine(line)) {
     if (row >= 1) result.push_back({BoxCell(row - 1, col), SideBottom});
     if (row <= 6) result.push_back({BoxCell(row, col), SideTop});
@@ -44,6 +45,13 @@ std::vector<int> AllLines() {
   for (int cell = 0; cell < CellCount; ++cell)
     if (IsLine(cell)) lines.push_back(cell);
   return lines;
+}
+
+void FullBoardBut(const std::vector<int>& left, int toMove, int owner) {
+  EmptyBoard(toMove);
+  std::vector<int> lines = AllLines();
+  std::erase_if(lines, [&left](int line) { return std::ranges::count(left, line) > 0; });
+  Draw(lines, owner);
 }
 
 int TakenBoxes() {

@@ -9,8 +9,7 @@
 
 // The boxes a line is a side of, with the side bit the line is for each.
 struct BoxSide {
-  int box;
-  int bit;
+  int box, bit;
 };
 std::vector<BoxSide> BoxesOf(int line);
 
@@ -25,6 +24,9 @@ constexpr int H(int row, int col) { return HorizontalLineCell(row, col); }
 constexpr int V(int row, int col) { return VerticalLineCell(row, col); }
 // Every line cell, in cell order.
 std::vector<int> AllLines();
+// Every line drawn by one owner, the user unless another is given, but the given ones, so
+// every box but theirs is that owner's.
+void FullBoardBut(const std::vector<int>& left, int toMove, int owner = OwnerUser);
 // Boxes taken, counted from the board.
 int TakenBoxes();
 // The first `count` of a list (all of it by default) in one line, separated by commas: the

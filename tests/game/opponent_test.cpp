@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+#include <utility>
+
 #include "game/board.h"
 #include "game/effects.h"
 #include "game/stand_ins/recorder.h"
@@ -10,8 +14,7 @@
 
 namespace {
 
-class Opponent : public testing::Test {
- protected:
+struct Opponent : testing::Test {
   void SetUp() override { ResetEffects(); }
 };
 
@@ -20,62 +23,57 @@ constexpr int FreshRand[] = {41, 18467, 6334, 26500, 19169};
 
 // Lines drawn on the board, in cell order.
 std::vector<int> DrawnLines() {
-  std::vector<int> lines;
-  for (int line : AllLines())
-    if (occ[line] != 0) lines.push_back(line);
+  std::vector<int> lines = AllLines();
+  std::erase_if(lines, [](int line) { return occ[line] == 0; });
   return lines;
 }
 
-// Every box given a side but one, whose lines are then the only quiet ones.
-void AllBoxesSidedBut(int open) {
-  EmptyBoard(1);
-  for (int cell = 0; cell < CellCount; ++cell)
-    if (IsBox(cell) && cell != open) box[cell] = SideTop;
+// The lines a rule draws after drawing the number r.
+std::vector<int> Picked(void (*rule)(), int r) {
+  handheld::srand(SeedForNextRand(r));
+  rule();
+  return DrawnLines();
+}
+
+// How many numbers a turn drew from a fresh start.
+int NumbersDrawn(void (*turn)()) {
+  handheld::srand(1);
+  turn();
+  return static_cast<int>(std::ranges::find(FreshRand, handheld::rand()) - std::begin(FreshRand));
 }
 
 TEST_F(Opponent, FreshProgramOpensWithCell61DrawingOneNumber) {
-  handheld::srand(1);
   NewGame();
-  ComputerTurn();
+  EXPECT_EQ(NumbersDrawn(ComputerTurn), 1);  // the other rules drew nothing
   EXPECT_EQ(DrawnLines(), std::vector<int>{61});
   EXPECT_EQ(occ[61], OwnerComputer);
   EXPECT_TRUE(f == 0 && first == 0);
-  EXPECT_EQ(handheld::rand(), FreshRand[1]);  // the other rules drew nothing
 }
 
 // The quiet-line walk takes the candidate after its start (the number drawn mod 112, plus
 // one), skipping lines beside a box with sides; a border line tests only its one box.
 TEST_F(Opponent, TheQuietWalkTakesTheFirstQuietCandidateAfterItsStart) {
-  const struct {
-    int r;                    // the number drawn
-    int open;                 // the one box without sides; -1: an empty board
-    int cell;                 // the line placed
-  } cases[] = {{0, -1, 1},    // start 1: candidate 2
-               {41, -1, 61},  // start 42: candidate 43
-               {6, -1, 7},      {13, -1, 21},   {14, -1, 22}, {103, -1, 153},
-               {104, -1, 154},  {110, -1, 160}, {111, -1, 0},  // start 112 wraps to 1
-               {223, -1, 0},                                   // 223 mod 112 is 111
-               {32767, -1, 92},                                // 32767 mod 112 is 63: candidate 65
-               {0, 152, 153},                                  // the corner box's right border
-               {105, 152, 160}};  // start 106: candidate 107 (cell 155) first, then its bottom border
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "number " << c.r << ", open box " << c.open);
-    if (c.open < 0)
-      EmptyBoard(1);
-    else
-      AllBoxesSidedBut(c.open);
-    handheld::srand(SeedForNextRand(c.r));
-    PickQuietLine();
-    EXPECT_EQ(DrawnLines(), std::vector<int>{c.cell});
+  // The number drawn, the one box without sides (-1: an empty board) and the line placed.
+  // Number 0 is start 1, which takes candidate 2; 41 takes candidate 43; 111 is start 112,
+  // which wraps to 1, and so is 223 (223 mod 112 is 111); 32767 mod 112 is 63, so candidate
+  // 65. With only the corner box open, 0 takes its right border, and 105 (start 106) tries
+  // candidate 107 (cell 155) first, then the box's bottom border.
+  const int cases[][3] = {{0, -1, 1},      {41, -1, 61},   {6, -1, 7},     {13, -1, 21}, {14, -1, 22},
+                          {103, -1, 153},  {104, -1, 154}, {110, -1, 160}, {111, -1, 0}, {223, -1, 0},
+                          {32767, -1, 92}, {0, 152, 153},  {105, 152, 160}};
+  for (const auto& [r, open, cell] : cases) {
+    SCOPED_TRACE(testing::Message() << "number " << r << ", open box " << open);
+    EmptyBoard(1);
+    for (int other = 0; other < CellCount; ++other)  // every box given a side but the open one, if any
+      if (open >= 0 && IsBox(other) && other != open) box[other] = SideTop;
+    EXPECT_EQ(Picked(PickQuietLine, r), std::vector<int>{cell});
     EXPECT_EQ(f, 0);
   }
   // Start 112: candidates 1 (cell 0) and 2 (cell 1) touch boxes 8 and 10, which have sides.
   EmptyBoard(1);
   box[8] = SideRight;
   box[10] = SideLeft;
-  handheld::srand(SeedForNextRand(111));
-  PickQuietLine();
-  EXPECT_EQ(DrawnLines(), std::vector<int>{2});
+  EXPECT_EQ(Picked(PickQuietLine, 111), std::vector<int>{2});
 }
 
 // What each box rule does with a lone box of each mask: the line it places, or -1 when it
@@ -90,10 +88,9 @@ TEST_F(Opponent, TheBoxRulesPlaceTheLineOfTheirMaskTable) {
                    << "mask " << mask << (sacrificeOnly ? ", sacrifice" : ", second side"));
       EmptyBoard(1);
       box[60] = mask;
-      handheld::srand(SeedForNextRand(1000));
-      sacrificeOnly ? PickSacrifice() : PickSecondSide();
       const int expected = sacrificeOnly || lines[mask][0] < 0 ? lines[mask][1] : lines[mask][0];
-      EXPECT_EQ(DrawnLines(), expected < 0 ? std::vector<int>{} : std::vector<int>{expected});
+      EXPECT_EQ(Picked(sacrificeOnly ? PickSacrifice : PickSecondSide, 1000),
+                expected < 0 ? std::vector<int>{} : std::vector<int>{expected});
       EXPECT_EQ(f, expected < 0 ? 1 : 0);
     }
 }
@@ -102,40 +99,31 @@ TEST_F(Opponent, TheBoxRulesPlaceTheLineOfTheirMaskTable) {
 // right, 153, is placed); the first after the start in ring order wins. A lone box is found
 // from every start.
 TEST_F(Opponent, TheBoxWalkTakesTheFirstAcceptedCellAfterItsStart) {
-  const int starts[][2] = {{158, 7},    // start 159: 160, then wraps to 1
-                           {159, 7},    // start 160: cell 1 first
-                           {160, 7},    // start 161: cell 1 first
-                           {161, 7},    // 161 mod 161 is 0: start 1
-                           {6, 7},      // start 7: cell 8 next
-                           {7, 153},    // start 8: cell 8 comes last
-                           {150, 153},  // start 151
-                           {151, 7}};   // start 152: 152 comes last
+  // The number drawn and the line placed. Starts 159 (160, then it wraps to 1), 160 and 161
+  // (cell 1 first), 1 (161 mod 161 is 0) and 7 (cell 8 next) find box 8; start 8 (cell 8
+  // comes last) and 151 find box 152, and start 152 (152 comes last) box 8 again.
+  const int starts[][2] = {{158, 7}, {159, 7}, {160, 7}, {161, 7}, {6, 7}, {7, 153}, {150, 153}, {151, 7}};
   for (const auto& [r, cell] : starts) {
     EmptyBoard(1);
     box[8] = SideTop;
     box[152] = SideBottom;
-    handheld::srand(SeedForNextRand(r));
-    PickSecondSide();
-    EXPECT_EQ(DrawnLines(), std::vector<int>{cell}) << "number " << r;
+    EXPECT_EQ(Picked(PickSecondSide, r), std::vector<int>{cell}) << "number " << r;
   }
   for (int r = 0; r < 161; ++r) {
     EmptyBoard(1);
     box[100] = SideBottom;  // row 4, column 2: its right side is 101
-    handheld::srand(SeedForNextRand(r));
-    PickSecondSide();
-    ASSERT_EQ(DrawnLines(), std::vector<int>{101}) << "start " << r % 161 + 1;
+    ASSERT_EQ(Picked(PickSecondSide, r), std::vector<int>{101}) << "start " << r % 161 + 1;
   }
 }
 
 TEST_F(Opponent, RulesDoNothingWhenTheUserIsToMoveButStillDrawTheirNumber) {
   NewGame();
   f = 0;
-  handheld::srand(1);
-  PickQuietLine();
-  PickSecondSide();
-  PickSacrifice();
+  EXPECT_EQ(NumbersDrawn([] {
+              for (auto rule : {PickQuietLine, PickSecondSide, PickSacrifice}) rule();
+            }),
+            3);
   EXPECT_TRUE(DrawnLines().empty());
-  EXPECT_EQ(handheld::rand(), FreshRand[3]);
 }
 
 // Boxes 8, 10 and 12 have top and bottom. Opened on the left (box 8's left side), taking 8
@@ -143,66 +131,52 @@ TEST_F(Opponent, RulesDoNothingWhenTheUserIsToMoveButStillDrawTheirNumber) {
 // first, then 10 and 8, each in a pass of its own. The capture phase draws no number; one
 // rule ran after it.
 TEST_F(Opponent, AChainIsTakenInOnePassAlongTheScanOrderAndInOnePassABoxAgainstIt) {
-  const struct {
-    int opened;
-    const char* draws;
-  } cases[] = {{7, "draw 9, draw 8, draw 11, draw 10, draw 13, draw 12"},
-               {13, "draw 11, draw 12, draw 9, draw 10, draw 7, draw 8"}};
-  for (const auto& c : cases) {
+  // The line that opens the chain, and the draws.
+  const std::pair<int, const char*> cases[] = {{7, "draw 9, draw 8, draw 11, draw 10, draw 13, draw 12"},
+                                               {13, "draw 11, draw 12, draw 9, draw 10, draw 7, draw 8"}};
+  for (const auto& [opened, expected] : cases) {
     ResetEffects();
     EmptyBoard(1);
-    Draw({0, 1, 2, 22, 23, 24, c.opened}, OwnerUser);
-    handheld::srand(1);
-    ComputerTurn();
+    Draw({0, 1, 2, 22, 23, 24, opened}, OwnerUser);
+    EXPECT_EQ(NumbersDrawn(ComputerTurn), 1);
     std::vector<std::string> draws;
     for (const std::string& e : Effects)
       if (e.rfind("draw", 0) == 0) draws.push_back(e);
-    EXPECT_EQ(Joined(draws, 6), c.draws);
+    EXPECT_EQ(Joined(draws, 6), expected);
     EXPECT_EQ(ComputerScore, 3);
     EXPECT_EQ(DrawnLines().size(), 11u);  // and one line of the rules
     EXPECT_EQ(f, 0);
-    EXPECT_EQ(handheld::rand(), FreshRand[1]);
   }
 }
 
 // F set on entry: with nothing to take the turn ends at once, no number drawn; a capture
 // clears it and the rules run.
 TEST_F(Opponent, FSetOnEntryEndsTheTurnUnlessACaptureClearsIt) {
-  const struct {
-    std::vector<int> drawn;
-    size_t lines;
-    int32_t score, next;
-  } cases[] = {{{0}, 1, 0, FreshRand[0]}, {{0, 7, 22}, 5, 1, FreshRand[1]}};
-  for (const auto& c : cases) {
+  // The user's lines, the lines drawn after the turn, the computer's score, the numbers drawn.
+  const std::tuple<std::vector<int>, size_t, int32_t, int> cases[] = {{{0}, 1, 0, 0}, {{0, 7, 22}, 5, 1, 1}};
+  for (const auto& [drawn, lines, score, numbers] : cases) {
     EmptyBoard(1);
-    Draw(c.drawn, OwnerUser);
+    Draw(drawn, OwnerUser);
     F = 1;
-    handheld::srand(1);
-    ComputerTurn();
-    EXPECT_EQ(ComputerScore, c.score);
-    EXPECT_EQ(DrawnLines().size(), c.lines);
+    EXPECT_EQ(NumbersDrawn(ComputerTurn), numbers);
+    EXPECT_EQ(ComputerScore, score);
+    EXPECT_EQ(DrawnLines().size(), lines);
     EXPECT_TRUE(f == 0 && F == 0);
-    EXPECT_EQ(handheld::rand(), c.next);
   }
 }
 
 TEST_F(Opponent, FullBoardAfterNoDrawsThreeNumbersAndPlacesNothing) {
   EmptyBoard(1);
   Draw(AllLines(), OwnerUser);
-  handheld::srand(1);
-  ComputerTurn();
+  EXPECT_EQ(NumbersDrawn(ComputerTurn), 3);
   EXPECT_TRUE(Effects.empty());
   EXPECT_EQ(f, 1);
-  EXPECT_EQ(handheld::rand(), FreshRand[3]);
 }
 
 // The computer takes the last box in its capture phase; Yes resets the board under the
 // running turn, which then draws the new game's opening line.
 TEST_F(Opponent, YesDuringTheTurnOpensTheNewGameInsideIt) {
-  EmptyBoard(1);
-  std::vector<int> lines = AllLines();
-  lines.erase(lines.begin());
-  Draw(lines, OwnerUser);
+  FullBoardBut({0}, 1);
   UserScore = 30;
   ComputerScore = 18;
   AnswerYes = 1;

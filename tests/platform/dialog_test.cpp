@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <tuple>
 #include <vector>
 
 #include "platform/emulator.h"
@@ -40,31 +41,30 @@ BOOL TestDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 HWND Dialog() { return FindWindowW(u"Dialog", nullptr); }
 
 TEST_F(ShellTest, DialogTemplatesArePlacedInDialogUnitsOfTheScreensFontAndEndByEnterOrEscape) {
-  const struct {
-    int width, height;
-    LONG baseX, baseY;
-    RECT check, list;  // the list is as high as its box, whatever the template says
-    int key, result;   // Enter answers OK, Escape closes
-  } densities[] = {{240, 320, 8, 12, {18, 17, 140, 32}, {116, 38, 234, 58}, VK_RETURN, 100},
-                   {480, 640, 15, 24, {34, 33, 263, 63}, {218, 75, 439, 115}, VK_ESCAPE, 200}};
-  for (const auto& d : densities) {
-    SCOPED_TRACE(d.width);
-    EmulatorSetScreen(d.width, d.height, 1);
+  // The screen, the base units, where the check box and the list are placed (the list as
+  // high as its box, whatever the template says), and the key that ends the dialog with its
+  // result: Enter answers OK, Escape closes.
+  const std::tuple<int, int, LONG, LONG, RECT, RECT, int, int> densities[] = {
+      {240, 320, 8, 12, {18, 17, 140, 32}, {116, 38, 234, 58}, VK_RETURN, 100},
+      {480, 640, 15, 24, {34, 33, 263, 63}, {218, 75, 439, 115}, VK_ESCAPE, 200}};
+  for (const auto& [width, height, baseX, baseY, check, list, key, result] : densities) {
+    SCOPED_TRACE(width);
+    EmulatorSetScreen(width, height, 1);
     EmulatorStartShell();
-    EXPECT_EQ(GetDialogBaseUnits(), MAKELPARAM(static_cast<WORD>(d.baseX), static_cast<WORD>(d.baseY)));
-    Then([&] {
+    EXPECT_EQ(GetDialogBaseUnits(), MAKELPARAM(static_cast<WORD>(baseX), static_cast<WORD>(baseY)));
+    Then([height, check, list, key] {
       // At the template's place in the owner's client area.
       const RECT at = WindowRect(owner);
       RECT units{4, 6, 160, 159};
       MapDialogRect(Dialog(), &units);
       EXPECT_TRUE(Same(WindowRect(Dialog()), RECT{at.left + units.left, at.top + units.top,
                                                   at.left + units.right, at.top + units.bottom}));
-      EXPECT_TRUE(Same(Placed(Dialog(), CheckId), d.check));
-      EXPECT_TRUE(Same(Placed(Dialog(), ListId), d.list));
-      EmulatorTap(1, d.height - 2);  // beside the dialog, on its owner
-      EmulatorKey(d.key, FALSE);
+      EXPECT_TRUE(Same(Placed(Dialog(), CheckId), check));
+      EXPECT_TRUE(Same(Placed(Dialog(), ListId), list));
+      EmulatorTap(1, height - 2);  // beside the dialog, on its owner
+      EmulatorKey(key, FALSE);
     });
-    EXPECT_EQ(DialogBoxIndirectParamW(nullptr, &Template, owner, TestDlgProc, 0), d.result);
+    EXPECT_EQ(DialogBoxIndirectParamW(nullptr, &Template, owner, TestDlgProc, 0), result);
     EXPECT_EQ(Dialog(), nullptr);
     EXPECT_TRUE(ReceivedOf(owner, WM_LBUTTONDOWN).empty()) << "the owner took input";
   }
@@ -107,8 +107,7 @@ TEST_F(ShellTest, TheFocusGoesRoundTheTabStopsAndTheKeysWorkTheControlWithIt) {
            // The first tab stop has it at the start.
            EXPECT_TRUE(Marked(CheckId));
            EXPECT_FALSE(Marked(ListId));
-           EmulatorKey(VK_SPACE, FALSE);
-           EmulatorKey(VK_TAB, FALSE);
+           for (int key : {VK_SPACE, VK_TAB}) EmulatorKey(key, FALSE);
          },
          [] {
            EXPECT_EQ(Ask(CheckId, BM_GETCHECK), BST_CHECKED);

@@ -29,17 +29,17 @@ constexpr COLORREF Black = RGB(0, 0, 0), White = RGB(255, 255, 255);
 // A factor asked for (as MARLIX_PENTRO_SCALE asks) larger than the desktop holds is
 // brought down to the largest that fits.
 TEST(Screen, DotsPerInchAndTheLargestWholeFactorThatFitsTheDesktop) {
-  const struct {
-    int width, height, asked, dpi, scale;  // the headless desktop is 1024 x 768
-  } cases[] = {{240, 320, 0, 96, 2},    {320, 240, 0, 96, 3},  {480, 640, 0, 192, 1}, {640, 480, 0, 192, 1},
-               {480, 800, 0, 192, 1},   {800, 480, 0, 192, 1}, {479, 800, 0, 96, 1},  {800, 479, 0, 96, 1},
-               {2000, 2000, 0, 192, 1}, {240, 320, 4, 96, 2},  {240, 320, 1, 96, 1},  {320, 240, 3, 96, 3},
-               {480, 640, 3, 192, 1}};
-  for (const auto& c : cases) {
-    EmulatorSetScreen(c.width, c.height, c.asked);
-    EXPECT_EQ(ScreenDpi(), c.dpi) << c.width << "x" << c.height;
-    EXPECT_EQ(ScreenScale(), c.scale) << c.width << "x" << c.height << " asked " << c.asked;
-    EXPECT_EQ(ScreenShownScale(), c.scale) << "the window at its own size";
+  // width, height, the factor asked, dpi, the factor given; the headless desktop is 1024 x 768
+  const int cases[][5] = {{240, 320, 0, 96, 2},  {320, 240, 0, 96, 3},  {480, 640, 0, 192, 1},
+                          {640, 480, 0, 192, 1}, {480, 800, 0, 192, 1}, {800, 480, 0, 192, 1},
+                          {479, 800, 0, 96, 1},  {800, 479, 0, 96, 1},  {2000, 2000, 0, 192, 1},
+                          {240, 320, 4, 96, 2},  {240, 320, 1, 96, 1},  {320, 240, 3, 96, 3},
+                          {480, 640, 3, 192, 1}};
+  for (const auto& [width, height, asked, dpi, scale] : cases) {
+    EmulatorSetScreen(width, height, asked);
+    EXPECT_EQ(ScreenDpi(), dpi) << width << "x" << height;
+    EXPECT_EQ(ScreenScale(), scale) << width << "x" << height << " asked " << asked;
+    EXPECT_EQ(ScreenShownScale(), scale) << "the window at its own size";
   }
 }
 
@@ -96,37 +96,36 @@ struct DrawingTest : testing::Test {
 // filled again. The screen is 320 x 240, marked at its first and last pixels.
 TEST_F(DrawingTest, ALargerWindowShowsTheScreenCentredByTheLargestWholeFactor) {
   constexpr COLORREF Backdrop = RGB(22, 23, 26);
-  const struct {
-    int width, height, factor, left, top;
-  } cases[] = {{960, 720, 3, 0, 0}, {1300, 1000, 4, 10, 20}, {1000, 1000, 3, 20, 140}, {330, 1000, 1, 5, 380},
-               {320, 240, 1, 0, 0}, {1024, 768, 3, 32, 24},  {961, 1000, 3, 0, 140}};
+  // The desktop's width and height, the factor, and where the screen's left and top land.
+  const int cases[][5] = {{960, 720, 3, 0, 0},    {1300, 1000, 4, 10, 20}, {1000, 1000, 3, 20, 140},
+                          {330, 1000, 1, 5, 380}, {320, 240, 1, 0, 0},     {1024, 768, 3, 32, 24},
+                          {961, 1000, 3, 0, 140}};
   EmulatorSetScreen(320, 240, 3);
   HWND window = CreateRecordingWindow(nullptr, WS_VISIBLE, 0, 0, 320, 240);
   UpdateWindow(window);  // white
   HDC screen = GetDC(nullptr);
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.width << "x" << c.height);
-    EmulatorResizeDesktop(c.width, c.height);
+  for (const auto& [width, height, factor, left, top] : cases) {
+    SCOPED_TRACE(testing::Message() << width << "x" << height);
+    EmulatorResizeDesktop(width, height);
     // The first output after the change lays the window out anew.
     CopyImage(screen, image, 0, 0, 1, 1, 0, 0);
     CopyImage(screen, image, 319, 239, 1, 1, Side - 1, Side - 1);
-    EXPECT_EQ(ScreenShownScale(), c.factor);
-    const int right = c.left + 320 * c.factor, bottom = c.top + 240 * c.factor;
-    EXPECT_EQ(ScreenDesktopPixel(c.left, c.top), ImagePixel(0, 0));
+    EXPECT_EQ(ScreenShownScale(), factor);
+    const int right = left + 320 * factor, bottom = top + 240 * factor;
+    EXPECT_EQ(ScreenDesktopPixel(left, top), ImagePixel(0, 0));
     EXPECT_EQ(ScreenDesktopPixel(right - 1, bottom - 1), ImagePixel(Side - 1, Side - 1));
-    EXPECT_EQ(ScreenDesktopPixel(c.left + c.factor, c.top), White);
+    EXPECT_EQ(ScreenDesktopPixel(left + factor, top), White);
     // Beside each edge where there is room: the backdrop.
-    const COLORREF beside[4] = {ScreenDesktopPixel(c.left - 1, c.top), ScreenDesktopPixel(c.left, c.top - 1),
-                                ScreenDesktopPixel(right, bottom - 1), ScreenDesktopPixel(c.left, bottom)};
-    const bool room[4] = {c.left > 0, c.top > 0, right < c.width, bottom < c.height};
+    const COLORREF beside[4] = {ScreenDesktopPixel(left - 1, top), ScreenDesktopPixel(left, top - 1),
+                                ScreenDesktopPixel(right, bottom - 1), ScreenDesktopPixel(left, bottom)};
+    const bool room[4] = {left > 0, top > 0, right < width, bottom < height};
     for (int edge = 0; edge < 4; ++edge) EXPECT_EQ(beside[edge] == Backdrop, room[edge]) << "edge " << edge;
     POINT p{-1, -1};
     EXPECT_TRUE(ScreenPointFromDesktop(right - 1, bottom - 1, &p));
     EXPECT_TRUE(p.x == 319 && p.y == 239) << p.x << ", " << p.y;
-    EXPECT_TRUE(ScreenPointFromDesktop(c.left + 10 * c.factor, c.top + 7 * c.factor + c.factor - 1, &p));
+    EXPECT_TRUE(ScreenPointFromDesktop(left + 10 * factor, top + 7 * factor + factor - 1, &p));
     EXPECT_TRUE(p.x == 10 && p.y == 7) << p.x << ", " << p.y;
-    for (const POINT outside :
-         {POINT{c.left - 1, c.top}, {c.left, bottom}, {right, c.top}, {c.left, c.top - 1}})
+    for (const POINT outside : {POINT{left - 1, top}, {left, bottom}, {right, top}, {left, top - 1}})
       EXPECT_EQ(ScreenPointFromDesktop(outside.x, outside.y, nullptr), FALSE);
   }
   ReleaseDC(nullptr, screen);
@@ -138,70 +137,66 @@ TEST_F(DrawingTest, ALargerWindowShowsTheScreenCentredByTheLargestWholeFactor) {
 // at most one blended pixel at each edge; and the middle of every device pixel maps back to
 // it, so a tap lands on what it is aimed at.
 TEST_F(DrawingTest, AFullscreenWindowIsFilledSharplyByAFraction) {
-  const struct {
-    int width, height, shownWidth, shownHeight;  // on the 1024 x 768 headless desktop
-  } cases[] = {{240, 320, 576, 768}, {480, 640, 576, 768}, {320, 240, 1024, 768}, {500, 380, 1000, 760}};
+  // The screen's width and height, and the size it is shown at on the 1024 x 768 desktop.
+  const int cases[][4] = {
+      {240, 320, 576, 768}, {480, 640, 576, 768}, {320, 240, 1024, 768}, {500, 380, 1000, 760}};
+  // Pauses of 20 ms until the window has changed: F11 is served while the program pauses,
+  // and drawing a fullscreen window anew may take longer than one pause.
   const auto pausesUntil = [](auto done) {
     EmulatorSetPauses(TRUE);
     for (int i = 0; i < 100 && !done(); ++i) Sleep(20);
     EmulatorSetPauses(FALSE);
+    return done();
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.width << "x" << c.height);
-    EmulatorSetScreen(c.width, c.height, 1);
+  for (const auto& [width, height, shownWidth, shownHeight] : cases) {
+    SCOPED_TRACE(testing::Message() << width << "x" << height);
+    EmulatorSetScreen(width, height, 1);
     HWND window = CreateRecordingWindow(nullptr, WS_VISIBLE, 0, 0, 10, 10);  // the desktop window shows
     for (const bool across : {true, false}) {
       HDC screen = GetDC(nullptr);
       HBRUSH brushes[2] = {CreateSolidBrush(White), CreateSolidBrush(Black)};
-      const int stripes = (across ? c.width : c.height) / 2;
-      for (int i = 0; i < stripes; ++i) {
-        const RECT stripe = across ? RECT{2 * i, 0, 2 * i + 2, c.height} : RECT{0, 2 * i, c.width, 2 * i + 2};
+      for (int i = 0; i < (across ? width : height) / 2; ++i) {
+        const RECT stripe = across ? RECT{2 * i, 0, 2 * i + 2, height} : RECT{0, 2 * i, width, 2 * i + 2};
         FillRect(screen, &stripe, brushes[i % 2]);
       }
       for (HBRUSH brush : brushes) DeleteObject(brush);
       ReleaseDC(nullptr, screen);
       EmulatorKey(VK_F11, FALSE);
-      pausesUntil([&] { return ScreenShownSize().cx == c.shownWidth; });
+      ASSERT_TRUE(pausesUntil([&] { return ScreenShownSize().cx == shownWidth; }));
       ScreenPresentAll();
-      ASSERT_EQ(ScreenShownSize().cx, c.shownWidth);
-      ASSERT_EQ(ScreenShownSize().cy, c.shownHeight);
-      const int left = (1024 - c.shownWidth) / 2, top = (768 - c.shownHeight) / 2;
-      const int length = across ? c.shownWidth : c.shownHeight;
+      ASSERT_EQ(ScreenShownSize().cy, shownHeight);
+      const int left = (1024 - shownWidth) / 2, top = (768 - shownHeight) / 2;
+      const int length = across ? shownWidth : shownHeight;
       // Along the picture's middle: each pixel white, black or a grey between; the runs of
       // white or black (a grey counted with the colour it is nearer) and the greys.
-      std::vector<int> runs;
-      int run = 0, greysInARow = 0, mostGreysInARow = 0, previous = -1;
-      for (int i = 0; i < length; ++i) {
-        const COLORREF pixel = across ? ScreenDesktopPixel(left + i, top + c.shownHeight / 2)
-                                      : ScreenDesktopPixel(left + c.shownWidth / 2, top + i);
+      std::vector<int> runs{0};
+      int greysInARow = 0, mostGreysInARow = 0;
+      for (int i = 0, previous = -1; i < length; ++i) {
+        const COLORREF pixel = across ? ScreenDesktopPixel(left + i, top + shownHeight / 2)
+                                      : ScreenDesktopPixel(left + shownWidth / 2, top + i);
         const int grey = GetRValue(pixel);
         ASSERT_TRUE(GetGValue(pixel) == grey && GetBValue(pixel) == grey) << std::hex << pixel << " at " << i;
         greysInARow = grey != 0 && grey != 255 ? greysInARow + 1 : 0;
         mostGreysInARow = std::max(mostGreysInARow, greysInARow);
-        const int colour = grey >= 128;
-        if (i > 0 && colour != previous) {
-          runs.push_back(run);
-          run = 0;
-        }
-        previous = colour;
-        ++run;
+        if (previous >= 0 && (grey >= 128) != previous) runs.push_back(0);
+        previous = grey >= 128;
+        ++runs.back();
       }
-      runs.push_back(run);
       EXPECT_LE(mostGreysInARow, 1) << (across ? "across" : "down") << ": an edge blurred over more than a pixel";
-      ASSERT_EQ(static_cast<int>(runs.size()), (across ? c.width : c.height) / 2);
+      ASSERT_EQ(static_cast<int>(runs.size()), (across ? width : height) / 2);
       EXPECT_LE(std::ranges::max(runs) - std::ranges::min(runs), 1) << (across ? "across" : "down")
                                                                       << ": stripes of uneven widths";
       // Taps: the window pixel at a device pixel's middle is that device pixel.
       int missed = 0;
-      for (int i = 0; i < (across ? c.width : c.height); ++i) {
-        const POINT device = across ? POINT{i, c.height / 2} : POINT{c.width / 2, i};
+      for (int i = 0; i < (across ? width : height); ++i) {
+        const POINT device = across ? POINT{i, height / 2} : POINT{width / 2, i};
         const POINT at = ScreenDesktopFromPoint(device);
         POINT back{-1, -1};
         missed += !ScreenPointFromDesktop(at.x, at.y, &back) || back.x != device.x || back.y != device.y;
       }
       EXPECT_EQ(missed, 0) << (across ? "across" : "down") << ": device pixels a tap at their middle misses";
       EmulatorKey(VK_F11, FALSE);
-      pausesUntil([&] { return ScreenShownSize().cx == c.width; });
+      EXPECT_TRUE(pausesUntil([&] { return ScreenShownSize().cx == width; })) << "back at its own size";
     }
     DestroyWindow(window);
   }
@@ -265,8 +260,7 @@ TEST_F(DrawingTest, TextIsCutToItsRectangleAndSizedForTheScreen) {
   DrawTextW(dc, u"8888888888", -1, &small, 0);
   DrawTextW(dc, u"8888888888", 1, &wide, 0);  // only the first character
   const int inSmall = Lit(small), first = Lit(RECT{20, 200, 40, 240});
-  EXPECT_GT(inSmall, 0);
-  EXPECT_GT(first, 0);
+  EXPECT_TRUE(inSmall > 0 && first > 0) << inSmall << " " << first;
   EXPECT_EQ(Lit(RECT{0, 0, 240, 320}), inSmall + first);
   const int low = DrawTextW(dc, u"12", -1, &field, 0);
   ReleaseDC(nullptr, dc);
@@ -274,8 +268,7 @@ TEST_F(DrawingTest, TextIsCutToItsRectangleAndSizedForTheScreen) {
   dc = GetDC(nullptr);
   const int high = DrawTextW(dc, u"12", -1, &field, 0);
   ReleaseDC(nullptr, dc);
-  EXPECT_GE(low, 12);
-  EXPECT_LE(low, 20);
+  EXPECT_TRUE(low >= 12 && low <= 20) << low;
   EXPECT_NEAR(high, 2 * low, 2);
 }
 

@@ -17,12 +17,10 @@ int Ask() {
 HWND Box() { return FindWindowW(u"MessageBox", nullptr); }
 
 TEST_F(ShellTest, MessageBoxesAnswerKeysAndTapsOnTheirButtons) {
-  const struct {
-    int key, answer;
-  } keys[] = {{'Y', IDYES}, {'N', IDNO}, {VK_RETURN, IDYES}, {VK_ESCAPE, IDNO}};
-  for (const auto& c : keys) {
-    Then([&c] { EmulatorKey(c.key, FALSE); });
-    EXPECT_EQ(Ask(), c.answer) << c.key;
+  const int keys[][2] = {{'Y', IDYES}, {'N', IDNO}, {VK_RETURN, IDYES}, {VK_ESCAPE, IDNO}};  // key, answer
+  for (const auto& [key, answer] : keys) {
+    Then([key] { EmulatorKey(key, FALSE); });
+    EXPECT_EQ(Ask(), answer) << key;
     EXPECT_EQ(Box(), nullptr);
   }
   for (int button : {0, 1}) {
@@ -44,8 +42,7 @@ TEST_F(ShellTest, AMessageBoxIsAnsweredOnlyByInputMadeAfterItShowed) {
   ASSERT_GT(yes.right, yes.left);
 
   TapMiddle(yes);
-  EmulatorKey(VK_RETURN, FALSE);
-  EmulatorKey('Y', FALSE);
+  for (int key : {VK_RETURN, int{'Y'}}) EmulatorKey(key, FALSE);
   EmulatorTap(5, EmulatorBarHeight() + 5);  // on the owner, where no box will be
   PostMessageW(owner, WM_USER, 0, 0);       // not input: still delivered
   Then([] { EmulatorKey('N', FALSE); });
@@ -71,9 +68,7 @@ TEST_F(ShellTest, AMessageBoxDropsInputForOtherWindowsWhileTheOwnerStillPaints) 
     EXPECT_TRUE(r.left >= 0 && r.right <= 240 && r.top >= EmulatorBarHeight());
     EmulatorTap(5, r.top - 5);              // on the owner, above the box
     EmulatorTap(r.left + 3, r.bottom - 3);  // on the box, beside its buttons
-    EmulatorKey('X', FALSE);
-    EmulatorKey(VK_F1, FALSE);
-    EmulatorKey('N', FALSE);
+    for (int key : {int{'X'}, VK_F1, int{'N'}}) EmulatorKey(key, FALSE);
     PostMessageW(owner, WM_USER, 0, 0);
   });
   EXPECT_EQ(Ask(), IDNO);
@@ -83,10 +78,7 @@ TEST_F(ShellTest, AMessageBoxDropsInputForOtherWindowsWhileTheOwnerStillPaints) 
   for (UINT input : {WM_LBUTTONDOWN, WM_KEYDOWN, WM_HELP})
     EXPECT_TRUE(ReceivedOf(owner, input).empty()) << input;
   // The owner was told it lost and got back the activation.
-  const auto activations = ReceivedOf(owner, WM_ACTIVATE);
-  ASSERT_EQ(activations.size(), 2u);
-  EXPECT_EQ(LOWORD(activations[0].wParam), WA_INACTIVE);
-  EXPECT_EQ(LOWORD(activations[1].wParam), WA_ACTIVE);
+  EXPECT_EQ(WParamsOf(owner, WM_ACTIVATE), (std::vector<WPARAM>{WA_INACTIVE, WA_ACTIVE}));
 }
 
 // A player closing the program while it asks: the box ends, and the quit stays for the loop.

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 #include "platform/emulator.h"
@@ -24,17 +25,6 @@ struct RegistryTest : testing::Test {
 
 LONG Open(LPCWSTR path, HKEY& key) { return RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, 0, &key); }
 
-// Sets a dword through a key created (or opened) for it, closes the key and waits until
-// the file is written.
-void SetDword(LPCWSTR path, LPCWSTR name, DWORD value) {
-  HKEY key;
-  ASSERT_EQ(ERROR_SUCCESS,
-            RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0, 0, nullptr, &key, nullptr));
-  EXPECT_EQ(ERROR_SUCCESS, RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4));
-  RegCloseKey(key);
-  RegFlushKey(HKEY_CURRENT_USER);
-}
-
 // A value's bytes as a fresh open of its key finds them; empty when it is missing.
 std::vector<BYTE> Read(LPCWSTR path, LPCWSTR name) {
   HKEY key;
@@ -50,12 +40,11 @@ std::vector<BYTE> Read(LPCWSTR path, LPCWSTR name) {
 // afresh at the next open, so a player's edit between runs holds. (Where the file lives is
 // the host's tests' part.)
 TEST_F(RegistryTest, TheFileIsWrittenWhenAChangedKeyIsClosedAndReadAtTheNextOpen) {
-  SetDword(u"K", u"a", 1);
+  SetValue(u"K", u"a", Le(1), REG_DWORD);
   const std::string before = ReadFileText(file);
   HKEY key;
   ASSERT_EQ(ERROR_SUCCESS, Open(u"K", key));
-  const DWORD two = 2;
-  RegSetValueExW(key, u"b", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&two), 4);
+  RegSetValueExW(key, u"b", 0, REG_DWORD, Le(2).data(), 4);
   EXPECT_EQ(before, ReadFileText(file)) << "nothing reaches the disk before the close";
   RegCloseKey(key);
   RegFlushKey(HKEY_CURRENT_USER);
@@ -69,52 +58,47 @@ TEST_F(RegistryTest, TheFileIsWrittenWhenAChangedKeyIsClosedAndReadAtTheNextOpen
 
 const std::string Head = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\T]\n";
 const std::string Version = "Windows Registry Editor Version 5.00\n";
+const std::string A = "\"a\"=dword:00000001\n", B = "\"b\"=dword:00000002\n";  // a = 1, b = 2
 
 TEST_F(RegistryTest, DamagedTextGivesWhatIsValidAndIsKeptAsideWhenReplaced) {
   const std::vector<BYTE> One{1, 0, 0, 0}, Two{2, 0, 0, 0}, None;
   std::string hugeValue = Head + "\"a\"=hex:00";
   for (int i = 0; i < 1 << 20; ++i) hugeValue += ",00";
-  const struct {
-    const char* what;
-    std::string text;
-    const char* read;    // which of a = 1 and b = 2 in key T read back
-    bool clean = false;  // understood whole, so not kept aside when replaced
-  } cases[] = {
+  // What the text is, the text, which of a = 1 and b = 2 in key T read back, and whether it
+  // is understood whole, so not kept aside when replaced.
+  const std::tuple<const char*, std::string, const char*, bool> cases[] = {
       {"CRLF, blank lines and comments", Head + "\"a\"=dword:00000001\r\n\r\n; a comment\n", "a", true},
-      {"empty file", "", ""},
-      {"no header", "[HKEY_CURRENT_USER\\T]\n\"a\"=dword:00000001\n", "a"},
-      {"binary junk between values",
-       Head + "\"a\"=dword:00000001\n" + std::string("\0\xff\xfe\x01junk\0\n", 10) + "\"b\"=dword:00000002\n",
-       "ab"},
-      {"cut inside the last line", Head + "\"a\"=dword:00000001\n\"b\"=dword:0000000", "a"},
-      {"last line complete but not ended", Head + "\"a\"=dword:00000001\n\"b\"=hex:02,00", "a"},
-      {"cut after a wrapped line", Head + "\"a\"=dword:00000001\n\"b\"=hex:02,00,\\\n", "a"},
-      {"cut inside a wrapped line", Head + "\"b\"=hex:02,00,\\\n  00,0", ""},
-      {"bad hex digit", Head + "\"a\"=hex:0g,00\n\"b\"=dword:00000002\n", "b"},
-      {"a string value", Head + "\"a\"=\"text\"\n\"b\"=dword:00000002\n", "b"},
-      {"deletions are not taken", Head + "\"a\"=-\n\"b\"=dword:00000002\n[-HKEY_CURRENT_USER\\T]\n", "b"},
-      {"invalid UTF-8 in a name", Head + "\"a\xff\"=dword:00000001\n\"b\"=dword:00000002\n", "b"},
-      {"a huge line", Head + std::string(3 << 20, 'x') + "\n\"a\"=dword:00000001\n", "a"},
-      {"a value over a megabyte", hugeValue + "\n", ""},
-      {"a name given twice: the later holds", Head + "\"a\"=dword:00000009\n\"a\"=dword:00000001\n", "a"},
-      {"value before any key",
-       Version + "\"a\"=dword:00000001\n[HKEY_CURRENT_USER\\T]\n\"b\"=dword:00000002\n", "b"},
-      {"another hive", Version + "[HKEY_LOCAL_MACHINE\\T]\n\"a\"=dword:00000001\n", ""},
+      {"empty file", "", "", false},
+      {"no header", "[HKEY_CURRENT_USER\\T]\n\"a\"=dword:00000001\n", "a", false},
+      {"binary junk between values", Head + A + std::string("\0\xff\xfe\x01junk\0\n", 10) + B, "ab", false},
+      {"cut inside the last line", Head + A + "\"b\"=dword:0000000", "a", false},
+      {"last line complete but not ended", Head + A + "\"b\"=hex:02,00", "a", false},
+      {"cut after a wrapped line", Head + A + "\"b\"=hex:02,00,\\\n", "a", false},
+      {"cut inside a wrapped line", Head + "\"b\"=hex:02,00,\\\n  00,0", "", false},
+      {"bad hex digit", Head + "\"a\"=hex:0g,00\n" + B, "b", false},
+      {"a string value", Head + "\"a\"=\"text\"\n" + B, "b", false},
+      {"deletions are not taken", Head + "\"a\"=-\n" + B + "[-HKEY_CURRENT_USER\\T]\n", "b", false},
+      {"invalid UTF-8 in a name", Head + "\"a\xff\"=dword:00000001\n" + B, "b", false},
+      {"a huge line", Head + std::string(3 << 20, 'x') + "\n\"a\"=dword:00000001\n", "a", false},
+      {"a value over a megabyte", hugeValue + "\n", "", false},
+      {"a name given twice: the later holds", Head + "\"a\"=dword:00000009\n" + A, "a", false},
+      {"value before any key", Version + A + "[HKEY_CURRENT_USER\\T]\n" + B, "b", false},
+      {"another hive", Version + "[HKEY_LOCAL_MACHINE\\T]\n\"a\"=dword:00000001\n", "", false},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (const auto& [what, text, read, clean] : cases) {
+    SCOPED_TRACE(what);
     std::remove((file + ".damaged").c_str());
-    WriteFileText(file, c.text);
+    WriteFileText(file, text);
     const auto check = [&] {
-      EXPECT_EQ(std::strchr(c.read, 'a') ? One : None, Read(u"T", u"a"));
-      EXPECT_EQ(std::strchr(c.read, 'b') ? Two : None, Read(u"T", u"b"));
+      EXPECT_EQ(std::strchr(read, 'a') ? One : None, Read(u"T", u"a"));
+      EXPECT_EQ(std::strchr(read, 'b') ? Two : None, Read(u"T", u"b"));
     };
     check();
-    EXPECT_EQ(c.text, ReadFileText(file)) << "reading never writes";
-    SetDword(u"U", u"x", 1);  // the first replacement keeps a damaged file aside
+    EXPECT_EQ(text, ReadFileText(file)) << "reading never writes";
+    SetValue(u"U", u"x", Le(1), REG_DWORD);  // the first replacement keeps a damaged file aside
     check();
-    ASSERT_EQ(!c.clean, FileExists(file + ".damaged"));
-    EXPECT_EQ(c.clean ? std::string() : c.text, ReadFileText(file + ".damaged"));
+    ASSERT_EQ(!clean, FileExists(file + ".damaged"));
+    EXPECT_EQ(clean ? std::string() : text, ReadFileText(file + ".damaged"));
     RegStore store;
     RegReadText(ReadFileText(file), store);
     EXPECT_FALSE(store.damaged);
@@ -126,14 +110,14 @@ TEST_F(RegistryTest, AReplacementStoppedAtAnyStepLeavesTheOldFileOrTheNew) {
     for (bool damaged : {false, true}) {
       SCOPED_TRACE(testing::Message() << "stopped before step " << step << (damaged ? ", damaged file" : ""));
       RemoveTempConfig(root + "/config");
-      SetDword(u"T", u"a", 1);
+      SetValue(u"T", u"a", Le(1), REG_DWORD);
       if (damaged) WriteFileText(file, ReadFileText(file) + "junk\n");
       EmulatorStopRegistryWriteBefore(step);
-      SetDword(u"T", u"a", 2);
+      SetValue(u"T", u"a", Le(2), REG_DWORD);
       EmulatorStopRegistryWriteBefore(0);
       EXPECT_EQ((std::vector<BYTE>{static_cast<BYTE>(step > RegistryWriteRename ? 2 : 1), 0, 0, 0}),
                 Read(u"T", u"a"));
-      SetDword(u"T", u"a", 3);  // whatever was left behind, the next replacement goes through
+      SetValue(u"T", u"a", Le(3), REG_DWORD);  // whatever was left behind, the next replacement goes through
       EXPECT_EQ((std::vector<BYTE>{3, 0, 0, 0}), Read(u"T", u"a"));
     }
   }

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+#include <vector>
+
 #include "platform/aygshell.h"
 #include "platform/emulator.h"
 #include "platform/winbase.h"
@@ -47,30 +51,24 @@ struct MenuBarTest : ShellTest {
   POINT menuKey{};
 };
 
-std::vector<WORD> Commands() {
-  std::vector<WORD> commands;
-  for (const Received& r : ReceivedOf(owner, WM_COMMAND)) commands.push_back(LOWORD(r.wParam));
-  return commands;
-}
+std::vector<WPARAM> Commands() { return WParamsOf(owner, WM_COMMAND); }
 HWND Popup() { return FindWindowW(u"MNU", nullptr); }
 
 TEST_F(MenuBarTest, APopupItemPostsItsCommandOnceThePopupHasClosedAndATapBesideGoesNoFurther) {
-  const struct {
-    int item;  // -1: beside the popup, on the owner
-    std::vector<WORD> commands;
-  } cases[] = {{0, {OptionsCommand}}, {2, {AboutCommand}}, {-1, {}}};
-  for (const auto& c : cases) {
+  // The item tapped (-1: beside the popup, on the owner) and the commands posted.
+  const std::pair<int, std::vector<WPARAM>> cases[] = {{0, {OptionsCommand}}, {2, {AboutCommand}}, {-1, {}}};
+  for (const auto& [item, commands] : cases) {
     ReceivedMessages.clear();
-    Then([&c] {  // while the popup waits
+    Then([item] {  // while the popup waits
       ASSERT_NE(Popup(), nullptr);
       EXPECT_TRUE(Commands().empty());
-      if (c.item < 0) TapMiddle(ShellPopupMenuItem(Popup(), 1));  // the separator: stays open
-      TapMiddle(c.item < 0 ? RECT{0, 30, 10, 50} : ShellPopupMenuItem(Popup(), c.item));
+      if (item < 0) TapMiddle(ShellPopupMenuItem(Popup(), 1));  // the separator: stays open
+      TapMiddle(item < 0 ? RECT{0, 30, 10, 50} : ShellPopupMenuItem(Popup(), item));
     });
     EmulatorTap(menuKey.x, menuKey.y);
     PumpMessages();
     EXPECT_EQ(Popup(), nullptr);
-    EXPECT_EQ(Commands(), c.commands);
+    EXPECT_EQ(Commands(), commands);
     EXPECT_TRUE(ReceivedOf(owner, WM_LBUTTONDOWN).empty());
   }
 }
@@ -80,25 +78,21 @@ TEST_F(MenuBarTest, APopupItemPostsItsCommandOnceThePopupHasClosedAndATapBesideG
 // again or Escape closes it. The window never hears these keys; a window whose bar has no
 // keys (a dialog's) hears them all.
 TEST_F(MenuBarTest, TheKeyboardPressesTheSoftKeysOfTheActiveWindow) {
-  const struct {
-    std::vector<int> keys;
-    std::vector<WORD> commands;
-    std::vector<WPARAM> heard;  // keys the window got
-  } cases[] = {{{VK_F9}, {40003}, {}},
-               {{VK_F10, VK_RETURN}, {OptionsCommand}, {}},
-               {{VK_APPS, VK_DOWN, VK_RETURN}, {AboutCommand}, {}},
-               {{VK_F10, VK_DOWN, VK_DOWN, VK_UP, VK_RETURN}, {AboutCommand}, {}},
-               {{VK_F10, VK_F10, VK_RETURN}, {}, {VK_RETURN}},
-               {{VK_APPS, VK_ESCAPE, VK_RETURN}, {}, {VK_RETURN}}};
-  for (const auto& c : cases) {
+  // The keys pressed, the commands posted and the keys the window got.
+  const std::tuple<std::vector<int>, std::vector<WPARAM>, std::vector<WPARAM>> cases[] = {
+      {{VK_F9}, {40003}, {}},
+      {{VK_F10, VK_RETURN}, {OptionsCommand}, {}},
+      {{VK_APPS, VK_DOWN, VK_RETURN}, {AboutCommand}, {}},
+      {{VK_F10, VK_DOWN, VK_DOWN, VK_UP, VK_RETURN}, {AboutCommand}, {}},
+      {{VK_F10, VK_F10, VK_RETURN}, {}, {VK_RETURN}},
+      {{VK_APPS, VK_ESCAPE, VK_RETURN}, {}, {VK_RETURN}}};
+  for (const auto& [keys, commands, heard] : cases) {
     ReceivedMessages.clear();
-    for (int key : c.keys) EmulatorKey(key, FALSE);
+    for (int key : keys) EmulatorKey(key, FALSE);
     PumpMessages();
     EXPECT_EQ(Popup(), nullptr);
-    EXPECT_EQ(Commands(), c.commands);
-    std::vector<WPARAM> heard;
-    for (const Received& r : ReceivedOf(owner, WM_KEYDOWN)) heard.push_back(r.wParam);
-    EXPECT_EQ(heard, c.heard);
+    EXPECT_EQ(Commands(), commands);
+    EXPECT_EQ(WParamsOf(owner, WM_KEYDOWN), heard);
   }
 
   HWND above = CreateRecordingWindow();

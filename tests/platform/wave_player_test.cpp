@@ -11,6 +11,7 @@
 #include <map>
 #include <mutex>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "host/audio.h"
@@ -128,8 +129,7 @@ bool Returned(std::future<BOOL>& play) { return play.wait_for(5s) == std::future
 struct WavePlayerTest : testing::Test {
   void SetUp() override { EmulatorSetSoundTimes(30, 0); }
   void TearDown() override {
-    Set(output.holdOpen, false);
-    Set(output.holdClose, false);
+    for (bool* held : {&output.holdOpen, &output.holdClose}) Set(*held, false);
     Set(output.opens, true);
     Stop();
     EXPECT_TRUE(Eventually(DeviceClosed));
@@ -160,25 +160,22 @@ TEST_F(WavePlayerTest, ASoundPlaysToItsEndAndTheDeviceClosesAWhileAfter) {
 
 // Every play first stops what plays, from whichever thread; what cannot play still stops it.
 TEST_F(WavePlayerTest, APlayOrAStopCutsWhatPlays) {
-  const struct {
-    const char* what;
-    std::function<void()> cut;
-    int16_t next;  // what the device plays afterwards: 0 for nothing
-  } cuts[] = {
+  // What cuts, how, and what the device plays afterwards: 0 for nothing.
+  const std::tuple<const char*, std::function<void()>, int16_t> cuts[] = {
       {"another play", [] { Play(Tone(2, 100000)); }, 2},
       {"a stop", Stop, 0},
       {"a file that cannot be read", [] { Play(u"\\no\\such.wav"); }, 0},
   };
-  for (const auto& c : cuts) {
+  for (const auto& [what, cut, next] : cuts) {
     Play(Tone(1, 100000));
     PullUntil(1);
-    c.cut();
+    cut();
     const std::vector<int16_t> after = Pull(64);
-    EXPECT_EQ(after.end(), std::find(after.begin(), after.end(), 1)) << c.what << ": cut at once";
-    if (c.next != 0)
-      EXPECT_EQ(c.next, PullUntil(c.next).back()) << c.what;
+    EXPECT_EQ(after.end(), std::find(after.begin(), after.end(), 1)) << what << ": cut at once";
+    if (next != 0)
+      EXPECT_EQ(next, PullUntil(next).back()) << what;
     else
-      EXPECT_TRUE(Eventually(Quiet)) << c.what;
+      EXPECT_TRUE(Eventually(Quiet)) << what;
   }
 }
 

@@ -12,6 +12,7 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/winreg.h"
@@ -26,40 +27,24 @@ struct SettingsTest : testing::Test {
   void TearDown() override { RemoveTempConfig(root); }
 };
 
-std::vector<BYTE> Le(int32_t v) { return {BYTE(v), BYTE(v >> 8), BYTE(v >> 16), BYTE(v >> 24)}; }
-
-void SetRaw(LPCWSTR keyPath, LPCWSTR name, const std::vector<BYTE>& data) {
-  HKEY key;
-  ASSERT_EQ(ERROR_SUCCESS,
-            RegCreateKeyExW(HKEY_CURRENT_USER, keyPath, 0, nullptr, 0, 0, nullptr, &key, nullptr));
-  RegSetValueExW(key, name, 0, REG_BINARY, data.data(), static_cast<DWORD>(data.size()));
-  RegCloseKey(key);
-  RegFlushKey(HKEY_CURRENT_USER);
-}
-
 // The last case is the first run: the defaults, and neither a setting nor the saved game
 // written by reading. (Options' tests read both settings written.)
 TEST_F(SettingsTest, SettingsThatAreMissingOrOutOfRangeTakeTheirDefaults) {
-  const struct {
-    LPCWSTR name;
-    std::vector<BYTE> stored;  // empty: not stored at all
-    int32_t sound, skin;       // as read
-  } cases[] = {
+  // The value stored, its bytes (none: not stored at all), and Sound and Skin as read.
+  const std::tuple<LPCWSTR, std::vector<BYTE>, int32_t, int32_t> cases[] = {
       {u"Sound", Le(2), 1, 0}, {u"Sound", Le(0), 0, 0},          {u"Skin", Le(6), 1, 0},
       {u"Skin", Le(5), 1, 5},  {u"Skin", {1, 0, 0, 0, 0}, 1, 0},  // too long: the read fails
       {u"Skin", {3}, 1, 3},   // one byte fills the low byte of the default 0
       {u"Sound", {0}, 0, 0},  // and turns the default 1 into 0
       {u"Sound", {}, 1, 0},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << std::string(c.name, c.name + 4) << " of " << c.stored.size()
-                                    << " bytes");
+  for (const auto& [name, stored, sound, skin] : cases) {
+    SCOPED_TRACE(testing::Message() << std::string(name, name + 4) << " of " << stored.size() << " bytes");
     RemoveTempConfig(root + "/config");
-    if (!c.stored.empty()) SetRaw(SettingsKeyPath, c.name, c.stored);
+    if (!stored.empty()) SetValue(SettingsKeyPath, name, stored);
     Sound = Skin = 9;
     LoadSettings();
-    EXPECT_EQ(c.sound, Sound);
-    EXPECT_EQ(c.skin, Skin);
+    EXPECT_TRUE(Sound == sound && Skin == skin) << Sound << " " << Skin;
   }
   EXPECT_EQ(0, LoadGame());
   RegFlushKey(HKEY_CURRENT_USER);
@@ -99,7 +84,7 @@ TEST_F(SettingsTest, ASavedGameFailsAtAValueThatCannotBeReadAndANewGameResetsWha
     first = 5;
     SaveGame();
     if (bad < std::size(names)) {
-      SetRaw(SavedGameKeyPath, names[bad], std::vector<BYTE>(bad == 2 || bad == 3 ? 645 : 5, 0x11));
+      SetValue(SavedGameKeyPath, names[bad], std::vector<BYTE>(bad == 2 || bad == 3 ? 645 : 5, 0x11));
     } else {  // the last round: `first` is missing
       RegFlushKey(HKEY_CURRENT_USER);
       std::string text = ReadFileText(file);

@@ -10,6 +10,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "platform/mmsystem.h"
@@ -55,12 +56,11 @@ void UseResFolder(const std::u16string& folder) {
 // A path holds 259 characters and its end: a sound whose path would be longer is left out
 // (its path stays empty) rather than cut to a name that might be another file.
 TEST(Sounds, EachPathIsTheResourceFolderAndTheSoundsNameWhenItFits) {
-  const struct {
-    const WCHAR* path;
-    std::u16string name;
-  } sounds[] = {{ComputerSoundPath, u"\\computer.wav"}, {PlayerSoundPath, u"\\player.wav"},
-                {BoxSoundPath, u"\\box.wav"},           {StartSoundPath, u"\\start.wav"},
-                {WinSoundPath, u"\\win.wav"},           {LoseSoundPath, u"\\lose.wav"}};
+  // Each sound's path and its name.
+  const std::pair<const WCHAR*, std::u16string> sounds[] = {
+      {ComputerSoundPath, u"\\computer.wav"}, {PlayerSoundPath, u"\\player.wav"},
+      {BoxSoundPath, u"\\box.wav"},           {StartSoundPath, u"\\start.wav"},
+      {WinSoundPath, u"\\win.wav"},           {LoseSoundPath, u"\\lose.wav"}};
   for (size_t length : {25u, 246u, 247u, 251u, 252u, 259u, 260u}) {  // 260: no end in the buffer
     SCOPED_TRACE(testing::Message() << "folder of " << length << " characters");
     // Made in place: GCC 12 at -O3 wrongly reports an overlapping copy (-Wrestrict) in
@@ -68,9 +68,8 @@ TEST(Sounds, EachPathIsTheResourceFolderAndTheSoundsNameWhenItFits) {
     std::u16string folder(length, u'a');
     folder[0] = u'\\';
     UseResFolder(folder);
-    for (const auto& sound : sounds)
-      EXPECT_EQ(length + sound.name.size() < MAX_PATH ? folder + sound.name : u"",
-                std::u16string(sound.path));
+    for (const auto& [path, name] : sounds)
+      EXPECT_EQ(length + name.size() < MAX_PATH ? folder + name : u"", std::u16string(path));
   }
 }
 

@@ -50,6 +50,12 @@ std::vector<Received> ReceivedOf(HWND window, UINT message) {
   return found;
 }
 
+std::vector<WPARAM> WParamsOf(HWND window, UINT message) {
+  std::vector<WPARAM> found;
+  for (const Received& r : ReceivedOf(window, message)) found.push_back(r.wParam);
+  return found;
+}
+
 void PumpMessages() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))

@@ -14,8 +14,7 @@ struct Received {
   HWND window;
   UINT message;
   WPARAM wParam;
-  LPARAM lParam;
-  LPARAM extraInfo;  // GetMessageExtraInfo while the message was handled
+  LPARAM lParam, extraInfo;  // extraInfo: GetMessageExtraInfo while the message was handled
 };
 extern std::vector<Received> ReceivedMessages;
 
@@ -29,8 +28,9 @@ void Then(std::function<void()> next);
 // A window erased in white, in the default place (below the task bar) unless one is given.
 HWND CreateRecordingWindow(HWND owner = nullptr, DWORD style = WS_VISIBLE, int x = CW_USEDEFAULT,
                            int y = CW_USEDEFAULT, int width = CW_USEDEFAULT, int height = CW_USEDEFAULT);
-// The messages of one kind a window got.
+// The messages of one kind a window got; their wParams (the commands, the keys).
 std::vector<Received> ReceivedOf(HWND window, UINT message);
+std::vector<WPARAM> WParamsOf(HWND window, UINT message);
 // Handles every waiting message without waiting; the quit message is taken and dropped.
 void PumpMessages();
 // Destroys every window, the shell's too, and empties the queue.

@@ -2,11 +2,14 @@
 // and HOME point into a fresh temporary folder, so the player's own files are never read.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "platform/emulator.h"
 #include "platform/winreg.h"
@@ -31,9 +34,7 @@ inline void RemoveTempConfig(const std::string& root) {
 
 inline std::string ReadFileText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
+  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 inline void WriteFileText(const std::string& path, const std::string& text) {
@@ -42,3 +43,17 @@ inline void WriteFileText(const std::string& path, const std::string& text) {
 }
 
 inline bool FileExists(const std::string& path) { return std::filesystem::exists(path); }
+
+// A number's four bytes, lowest first, as a dword is stored.
+inline std::vector<BYTE> Le(int32_t v) { return {BYTE(v), BYTE(v >> 8), BYTE(v >> 16), BYTE(v >> 24)}; }
+
+// Sets a value through a key created (or opened) for it, closes the key and waits until
+// the file is written.
+inline void SetValue(LPCWSTR path, LPCWSTR name, const std::vector<BYTE>& data, DWORD type = REG_BINARY) {
+  HKEY key;
+  ASSERT_EQ(ERROR_SUCCESS,
+            RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0, 0, nullptr, &key, nullptr));
+  EXPECT_EQ(ERROR_SUCCESS, RegSetValueExW(key, name, 0, type, data.data(), static_cast<DWORD>(data.size())));
+  RegCloseKey(key);
+  RegFlushKey(HKEY_CURRENT_USER);
+}

@@ -71,11 +71,6 @@ std::vector<uint32_t> SheetCell(const Picture& sheet, int kind, int id, int skin
   return sheet.Cut(RECT{x, y, x + w, y + h});
 }
 
-double Contrast(uint32_t a, uint32_t b) {
-  return ContrastRatio({int(a >> 16), int(a >> 8 & 0xFF), int(a & 0xFF)},
-                       {int(b >> 16), int(b >> 8 & 0xFF), int(b & 0xFF)});
-}
-
 // A file the game may load, read once from the build's resource folder.
 const Picture& Image(const std::string& name) {
   static std::map<std::string, Picture> pictures;
@@ -123,11 +118,10 @@ TEST(SkinImages, EveryBackgroundIsThereAndFitsTheLayoutAndTheSprites) {
         const std::vector<uint32_t> empty = background.Cut(CellRect(m, FirstCellOfKind[kind]));
         for (int32_t owner : {OwnerUser, OwnerComputer})
           EXPECT_NE(SheetCell(Image(SheetName(kind, sheetId)), kind, sheetId, skin, owner), empty) << kind;
-        for (int cell = 0; cell < CellCount; ++cell) {
-          if (kind != (IsHorizontalLine(cell) ? 0 : IsVerticalLine(cell) ? 1 : IsBox(cell) ? 2 : -1))
-            continue;
-          ASSERT_EQ(background.Cut(CellRect(m, cell)), empty) << "cell " << cell;
-        }
+        for (int cell = 0; cell < CellCount; ++cell)
+          if (kind == (IsHorizontalLine(cell) ? 0 : IsVerticalLine(cell) ? 1 : IsBox(cell) ? 2 : -1)) {
+            ASSERT_EQ(background.Cut(CellRect(m, cell)), empty) << "cell " << cell;
+          }
       }
       for (int row = 0; row < 8; ++row)
         for (int col = 0; col < 8; ++col) {
@@ -141,7 +135,7 @@ TEST(SkinImages, EveryBackgroundIsThereAndFitsTheLayoutAndTheSprites) {
         double worst = 100;
         for (int y = field.top; y < field.top + m.scoreHeight * 3 / 4; ++y)
           for (int x = field.left; x < field.left + m.scoreWidth / 2; ++x)
-            worst = std::min(worst, Contrast(skin == 1 ? 0x757A7F : 0xFFFFFF, background.At(x, y)));
+            worst = std::min(worst, ContrastRatio(skin == 1 ? 0x757A7F : 0xFFFFFF, background.At(x, y)));
         EXPECT_GE(worst, 3.0) << "score field at " << field.left << "," << field.top;
       }
     }

@@ -13,8 +13,7 @@ TEST(FullIcon, PlateToTheEdgesAndTheBoardWithinTheSafeCircle) {
   for (const int size : {192, 512}) {
     SCOPED_TRACE(size);
     const Canvas icon = DrawFullIcon(size);
-    ASSERT_EQ(icon.width, size);
-    ASSERT_EQ(icon.height, size);
+    ASSERT_TRUE(icon.width == size && icon.height == size) << icon.width << "x" << icon.height;
     const Colour plate = SkinThemes[0].plate;
     // Launchers keep a circle of four fifths of the size across; the picture goes no further.
     const double centre = size / 2.0, safe = size * 0.4;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "game/board.h"
 #include "platform/emulator.h"
@@ -28,63 +29,50 @@ int Mm(double millimetres, double pixelsPerMillimetre) {
   return static_cast<int>(std::lround(millimetres * pixelsPerMillimetre));
 }
 
-// Points around the top left box of 480 x 640 (cell 30: lines 22 above, 44 below, 29 and 31
-// beside it), off a line by a distance on the glass: within the reach beyond the board's
-// edge, and the reach measured on the glass. (Every line from 1.5 mm beside it, on either
-// side, is the next test's.)
-TEST(FingerLine, NearButOffALineTakesItWithinTheReach) {
-  UseLayout(1);
-  const RECT top = CellRect(BoardLayout, HorizontalLineCell(1, 0));  // cell 22
-  const RECT left = CellRect(BoardLayout, VerticalLineCell(1, 0));   // cell 29
-  const int middleX = (top.left + top.right) / 2, middleY = (left.top + left.bottom) / 2;
-  struct Case {
-    const char* what;
-    double scale;
-    int x, y;
-    int expected;
-  };
-  const Case cases[] = {
-      {"1 mm below the top line", Phone, middleX, top.bottom + Mm(1, Phone), 22},
-      {"1 mm left of the board's left edge", Phone, left.left - Mm(1, Phone), middleY, 29},
-      {"3.5 mm above the board's top line", Phone, middleX, BoardLayout.originY - Mm(3.5, Phone), 0},
-      {"5 mm above the board, beyond the reach", Phone, middleX, BoardLayout.originY - Mm(5, Phone), -1},
-      // The same pixels are 5 mm on a desktop's larger pixels: beyond the reach there.
-      {"the same pixels above the board on a desktop", Desktop, middleX, BoardLayout.originY - Mm(3.5, Phone),
-       -1},
-      {"2 mm above the board on a desktop", Desktop, middleX, BoardLayout.originY - Mm(2, Desktop), 0},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(FingerLine(c.x, c.y, c.scale), c.expected) << c.what << " at (" << c.x << ", " << c.y << ")";
+// A point and the line a finger there means (-1: none), with the lines drawn before.
+struct Touch {
+  const char* what;
+  int x, y, expected;
+  std::vector<int> drawn = {};
+};
+
+void ExpectTouches(const std::vector<Touch>& touches, double scale) {
+  for (const Touch& t : touches) {
+    std::fill(std::begin(occ), std::end(occ), OwnerNone);
+    for (int cell : t.drawn) occ[cell] = OwnerUser;
+    EXPECT_EQ(FingerLine(t.x, t.y, scale), t.expected) << t.what << " at (" << t.x << ", " << t.y << ")";
+  }
+  std::fill(std::begin(occ), std::end(occ), OwnerNone);
 }
 
-// Nobody aims at a drawn line: a touch that strays toward one means the free line it is
-// nearest after it, while a touch on a drawn line's own pixels has found that line.
-TEST(FingerLine, DrawnLinesAreNobodysAim) {
+// Points around the top left box of 480 x 640 (cell 30: lines 22 above, 44 below, 29 and 31
+// beside it), off a line by a distance on the glass: within the reach beyond the board's
+// edge, and the reach measured on the glass; the same pixels are farther on a desktop's
+// larger pixels. Nobody aims at a drawn line: a touch that strays toward one means the free
+// line it is nearest after it, while a touch on a drawn line's own pixels has found that
+// line. (Every line from 1.5 mm beside it, on either side, is the next test's.)
+TEST(FingerLine, NearButOffAFreeLineTakesItWithinTheReach) {
   UseLayout(1);
   const RECT top = CellRect(BoardLayout, HorizontalLineCell(1, 0));  // cell 22
   const RECT left = CellRect(BoardLayout, VerticalLineCell(1, 0));   // cell 29
   const RECT box = CellRect(BoardLayout, BoxCell(1, 0));             // cell 30
+  const int middleX = (top.left + top.right) / 2, middleY = (left.top + left.bottom) / 2;
   const int nearLeftX = left.right + Mm(1, Phone), nearTopY = top.bottom + Mm(2, Phone);
-  struct Case {
-    const char* what;
-    std::initializer_list<int> drawn;
-    int x, y;
-    int expected;
-  };
-  const Case cases[] = {
-      {"1 mm beside the left line, 2 mm below the top one", {}, nearLeftX, nearTopY, 29},
-      {"the same with the left line drawn: the top line", {29}, nearLeftX, nearTopY, 22},
-      {"on the drawn left line's pixels", {29}, (left.left + left.right) / 2, (left.top + left.bottom) / 2, 29},
-      {"a box's middle", {}, (box.left + box.right) / 2, (box.top + box.bottom) / 2, -1},
-      {"a box's middle, three sides drawn: the fourth", {22, 29, 31}, (box.left + box.right) / 2,
-       (box.top + box.bottom) / 2, 44},
-  };
-  for (const Case& c : cases) {
-    std::fill(std::begin(occ), std::end(occ), OwnerNone);
-    for (int cell : c.drawn) occ[cell] = OwnerUser;
-    EXPECT_EQ(FingerLine(c.x, c.y, Phone), c.expected) << c.what << " at (" << c.x << ", " << c.y << ")";
-  }
-  std::fill(std::begin(occ), std::end(occ), OwnerNone);
+  const int boxX = (box.left + box.right) / 2, boxY = (box.top + box.bottom) / 2;
+  const int above = BoardLayout.originY;
+  ExpectTouches({{"1 mm below the top line", middleX, top.bottom + Mm(1, Phone), 22},
+                 {"1 mm left of the board's left edge", left.left - Mm(1, Phone), middleY, 29},
+                 {"3.5 mm above the board's top line", middleX, above - Mm(3.5, Phone), 0},
+                 {"5 mm above the board, beyond the reach", middleX, above - Mm(5, Phone), -1},
+                 {"1 mm beside the left line, 2 mm below the top one", nearLeftX, nearTopY, 29},
+                 {"the same with the left line drawn: the top line", nearLeftX, nearTopY, 22, {29}},
+                 {"on the drawn left line's pixels", (left.left + left.right) / 2, middleY, 29, {29}},
+                 {"a box's middle", boxX, boxY, -1},
+                 {"a box's middle, three sides drawn: the fourth", boxX, boxY, 44, {22, 29, 31}}},
+                Phone);
+  ExpectTouches({{"the same pixels above the board on a desktop", middleX, above - Mm(3.5, Phone), -1},
+                 {"2 mm above the board on a desktop", middleX, above - Mm(2, Desktop), 0}},
+                Desktop);
 }
 
 // The middle of a box is as near its four lines, a corner point as near the two to four
@@ -143,27 +131,21 @@ TEST(FingerLine, AlongALineTheLineItIsBesideIsTakenOrNothing) {
   const double scale = 82 / 10.6;  // the board as a phone held sideways shows it
   const int cell = HorizontalLineCell(3, 3), down = VerticalLineCell(3, 3);
   const RECT h = CellRect(BoardLayout, cell), v = CellRect(BoardLayout, down);
-  struct Case {
-    const char* what;
-    int x, y;
-    int expected;
-  };
-  const Case cases[] = {
-      {"below the long line, 1 mm beside it, 3 mm from its left end", h.left + Mm(3, scale),
-       h.bottom + Mm(1, scale), cell},
-      {"below the long line, 1 mm beside it, 2 mm from its left end", h.left + Mm(2, scale),
-       h.bottom + Mm(1, scale), cell},
-      {"above the long line, 1 mm beside it, 2 mm from its right end", h.right - Mm(2, scale),
-       h.top - Mm(1, scale), cell},
-      {"below the long line, 1 mm beside it, 1 mm from its left end: as near the short line", h.left + Mm(1, scale),
-       h.bottom + Mm(1, scale), -1},
-      {"beside the short line, 1 mm off at its middle", v.right + Mm(1, scale), (v.top + v.bottom) / 2, down},
-      {"beside the short line, 1 mm off at its middle, left", v.left - Mm(1, scale), (v.top + v.bottom) / 2, down},
-      {"beside the short line, 1 mm off, 1 mm from its end: as near the long line", v.right + Mm(1, scale),
-       v.top + Mm(1, scale), -1},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(FingerLine(c.x, c.y, scale), c.expected) << c.what << " at (" << c.x << ", " << c.y << ")";
+  ExpectTouches({{"below the long line, 1 mm beside it, 3 mm from its left end", h.left + Mm(3, scale),
+                  h.bottom + Mm(1, scale), cell},
+                 {"below the long line, 1 mm beside it, 2 mm from its left end", h.left + Mm(2, scale),
+                  h.bottom + Mm(1, scale), cell},
+                 {"above the long line, 1 mm beside it, 2 mm from its right end", h.right - Mm(2, scale),
+                  h.top - Mm(1, scale), cell},
+                 {"below the long line, 1 mm beside it, 1 mm from its left end: as near the short line",
+                  h.left + Mm(1, scale), h.bottom + Mm(1, scale), -1},
+                 {"beside the short line, 1 mm off at its middle", v.right + Mm(1, scale),
+                  (v.top + v.bottom) / 2, down},
+                 {"beside the short line, 1 mm off at its middle, left", v.left - Mm(1, scale),
+                  (v.top + v.bottom) / 2, down},
+                 {"beside the short line, 1 mm off, 1 mm from its end: as near the long line",
+                  v.right + Mm(1, scale), v.top + Mm(1, scale), -1}},
+                scale);
 }
 
 }  // namespace

@@ -20,10 +20,6 @@ struct Arrow {
 };
 constexpr Arrow Arrows[] = {{"left", -1, 0}, {"right", 1, 0}, {"up", 0, -1}, {"down", 0, 1}};
 
-int Moved(int cell, const Arrow& arrow) {
-  return CursorStep(CursorPlaceOf(cell), arrow.right, arrow.down).cell;
-}
-
 TEST(LineCursor, ArrowsGoAlongTheRowOrToTheNearestLineOfTheNextRowAndStopAtTheEdges) {
   enum { L, R, U, D };  // the arrows, in the order of Arrows
   // clang-format off
@@ -45,7 +41,8 @@ TEST(LineCursor, ArrowsGoAlongTheRowOrToTheNearestLineOfTheNextRowAndStopAtTheEd
   };
   // clang-format on
   for (const auto& [from, arrow, to] : moves)
-    EXPECT_EQ(Moved(from, Arrows[arrow]), to) << "from " << from << " " << Arrows[arrow].name;
+    EXPECT_EQ(CursorStep(CursorPlaceOf(from), Arrows[arrow].right, Arrows[arrow].down).cell, to)
+        << "from " << from << " " << Arrows[arrow].name;
 }
 
 // Up and down keep the column the cursor came in with, so it zigzags down one column of
@@ -54,9 +51,8 @@ TEST(LineCursor, UpAndDownKeepTheColumn) {
   for (int line : AllLines()) {
     CursorPlace place = CursorPlaceOf(line);
     std::vector<int> path{line};
-    while (true) {
-      const CursorPlace next = CursorStep(place, 0, 1);
-      if (next.cell == place.cell) break;
+    for (CursorPlace next = CursorStep(place, 0, 1); next.cell != place.cell;
+         next = CursorStep(place, 0, 1)) {
       place = next;
       path.push_back(place.cell);
     }
@@ -97,10 +93,7 @@ TEST(LineCursor, TabGoesRoundTheLinesNotYetDrawn) {
   EXPECT_EQ(NextFreeLine(H(0, 3), -1), H(0, 0));
   EXPECT_EQ(NextFreeLine(H(0, 6), 1), V(0, 1));
   // A drawn line is left too, and with one line left every start goes to it.
-  std::vector<int> all = AllLines();
-  std::erase(all, V(3, 3));
-  EmptyBoard(0);
-  Draw(all, OwnerComputer);
+  FullBoardBut({V(3, 3)}, 0, OwnerComputer);
   EXPECT_EQ(NextFreeLine(H(0, 0), 1), V(3, 3));
   EXPECT_EQ(NextFreeLine(V(3, 3), -1), V(3, 3));
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "platform/emulator.h"
 #include "platform/strsafe.h"
@@ -37,19 +38,19 @@ TEST_F(SkinTest, LoadsTheFilesOfItsSizeAndSkinOnly) {
   for (SheetKind kind : {HorizontalSheet, VerticalSheet, SquaresSheet})
     ASSERT_TRUE(WriteSyntheticSheet(folder, kind, 4));
   StringCchCopyW(ResFolder, MAX_PATH, EmulatorDevicePath(folder).c_str());
-  const struct {
-    int id, skin;
-    const char* loaded;  // background, horizontal lines, vertical lines, squares
-  } cases[] = {{5, 3, "++++"}, {4, 3, "-+++"}, {5, 1, "-+++"}, {2, 3, "----"}};
-  for (const auto& c : cases) {
-    UseLayout(c.id);
-    Skin = c.skin;
+  // The layout, the skin, and which of the background, horizontal lines, vertical lines and
+  // squares load.
+  const std::tuple<int, int, const char*> cases[] = {
+      {5, 3, "++++"}, {4, 3, "-+++"}, {5, 1, "-+++"}, {2, 3, "----"}};
+  for (const auto& [id, skin, expected] : cases) {
+    UseLayout(id);
+    Skin = skin;
     LoadSkin();
     std::string loaded;
     for (HBITMAP image :
          {SkinImages.background, SkinImages.horizontalLines, SkinImages.verticalLines, SkinImages.squares})
       loaded += image != nullptr ? '+' : '-';
-    EXPECT_EQ(loaded, c.loaded) << "id " << c.id << " skin " << c.skin;
+    EXPECT_EQ(loaded, expected) << "id " << id << " skin " << skin;
     FreeSkin();
   }
   // Still on 480 x 800, now with the 480 x 640 sheets.
