@@ -22,11 +22,13 @@
 
 namespace {
 
-// Acts while a dialog runs its own loop: the first paint of a small window of ours is
-// the first that loop handles.
-void WhileOpen(std::function<void(HWND dialog)> action) {
+// Opens a dialog by its command and acts while it runs its own loop: the first paint of
+// a small window of ours is the first that loop handles. The window goes with the dialog.
+void WhileOpen(UINT command, std::function<void(HWND dialog)> action) {
   owner = CreateRecordingWindow(nullptr, WS_VISIBLE, 0, 0, 1, 1);
   Then([action] { action(FindWindowW(u"Dialog", nullptr)); });
+  SendMessageW(hMainWnd, WM_COMMAND, command, 0);
+  DestroyWindow(owner);
 }
 
 void TapDone() { TapMiddle(WindowRect(FindWindowW(u"DoneButton", nullptr))); }
@@ -60,7 +62,7 @@ TEST_F(DialogsTest, OptionsShowsSetsAndWritesBothSettingsHoweverItEnds) {
     std::remove(registryFile.c_str());
     scoreTextColour = RGB(1, 2, 3);  // set again only by a skin loaded anew
 
-    WhileOpen([untick, choose, done](HWND dialog) {
+    WhileOpen(IDM_OPTIONS, [untick, choose, done](HWND dialog) {
       HWND skins = GetDlgItem(dialog, IDC_SKIN);
       EXPECT_EQ(SendMessageW(GetDlgItem(dialog, IDC_SOUND), BM_GETCHECK, 0, 0), BST_CHECKED);
       ASSERT_EQ(SendMessageW(skins, CB_GETCOUNT, 0, 0), 6);
@@ -74,7 +76,6 @@ TEST_F(DialogsTest, OptionsShowsSetsAndWritesBothSettingsHoweverItEnds) {
       if (choose >= 0) SendMessageW(skins, CB_SETCURSEL, choose, 0);
       done ? TapDone() : EmulatorCloseButton();
     });
-    SendMessageW(hMainWnd, WM_COMMAND, IDM_OPTIONS, 0);
 
     ASSERT_TRUE(IsWindow(hMainWnd));
     EXPECT_TRUE(Sound == 1 && Skin == 2);
@@ -100,7 +101,7 @@ TEST_F(DialogsTest, AboutShowsTheLogoForTheScreenLaidOutBetweenTheBarsAndFreesIt
     const int bitmaps = EmulatorBitmapCount();
     RECT work;
     ASSERT_TRUE(GetWorkArea(&work));
-    WhileOpen([&](HWND dialog) {
+    WhileOpen(IDM_ABOUT, [&](HWND dialog) {
       const RECT logo = Placed(dialog, IDC_LOGO);
       EXPECT_EQ(std::make_pair(logo.right - logo.left, logo.bottom - logo.top),
                 std::make_pair(logoWidth, logoHeight));
@@ -117,7 +118,6 @@ TEST_F(DialogsTest, AboutShowsTheLogoForTheScreenLaidOutBetweenTheBarsAndFreesIt
       EXPECT_TRUE(Same(Placed(dialog, IDC_MAKER), RECT{-1, 93, 242, 105}));
       EmulatorKey(VK_RETURN, FALSE);
     });
-    SendMessageW(hMainWnd, WM_COMMAND, IDM_ABOUT, 0);
     EXPECT_EQ(EmulatorBitmapCount(), bitmaps);
     Stop();
   }
