@@ -39,6 +39,6 @@ if [ -n "$climbing" ]; then
   status=1
 fi
 
-[ "$status" -eq 0 ] && echo "layering: only platform/host/ knows SDL; game/ stands alone"
+[ "$status" -eq 0 ] && echo "layering: only platform/host/ knows SDL; game/ includes nothing outside itself"
 [ "$status" -eq 0 ] && echo "layering: nothing below app/ includes it; no include climbs with ../"
 exit "$status"
