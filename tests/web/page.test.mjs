@@ -261,11 +261,23 @@ describe('installed and offline', () => {
   });
   after(async () => site && rm(site, { recursive: true, force: true }));
 
-  test('the browser finds the page installable, with its icons and favicon', async () => {
+  // The copy of the site served, the game opened on it in a fresh Chromium, `play` run on
+  // its page, and no error on the page's console; the browser and server closed after.
+  async function playSite(play) {
     const server = await switchableServer(site);
     const chromium = await launch();
     try {
       const { page, errors } = await openGame(chromium.browser, server.url + NoPauses);
+      await play(page, server);
+      assert.deepEqual(errors, []);
+    } finally {
+      await chromium.close();
+      await server.close();
+    }
+  }
+
+  test('the browser finds the page installable, with its icons and favicon', () =>
+    playSite(async (page, server) => {
       await siteKept(page);
       const session = await page.createCDPSession();
       const { installabilityErrors } = await session.send('Page.getInstallabilityErrors');
@@ -291,18 +303,10 @@ describe('installed and offline', () => {
         assert.ok(icons.includes(want), `${want} among ${icons}`);
       const favicon = await page.$eval('link[rel="icon"]', (link) => link.href);
       assert.doesNotMatch(favicon, /^data:/);
-      assert.deepEqual(errors, []);
-    } finally {
-      await chromium.close();
-      await server.close();
-    }
-  });
+    }));
 
-  test('with the network gone a reload plays, and shows the saved game', async () => {
-    const server = await switchableServer(site);
-    const chromium = await launch();
-    try {
-      const { page, errors } = await openGame(chromium.browser, server.url + NoPauses);
+  test('with the network gone a reload plays, and shows the saved game', () =>
+    playSite(async (page, server) => {
       let owners = await openingBoard(page);
       for (let step = 0; step < 3; ++step) owners = await playLine(page, owners, step * 40);
       assert.deepEqual(await siteKept(page), [`marlix-pentro-${await buildOf(site)}`]);
@@ -319,18 +323,10 @@ describe('installed and offline', () => {
         return { length: text.length, sizes };
       });
       assert.ok(help.length > 1000 && help.sizes.length > 0 && help.sizes.every((s) => s === 200), JSON.stringify(help));
-      assert.deepEqual(errors, []);
-    } finally {
-      await chromium.close();
-      await server.close();
-    }
-  });
+    }));
 
-  test('a new build replaces the old one at the next start, whose cache then goes', async () => {
-    const server = await switchableServer(site);
-    const chromium = await launch();
-    try {
-      const { page, errors } = await openGame(chromium.browser, server.url + NoPauses);
+  test('a new build replaces the old one at the next start, whose cache then goes', () =>
+    playSite(async (page, server) => {
       const owners = await playLine(page, await openingBoard(page), 50);
       const first = await buildOf(site);
       assert.deepEqual(await siteKept(page), [`marlix-pentro-${first}`]);
@@ -364,12 +360,7 @@ describe('installed and offline', () => {
         await sleep(100);
       }
       assert.deepEqual(names, [`marlix-pentro-${second}`]);
-      assert.deepEqual(errors, []);
-    } finally {
-      await chromium.close();
-      await server.close();
-    }
-  });
+    }));
 });
 
 describe('a browser that keeps nothing', () => {
